@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds VelTiming (Release, incremental) and starts it.
+set -euo pipefail
+cd "$(dirname "$0")"
+. scripts/packages.sh
+
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+    echo "VelTiming needs a graphical display: no DISPLAY or WAYLAND_DISPLAY is set." >&2
+    exit 1
+fi
+
+vel_install_missing "${VEL_BUILD_PACKAGES[@]}" "${VEL_RUN_PACKAGES[@]}"
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DVEL_TESTS=OFF -DVEL_BENCH=OFF > /dev/null
+cmake --build build -j"$(nproc)" --target veltiming
+exec ./build/src/veltiming "$@"

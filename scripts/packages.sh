@@ -1,0 +1,25 @@
+# Installs the Debian packages VelTiming needs, only those that are missing.
+# Sourced by run.sh and test.sh.
+
+vel_install_missing() {
+    local missing=()
+    local package
+    for package in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+            missing+=("$package")
+        fi
+    done
+    if [ ${#missing[@]} -eq 0 ]; then
+        return 0
+    fi
+    echo "Installing: ${missing[*]}"
+    local sudo=()
+    if [ "$(id -u)" -ne 0 ]; then
+        sudo=(sudo)
+    fi
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+VEL_BUILD_PACKAGES=(cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev)
+VEL_RUN_PACKAGES=(qt6-qpa-plugins qt6-translations-l10n fonts-urw-base35 libqt6multimedia6)

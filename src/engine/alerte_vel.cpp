@@ -1,0 +1,46 @@
+#include "engine/alerte_vel.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+QFont helvetica12()
+{
+    QFont font(QStringLiteral("Helvetica"));
+    font.setPixelSize(12);
+    return font;
+}
+} // namespace
+
+alerte_vel::alerte_vel()
+    : QDialog(nullptr, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("alerte_vel"));
+    setWindowTitle(QStringLiteral("Vel Timing message"));
+    setFixedSize(384, 111);
+    // Shown without taking the keyboard from whatever the user is typing in.
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setAutoFillBackground(true);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    setPalette(palette);
+
+    StaticText1 = new QLabel(QStringLiteral("Label:#pref_texte_timer"), this);
+    StaticText1->setObjectName(QStringLiteral("StaticText1"));
+    StaticText1->setGeometry(20, 14, 341, 40);
+    StaticText1->setFont(helvetica12());
+    StaticText1->setWordWrap(true);
+    StaticText1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    PushButton1 = new QPushButton(QStringLiteral("OK"), this);
+    PushButton1->setObjectName(QStringLiteral("PushButton1"));
+    PushButton1->setGeometry(294, 73, 69, 20);
+    PushButton1->setFont(helvetica12());
+    PushButton1->setDefault(true);
+    connect(PushButton1, &QPushButton::clicked, this, &alerte_vel::PushButton1_Action);
+}
+
+void alerte_vel::PushButton1_Action()
+{
+    hide();
+}

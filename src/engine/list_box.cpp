@@ -1,0 +1,136 @@
+#include "engine/list_box.h"
+
+#include <QHeaderView>
+#include <QMouseEvent>
+
+ListBox::ListBox(QWidget *parent) : QTreeWidget(parent)
+{
+    setColumnCount(3);
+    setHeaderHidden(true);
+    setRootIsDecorated(false);
+    setUniformRowHeights(true);
+    setItemsExpandable(false);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                    QAbstractItemView::SelectedClicked);
+    header()->setStretchLastSection(false);
+    setColumnWidths(QStringLiteral("50%,25%,25%"));
+}
+
+int ListBox::addRow(const QString &label)
+{
+    auto *item = new QTreeWidgetItem(this);
+    item->setFlags(item->flags() | Qt::ItemIsEditable);
+    item->setText(0, label);
+    for (int column = 0; column < 3; ++column)
+        item->setTextAlignment(column, alignments_[column]);
+    lastAdded_ = topLevelItemCount() - 1;
+    return lastAdded_;
+}
+
+QString ListBox::cell(int row, int column) const
+{
+    const QTreeWidgetItem *item = topLevelItem(row);
+    return item ? item->text(column) : QString();
+}
+
+void ListBox::setCell(int row, int column, const QString &text)
+{
+    if (QTreeWidgetItem *item = topLevelItem(row))
+        item->setText(column, text);
+}
+
+int ListBox::selectedRow() const
+{
+    const QList<QTreeWidgetItem *> items = selectedItems();
+    return items.isEmpty() ? -1 : indexOfTopLevelItem(items.first());
+}
+
+void ListBox::selectRow(int row)
+{
+    QTreeWidgetItem *item = topLevelItem(row);
+    if (!item) {
+        clearSelection();
+        return;
+    }
+    setCurrentItem(item);
+    scrollToItem(item);
+}
+
+void ListBox::removeRow(int row)
+{
+    delete takeTopLevelItem(row);
+    if (lastAdded_ >= topLevelItemCount())
+        lastAdded_ = topLevelItemCount() - 1;
+}
+
+void ListBox::deleteAllRows()
+{
+    clear();
+    lastAdded_ = -1;
+}
+
+void ListBox::setColumnWidths(const QString &percentages)
+{
+    widthsText_ = percentages;
+    const QStringList parts = percentages.split(QLatin1Char(','));
+    for (int column = 0; column < 3 && column < parts.size(); ++column) {
+        QString part = parts[column].trimmed();
+        part.remove(QLatin1Char('%'));
+        percents_[column] = part.toInt();
+    }
+    applyWidths();
+}
+
+void ListBox::setColumnAlignment(int column, Qt::Alignment alignment)
+{
+    alignments_[column] = alignment | Qt::AlignVCenter;
+    for (int row = 0; row < topLevelItemCount(); ++row)
+        topLevelItem(row)->setTextAlignment(column, alignments_[column]);
+}
+
+void ListBox::setColumnEditable(int column, bool editable)
+{
+    editable_[column] = editable;
+}
+
+void ListBox::resizeEvent(QResizeEvent *event)
+{
+    QTreeWidget::resizeEvent(event);
+    applyWidths();
+}
+
+void ListBox::applyWidths()
+{
+    const int total = viewport()->width();
+    int used = 0;
+    for (int column = 0; column < 3; ++column) {
+        setColumnHidden(column, percents_[column] == 0);
+        // The last visible column takes what rounding left over.
+        const bool last = column == 2 || (column == 1 && percents_[2] == 0);
+        const int width = last ? total - used : total * percents_[column] / 100;
+        setColumnWidth(column, qMax(0, width));
+        used += width;
+    }
+}
+
+void ListBox::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    emit doubleClick();
+    QTreeWidget::mouseDoubleClickEvent(event);
+}
+
+bool ListBox::edit(const QModelIndex &index, EditTrigger trigger, QEvent *event)
+{
+    if (trigger != QAbstractItemView::AllEditTriggers && index.isValid() && !editable_.value(index.column()))
+        return false;
+    return QTreeWidget::edit(index, trigger, event);
+}
+
+void ListBox::commitData(QWidget *editor)
+{
+    QTreeWidget::commitData(editor);
+    const QModelIndex index = currentIndex();
+    emit cellAction(index.row(), index.column());
+}

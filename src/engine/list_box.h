@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QList>
+#include <QTreeWidget>
+
+// A list of rows of three text cells without headings, whose column widths
+// are percentages of its width and whose columns can be made editable.
+class ListBox : public QTreeWidget {
+    Q_OBJECT
+public:
+    explicit ListBox(QWidget *parent = nullptr);
+
+    int addRow(const QString &label);
+    QString cell(int row, int column) const;
+    void setCell(int row, int column, const QString &text);
+    int lastIndex() const { return lastAdded_; }
+    int rowCount() const { return topLevelItemCount(); }
+    // -1 when no row is selected.
+    int selectedRow() const;
+    void selectRow(int row);
+    void removeRow(int row);
+    void deleteAllRows();
+
+    // "50%,25%,25%": a 0% column is hidden.
+    void setColumnWidths(const QString &percentages);
+    QString columnWidths() const { return widthsText_; }
+    void setColumnAlignment(int column, Qt::Alignment alignment);
+    Qt::Alignment columnAlignment(int column) const { return alignments_.value(column); }
+    void setColumnEditable(int column, bool editable);
+    bool columnEditable(int column) const { return editable_.value(column); }
+
+signals:
+    void doubleClick();
+    void cellAction(int row, int column);
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    bool edit(const QModelIndex &index, EditTrigger trigger, QEvent *event) override;
+    void commitData(QWidget *editor) override;
+
+private:
+    void applyWidths();
+
+    QString widthsText_;
+    QList<int> percents_{50, 25, 25};
+    QList<Qt::Alignment> alignments_{Qt::AlignLeft | Qt::AlignVCenter, Qt::AlignLeft | Qt::AlignVCenter,
+                                     Qt::AlignLeft | Qt::AlignVCenter};
+    QList<bool> editable_{false, false, false};
+    int lastAdded_ = -1;
+};

@@ -1,0 +1,273 @@
+#include "engine/window1.h"
+
+#include "engine/list_box.h"
+#include "engine/little_arrows.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QFrame>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+namespace {
+using A = Anchoring;
+
+QFont pixelFont(const QString &family, int pixels)
+{
+    QFont font(family);
+    font.setPixelSize(pixels);
+    return font;
+}
+
+QFont systemFont(int pixels)
+{
+    QFont font = QApplication::font();
+    font.setPixelSize(pixels);
+    return font;
+}
+
+void setTextColour(QWidget *widget, int r, int g, int b)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, QColor(r, g, b));
+    widget->setPalette(palette);
+}
+
+const QString kHelvetica = QStringLiteral("Helvetica");
+} // namespace
+
+Window1::Window1() : content_(new QWidget(this))
+{
+    setObjectName(QStringLiteral("Window1"));
+    setWindowTitle(QStringLiteral("Vel Timing"));
+    content_->setObjectName(QStringLiteral("contenu"));
+    setCentralWidget(content_);
+    content_->setMinimumSize(420, 357);
+    content_->setMaximumSize(600, 800);
+    buildControls();
+    connectHandlers();
+    content_->installEventFilter(this);
+    resize(kLayoutWidth, kLayoutHeight);
+}
+
+Window1::~Window1() = default;
+
+void Window1::buildControls()
+{
+    auto place = [this](QWidget *control, const char *name, QRect geometry, Anchoring::Edges edges) {
+        control->setObjectName(QLatin1String(name));
+        control->setGeometry(geometry);
+        anchoring_.add(control, geometry, edges);
+    };
+    auto timer = [this](const char *name, int period) {
+        auto *t = new QTimer(this);
+        t->setObjectName(QLatin1String(name));
+        t->setInterval(period);
+        return t;
+    };
+    auto button = [&](const char *name, const QString &caption, QRect geometry, int pixels) {
+        auto *b = new QPushButton(caption, content_);
+        b->setFont(pixelFont(kHelvetica, pixels));
+        b->setAutoDefault(false);
+        place(b, name, geometry, A::Right | A::Bottom);
+        return b;
+    };
+
+    Rectangle1 = new QFrame(content_);
+    Rectangle1->setFrameShape(QFrame::Box);
+    Rectangle1->setToolTip(QStringLiteral("Affiche le temps qui augmente en mode Chronomètre ou diminue en mode Timer."));
+    place(Rectangle1, "Rectangle1", QRect(13, 241, 147, 38), A::Bottom);
+
+    bt_depart = button("bt_depart", QStringLiteral("Départ"), QRect(409, 242, 101, 20), 12);
+    bt_depart->setToolTip(QStringLiteral("Ce bouton fait démarrer le chronomètre ou le timer s'il affiche \"Départ\", "
+                                         "l'arrête s'il affiche \"Stop\"."));
+    bt_pause = button("bt_pause", QStringLiteral("Pause"), QRect(409, 271, 101, 20), 12);
+    bt_pause->setToolTip(QStringLiteral("Ce bouton met le chronomètre en mode pause lorsqu'il affiche \"Pause\", "
+                                        "reprend le décompte lorsqu'il affiche \"Reprendre\""));
+
+    Timer3 = timer("Timer3", 10);
+    Timer3->setTimerType(Qt::PreciseTimer);
+
+    LittleArrows1 = new LittleArrows(content_);
+    LittleArrows1->setToolTip(QStringLiteral("Augmente ou diminue le timer par pas d'une seconde. Conseil: "
+                                             "commande-clic fait augmenter le timer par minutes, option-clic par heures."));
+    LittleArrows1->setAccessibleName(QStringLiteral("Préréglage du timer"));
+    place(LittleArrows1, "LittleArrows1", QRect(163, 251, 13, 23), A::Bottom);
+
+    ListBox1 = new ListBox(content_);
+    ListBox1->setFont(pixelFont(QStringLiteral("Courier"), 12));
+    ListBox1->setToolTip(QStringLiteral("Cette zone liste les temps intermédiaires à droite, et leur commentaire à "
+                                        "gauche. Elle peut être sauvegardée."));
+    ListBox1->setAccessibleName(QStringLiteral("Liste des temps"));
+    place(ListBox1, "ListBox1", QRect(8, 21, 501, 167), A::Left | A::Top | A::Right | A::Bottom);
+
+    intermediaire = button("intermediaire", QStringLiteral("Intermédiaire"), QRect(409, 300, 101, 21), 12);
+    intermediaire->setToolTip(QStringLiteral("Ce bouton entre dans la liste le temps intermédiaire correspondant "
+                                             "exactement au moment du clic."));
+
+    preftexteligne = new QLabel(QStringLiteral("Temps intermédiaire "), content_);
+    preftexteligne->setFont(systemFont(12));
+    preftexteligne->setEnabled(false);
+    place(preftexteligne, "preftexteligne", QRect(22, 362, 59, 16), A::Bottom);
+
+    RadioButton1 = new QRadioButton(QStringLiteral("Chronomètre"), content_);
+    RadioButton1->setFont(pixelFont(kHelvetica, 12));
+    RadioButton1->setToolTip(QStringLiteral("Permet de passer en mode Chronomètre (le temps augmente à partir de "
+                                            "0:00:00:00)."));
+    place(RadioButton1, "RadioButton1", QRect(22, 303, 109, 18), A::Bottom);
+    RadioButton2 = new QRadioButton(QStringLiteral("Timer"), content_);
+    RadioButton2->setFont(pixelFont(kHelvetica, 12));
+    RadioButton2->setToolTip(QStringLiteral("Permet de passer en mode Timer (le temps diminue à partir d'un temps "
+                                            "donné)."));
+    place(RadioButton2, "RadioButton2", QRect(22, 324, 69, 20), A::Bottom);
+
+    GroupBox1 = new QGroupBox(QStringLiteral("Mode"), content_);
+    GroupBox1->setFont(pixelFont(kHelvetica, 12));
+    place(GroupBox1, "GroupBox1", QRect(14, 286, 125, 65), A::Bottom);
+
+    reset = button("reset", QStringLiteral("Initialiser"), QRect(409, 329, 101, 22), 12);
+    reset->setToolTip(QStringLiteral("Ce bouton remet à 0:00:00:00 l'afficheur en mode Chronomètre, ou remet "
+                                     "l'afficheur au temps désiré en mode Timer."));
+
+    StaticText4 = new QLabel(QStringLiteral("Label:"), content_);
+    StaticText4->setFont(pixelFont(kHelvetica, 12));
+    StaticText4->setAlignment(Qt::AlignCenter);
+    setTextColour(StaticText4, 40, 13, 147);
+    StaticText4->setAccessibleName(QStringLiteral("Heure"));
+    place(StaticText4, "StaticText4", QRect(408, 3, 100, 20), A::Right);
+
+    heure = timer("heure", 1000);
+
+    StaticText3 = new QLabel(QStringLiteral("Label:"), content_);
+    StaticText3->setFont(pixelFont(kHelvetica, 12));
+    setTextColour(StaticText3, 40, 13, 147);
+    StaticText3->setAccessibleName(QStringLiteral("Date"));
+    place(StaticText3, "StaticText3", QRect(7, 3, 236, 20), A::None);
+
+    // Fires every minute and does nothing, as laid out.
+    regarde_date = timer("regarde_date", 60000);
+
+    StaticText2 = new QLabel(QStringLiteral("0:00:00:00"), content_);
+    StaticText2->setFont(pixelFont(kHelvetica, 24));
+    StaticText2->setAlignment(Qt::AlignCenter);
+    setTextColour(StaticText2, 80, 44, 153);
+    StaticText2->setAccessibleName(QStringLiteral("Temps"));
+    place(StaticText2, "StaticText2", QRect(17, 248, 138, 26), A::Bottom);
+
+    Commentaire = new QLineEdit(content_);
+    Commentaire->setFont(pixelFont(kHelvetica, 12));
+    Commentaire->setToolTip(QStringLiteral("Entrez dans cette zone un commentaire pour le prochain temps "
+                                           "intermédiaire. Si vous laissez vide,  le commentaire choisi dans les "
+                                           "préférences sera utilisé."));
+    Commentaire->setAccessibleName(QStringLiteral("Commentaire"));
+    place(Commentaire, "Commentaire", QRect(14, 203, 378, 21), A::Left | A::Right | A::Bottom);
+
+    GroupBox2 = new QGroupBox(QStringLiteral("Commentaire for the  itermediar"), content_);
+    GroupBox2->setFont(pixelFont(kHelvetica, 10));
+    place(GroupBox2, "GroupBox2", QRect(9, 190, 390, 39), A::Left | A::Right | A::Bottom);
+
+    StaticText1 = new QLabel(QStringLiteral("0"), content_);
+    StaticText1->setFont(systemFont(12));
+    StaticText1->setEnabled(false);
+    StaticText1->setVisible(false);
+    place(StaticText1, "StaticText1", QRect(265, 363, 24, 18), A::Bottom);
+
+    Preference_vel_Timer = new QLabel(QStringLiteral("préftemps"), content_);
+    Preference_vel_Timer->setFont(systemFont(12));
+    Preference_vel_Timer->setEnabled(false);
+    Preference_vel_Timer->setVisible(false);
+    place(Preference_vel_Timer, "Preference_vel_Timer", QRect(211, 363, 116, 18), A::Bottom);
+
+    efface_liste = button("efface_liste", QStringLiteral("Effacer la liste"), QRect(411, 202, 98, 21), 9);
+    efface_liste->setToolTip(QStringLiteral("Cliquez sur ce bouton pour effacer le contenu de la liste."));
+
+    // Keeps the print comment; never meant to be seen.
+    Pour_commentaire_impression = new QLineEdit(content_);
+    Pour_commentaire_impression->setObjectName(QStringLiteral("Pour_commentaire_impression"));
+    Pour_commentaire_impression->setFont(pixelFont(kHelvetica, 12));
+    Pour_commentaire_impression->setGeometry(193, 487, 80, 22);
+    Pour_commentaire_impression->setVisible(false);
+
+    // Frames are drawn behind the controls they surround, and must not take
+    // their clicks.
+    for (QWidget *frame : {static_cast<QWidget *>(GroupBox2), static_cast<QWidget *>(GroupBox1),
+                           static_cast<QWidget *>(Rectangle1)})
+        frame->lower();
+    StaticText2->raise();
+
+    heure->start();
+    regarde_date->start();
+}
+
+void Window1::connectHandlers()
+{
+    connect(bt_depart, &QPushButton::clicked, this, &Window1::bt_depart_Action);
+    connect(bt_pause, &QPushButton::clicked, this, &Window1::bt_pause_Action);
+    connect(reset, &QPushButton::clicked, this, &Window1::reset_Action);
+    connect(Timer3, &QTimer::timeout, this, &Window1::Timer3_Action);
+    connect(heure, &QTimer::timeout, this, &Window1::heure_Action);
+    connect(RadioButton1, &QRadioButton::clicked, this, &Window1::RadioButton1_Action);
+    connect(RadioButton2, &QRadioButton::clicked, this, &Window1::RadioButton2_Action);
+    connect(LittleArrows1, &LittleArrows::up, this, &Window1::LittleArrows1_Up);
+    connect(LittleArrows1, &LittleArrows::down, this, &Window1::LittleArrows1_Down);
+}
+
+int Window1::menuOffset() const
+{
+    const QWidget *menu = menuWidget();
+    if (!menu)
+        return 0;
+    if (const auto *bar = qobject_cast<const QMenuBar *>(menu); bar && bar->isNativeMenuBar())
+        return 0;
+    return menu->sizeHint().height();
+}
+
+QRect Window1::contentFrame() const
+{
+    const QRect outer = geometry();
+    return QRect(outer.x(), outer.y() + menuOffset(), content_->width(), content_->height());
+}
+
+void Window1::setContentFrame(int left, int top, int height, int width)
+{
+    const int offset = menuOffset();
+    setGeometry(left, top - offset, width, height + offset);
+}
+
+void Window1::setDefaultButton(QPushButton *button, bool isDefault)
+{
+    button->setDefault(isDefault);
+}
+
+QPushButton *Window1::defaultButton() const
+{
+    for (QPushButton *button : {bt_depart, intermediaire, reset, bt_pause, efface_liste})
+        if (button->isDefault())
+            return button;
+    return nullptr;
+}
+
+void Window1::keyPressEvent(QKeyEvent *event)
+{
+    // Outside dialogs Qt lets no button answer Return, so the window does.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        if (QPushButton *button = defaultButton(); button && button->isEnabled()) {
+            button->click();
+            return;
+        }
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+bool Window1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == content_ && event->type() == QEvent::Resize)
+        anchoring_.apply(content_->size());
+    return QMainWindow::eventFilter(watched, event);
+}

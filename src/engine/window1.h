@@ -1,0 +1,91 @@
+#pragma once
+
+#include "engine/anchoring.h"
+#include "engine/single_instance.h"
+
+#include <QMainWindow>
+
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QTimer;
+class LittleArrows;
+class ListBox;
+
+// The program's one document window: the time display, the run buttons, the
+// mode, the preset arrows, the comment field and the lap list. Its controls
+// keep their layout names, and every control and menu handler lives here.
+class Window1 : public QMainWindow, public SingleInstance<Window1> {
+    Q_OBJECT
+public:
+    Window1();
+    ~Window1() override;
+
+    // Layout size of the content area, below the menu bar.
+    static constexpr int kLayoutWidth = 520;
+    static constexpr int kLayoutHeight = 383;
+
+    // The content area's frame, in screen coordinates.
+    QRect contentFrame() const;
+    void setContentFrame(int left, int top, int height, int width);
+
+    // Return and Enter press the current default button (see keyPressEvent).
+    void setDefaultButton(QPushButton *button, bool isDefault);
+    QPushButton *defaultButton() const;
+
+    // Controls, in creation order.
+    QFrame *Rectangle1;
+    QPushButton *bt_depart;
+    QPushButton *bt_pause;
+    QTimer *Timer3;
+    LittleArrows *LittleArrows1;
+    ListBox *ListBox1;
+    QPushButton *intermediaire;
+    QLabel *preftexteligne;
+    QRadioButton *RadioButton1;
+    QRadioButton *RadioButton2;
+    QGroupBox *GroupBox1;
+    QPushButton *reset;
+    QLabel *StaticText4;
+    QTimer *heure;
+    QLabel *StaticText3;
+    QTimer *regarde_date;
+    QLabel *StaticText2;
+    QLineEdit *Commentaire;
+    QGroupBox *GroupBox2;
+    QLabel *StaticText1;
+    QLabel *Preference_vel_Timer;
+    QPushButton *efface_liste;
+    QLineEdit *Pour_commentaire_impression;
+
+    // Run engine.
+    void bt_depart_Action();
+    void Timer3_Action();
+    void heure_Action();
+    void bt_pause_Action();
+    void reset_Action();
+    void RadioButton1_Action();
+    void RadioButton2_Action();
+    void LittleArrows1_Up();
+    void LittleArrows1_Down();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildControls();
+    void connectHandlers();
+    void start();
+    void stop();
+    void expire();
+    void closePauseIfPaused();
+    void stepPreset(int direction);
+    int menuOffset() const;
+
+    QWidget *content_;
+    Anchoring anchoring_{QSize(kLayoutWidth, kLayoutHeight)};
+};

@@ -1,0 +1,33 @@
+#include "platform/date_texts.h"
+
+#include <QLocale>
+
+namespace {
+const QLocale &french()
+{
+    static const QLocale locale(QLocale::French, QLocale::France);
+    return locale;
+}
+} // namespace
+
+namespace DateTexts {
+QString longDate(const QDateTime &moment)
+{
+    return french().toString(moment.date(), QStringLiteral("dddd d MMMM yyyy"));
+}
+
+QString shortDate(const QDateTime &moment)
+{
+    return moment.date().toString(QStringLiteral("dd/MM/yyyy"));
+}
+
+QString longTime(const QDateTime &moment)
+{
+    return moment.time().toString(QStringLiteral("HH:mm:ss"));
+}
+
+QString shortTime(const QDateTime &moment)
+{
+    return moment.time().toString(QStringLiteral("HH:mm"));
+}
+} // namespace DateTexts

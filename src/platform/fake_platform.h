@@ -1,0 +1,58 @@
+#pragma once
+
+#include "platform/platform.h"
+
+#include <QList>
+#include <QQueue>
+
+#include <functional>
+
+// A platform for tests and benchmarks: a clock that moves only when told to,
+// scripted answers for every dialog, and a record of messages, beeps and quits.
+class FakePlatform : public Platform {
+public:
+    using DialogScript = std::function<void(QDialog &)>;
+    using PrintScript = std::function<bool(QPrinter &)>;
+
+    FakePlatform();
+
+    // Moves the microsecond clock and the wall clock together.
+    void advance(double seconds);
+    void setNow(const QDateTime &moment) { now_ = moment; }
+
+    double microseconds() override { return micros_; }
+    QDateTime now() override { return now_; }
+    void messageBox(const QString &text) override { messages.append(text); }
+    void beep() override { ++beeps; }
+    int execModal(QDialog &dialog) override;
+    QString saveFileName(const QString &suggestedName) override;
+    QString openFileName() override;
+    bool printDialog(QPrinter &printer) override;
+    Qt::KeyboardModifiers keyboardModifiers() override { return modifiers; }
+    QStringList installedFonts() override { return fonts; }
+    QString preferencesFolder() override { return preferences; }
+    QSize screenSize() override { return screen; }
+    void quit(int status) override { quits.append(status); }
+
+    // Scripts, used in order; an unscripted dialog is recorded and answered
+    // with cancel, so a forgotten script fails a test instead of hanging it.
+    QQueue<DialogScript> dialogScripts;
+    QQueue<QString> saveAnswers;
+    QQueue<QString> openAnswers;
+    QQueue<PrintScript> printScripts;
+
+    Qt::KeyboardModifiers modifiers = Qt::NoModifier;
+    QStringList fonts{QStringLiteral("Helvetica"), QStringLiteral("Courier")};
+    QString preferences;
+    QSize screen{1440, 900};
+
+    QStringList messages;
+    int beeps = 0;
+    QList<int> quits;
+    QStringList suggestedNames;
+    int unscriptedDialogs = 0;
+
+private:
+    double micros_ = 0;
+    QDateTime now_;
+};

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QDateTime>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+#include <Qt>
+
+class QDialog;
+class QPrinter;
+
+// The one seam between the program and the outside world. Everything the
+// program asks of the system goes through the installed instance, so tests can
+// put a scripted double in its place.
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    static Platform &get();
+    // Takes no ownership; the caller keeps the instance alive while installed.
+    static void install(Platform *platform);
+
+    // Microseconds since start-up, monotonic, counting time spent suspended.
+    virtual double microseconds() = 0;
+    virtual QDateTime now() = 0;
+
+    virtual void messageBox(const QString &text) = 0;
+    // Plays one beep; consecutive beeps are spaced so they are heard apart.
+    virtual void beep() = 0;
+    // Shows a dialog modally and returns its result code.
+    virtual int execModal(QDialog &dialog) = 0;
+    // Empty when the user cancels.
+    virtual QString saveFileName(const QString &suggestedName) = 0;
+    virtual QString openFileName() = 0;
+    // False when the user cancels.
+    virtual bool printDialog(QPrinter &printer) = 0;
+
+    virtual Qt::KeyboardModifiers keyboardModifiers() = 0;
+    virtual QStringList installedFonts() = 0;
+    // Empty when the system gives no preferences folder.
+    virtual QString preferencesFolder() = 0;
+    virtual QSize screenSize() = 0;
+    virtual void quit(int status) = 0;
+};

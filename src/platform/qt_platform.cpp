@@ -1,0 +1,113 @@
+#include "platform/qt_platform.h"
+
+#include "platform/beep_player.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QScreen>
+#include <QStandardPaths>
+
+namespace {
+// CLOCK_BOOTTIME keeps counting while the machine sleeps and ignores changes
+// of the wall clock, which is what a stopwatch must measure.
+timespec bootTime()
+{
+    timespec ts{};
+    clock_gettime(CLOCK_BOOTTIME, &ts);
+    return ts;
+}
+} // namespace
+
+QtPlatform::QtPlatform() : start_(bootTime()) {}
+
+QtPlatform::~QtPlatform() = default;
+
+double QtPlatform::microseconds()
+{
+    const timespec ts = bootTime();
+    const qint64 ns = qint64(ts.tv_sec - start_.tv_sec) * 1000000000LL + (ts.tv_nsec - start_.tv_nsec);
+    return double(ns) / 1000.0;
+}
+
+QDateTime QtPlatform::now()
+{
+    return QDateTime::currentDateTime();
+}
+
+void QtPlatform::messageBox(const QString &text)
+{
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Vel Timing"), text, QMessageBox::Ok,
+                    QApplication::activeWindow());
+    box.exec();
+}
+
+void QtPlatform::beep()
+{
+    if (!beeper_)
+        beeper_ = std::make_unique<BeepPlayer>();
+    beeper_->beep();
+}
+
+int QtPlatform::execModal(QDialog &dialog)
+{
+    return dialog.exec();
+}
+
+QString QtPlatform::saveFileName(const QString &suggestedName)
+{
+    if (lastFolder_.isEmpty())
+        lastFolder_ = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString chosen = QFileDialog::getSaveFileName(QApplication::activeWindow(), QString(),
+                                                        QDir(lastFolder_).filePath(suggestedName));
+    if (!chosen.isEmpty())
+        lastFolder_ = QFileInfo(chosen).absolutePath();
+    return chosen;
+}
+
+QString QtPlatform::openFileName()
+{
+    if (lastFolder_.isEmpty())
+        lastFolder_ = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString chosen = QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(), lastFolder_);
+    if (!chosen.isEmpty())
+        lastFolder_ = QFileInfo(chosen).absolutePath();
+    return chosen;
+}
+
+bool QtPlatform::printDialog(QPrinter &printer)
+{
+    QPrintDialog dialog(&printer, QApplication::activeWindow());
+    return dialog.exec() == QDialog::Accepted;
+}
+
+Qt::KeyboardModifiers QtPlatform::keyboardModifiers()
+{
+    return QGuiApplication::queryKeyboardModifiers();
+}
+
+QStringList QtPlatform::installedFonts()
+{
+    return QFontDatabase::families();
+}
+
+QString QtPlatform::preferencesFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+}
+
+QSize QtPlatform::screenSize()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    return screen ? screen->size() : QSize(1024, 768);
+}
+
+void QtPlatform::quit(int status)
+{
+    QCoreApplication::exit(status);
+}

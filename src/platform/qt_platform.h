@@ -1,0 +1,34 @@
+#pragma once
+
+#include "platform/platform.h"
+
+#include <ctime>
+#include <memory>
+
+class BeepPlayer;
+
+// The platform as the real program sees it, through Qt and the system clock.
+class QtPlatform : public Platform {
+public:
+    QtPlatform();
+    ~QtPlatform() override;
+
+    double microseconds() override;
+    QDateTime now() override;
+    void messageBox(const QString &text) override;
+    void beep() override;
+    int execModal(QDialog &dialog) override;
+    QString saveFileName(const QString &suggestedName) override;
+    QString openFileName() override;
+    bool printDialog(QPrinter &printer) override;
+    Qt::KeyboardModifiers keyboardModifiers() override;
+    QStringList installedFonts() override;
+    QString preferencesFolder() override;
+    QSize screenSize() override;
+    void quit(int status) override;
+
+private:
+    timespec start_{};
+    std::unique_ptr<BeepPlayer> beeper_;
+    QString lastFolder_;
+};

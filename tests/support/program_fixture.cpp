@@ -1,0 +1,83 @@
+#include "program_fixture.h"
+
+#include "engine/alerte_vel.h"
+#include "engine/demande_message_timer.h"
+#include "engine/list_box.h"
+#include "engine/variables_globales.h"
+#include "engine/window1.h"
+#include "shell/file_types.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+void destroyProgramWindows()
+{
+    alerte_vel::destroyInstance();
+    Demande_message_timer::destroyInstance();
+    Window1::destroyInstance();
+}
+
+ProgramFixture::ProgramFixture()
+{
+    Platform::install(&platform);
+}
+
+ProgramFixture::~ProgramFixture()
+{
+    stop();
+    Platform::install(nullptr);
+}
+
+void ProgramFixture::start()
+{
+    stop();
+    Variables_globales = VariablesGlobales();
+    FileTypes::Initialize();
+    App().Open();
+}
+
+void ProgramFixture::stop()
+{
+    destroyProgramWindows();
+}
+
+Window1 &ProgramFixture::window() const
+{
+    return Window1::instance();
+}
+
+int ProgramFixture::rowCount() const
+{
+    return window().ListBox1->rowCount();
+}
+
+QStringList ProgramFixture::row(int index) const
+{
+    const ListBox *list = window().ListBox1;
+    return {list->cell(index, 0), list->cell(index, 1), list->cell(index, 2)};
+}
+
+QString ProgramFixture::display() const
+{
+    return window().StaticText2->text();
+}
+
+void ProgramFixture::click(QPushButton *button)
+{
+    QVERIFY2(button->isEnabled(), qPrintable(button->objectName() + QStringLiteral(" is disabled")));
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+void ProgramFixture::tick(double seconds)
+{
+    platform.advance(seconds);
+    window().Timer3_Action();
+}
+
+void ProgramFixture::typeComment(const QString &text)
+{
+    window().Commentaire->setFocus();
+    QTest::keyClicks(window().Commentaire, text);
+}

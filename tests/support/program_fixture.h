@@ -1,0 +1,50 @@
+#pragma once
+
+#include "platform/fake_platform.h"
+#include "shell/appli.h"
+
+#include <QStringList>
+#include <QtTest>
+
+class Window1;
+class QPushButton;
+
+// Runs the program's start-up against a fake platform and gives tests short
+// ways to reach the main window and its list.
+class ProgramFixture {
+public:
+    ProgramFixture();
+    ~ProgramFixture();
+
+    // Fresh state, fresh windows, then the program's own start-up.
+    void start();
+    // Destroys every window so the next start() builds them anew.
+    void stop();
+
+    Window1 &window() const;
+    int rowCount() const;
+    QStringList row(int index) const;
+    QStringList lastRow() const { return row(rowCount() - 1); }
+    QString display() const;
+
+    void click(QPushButton *button);
+    // Advances the clock and fires the tick once, as the 10 ms timer would.
+    void tick(double seconds);
+    void typeComment(const QString &text);
+
+    FakePlatform platform;
+};
+
+void destroyProgramWindows();
+
+// Tests run under the program's own application object.
+#define VEL_TEST_MAIN(TestClass)                                                                                       \
+    int main(int argc, char **argv)                                                                                    \
+    {                                                                                                                  \
+        QStandardPaths::setTestModeEnabled(true);                                                                      \
+        appli app(argc, argv);                                                                                         \
+        TestClass test;                                                                                                \
+        const int status = QTest::qExec(&test, argc, argv);                                                           \
+        destroyProgramWindows();                                                                                       \
+        return status;                                                                                                 \
+    }
