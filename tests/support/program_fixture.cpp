@@ -33,6 +33,7 @@ ProgramFixture::~ProgramFixture()
 void ProgramFixture::start()
 {
     stop();
+    platform = FakePlatform();
     Variables_globales = VariablesGlobales();
     FileTypes::Initialize();
     App().Open();
@@ -79,5 +80,12 @@ void ProgramFixture::tick(double seconds)
 void ProgramFixture::typeComment(const QString &text)
 {
     window().Commentaire->setFocus();
-    QTest::keyClicks(window().Commentaire, text);
+    typeInto(window().Commentaire, text);
+}
+
+void typeInto(QWidget *field, const QString &text)
+{
+    // Key events carry their text, so accented letters type like any other.
+    for (const QChar c : text)
+        QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(c), Qt::NoModifier);
 }

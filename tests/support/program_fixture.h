@@ -36,6 +36,8 @@ public:
 };
 
 void destroyProgramWindows();
+// Types text into a field through key events, accents included.
+void typeInto(QWidget *field, const QString &text);
 
 // Tests run under the program's own application object.
 #define VEL_TEST_MAIN(TestClass)                                                                                       \
