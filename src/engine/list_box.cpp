@@ -1,10 +1,38 @@
 #include "engine/list_box.h"
 
+#include "engine/cell_text.h"
+
 #include <QHeaderView>
+#include <QLineEdit>
+#include <QStyledItemDelegate>
 #include <QMouseEvent>
+
+namespace {
+// The in-place editor keeps cells free of tabs and line breaks.
+class CellDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option,
+                          const QModelIndex &index) const override
+    {
+        QWidget *editor = QStyledItemDelegate::createEditor(parent, option, index);
+        if (auto *field = qobject_cast<QLineEdit *>(editor))
+            CellText::guard(field);
+        return editor;
+    }
+    void setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const override
+    {
+        if (auto *field = qobject_cast<QLineEdit *>(editor))
+            model->setData(index, CellText::clean(field->text()), Qt::EditRole);
+        else
+            QStyledItemDelegate::setModelData(editor, model, index);
+    }
+};
+} // namespace
 
 ListBox::ListBox(QWidget *parent) : QTreeWidget(parent)
 {
+    setItemDelegate(new CellDelegate(this));
     setColumnCount(3);
     setHeaderHidden(true);
     setRootIsDecorated(false);

@@ -1,5 +1,6 @@
 #include "engine/window1.h"
 
+#include "engine/cell_text.h"
 #include "engine/list_box.h"
 #include "engine/little_arrows.h"
 
@@ -7,6 +8,7 @@
 #include <QEvent>
 #include <QFrame>
 #include <QGroupBox>
+#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -166,6 +168,7 @@ void Window1::buildControls()
                                            "intermédiaire. Si vous laissez vide,  le commentaire choisi dans les "
                                            "préférences sera utilisé."));
     Commentaire->setAccessibleName(QStringLiteral("Commentaire"));
+    CellText::guard(Commentaire);
     place(Commentaire, "Commentaire", QRect(14, 203, 378, 21), A::Left | A::Right | A::Bottom);
 
     GroupBox2 = new QGroupBox(QStringLiteral("Commentaire for the  itermediar"), content_);
@@ -216,6 +219,10 @@ void Window1::connectHandlers()
     connect(RadioButton2, &QRadioButton::clicked, this, &Window1::RadioButton2_Action);
     connect(LittleArrows1, &LittleArrows::up, this, &Window1::LittleArrows1_Up);
     connect(LittleArrows1, &LittleArrows::down, this, &Window1::LittleArrows1_Down);
+    connect(intermediaire, &QPushButton::clicked, this, &Window1::intermediaire_Action);
+    connect(efface_liste, &QPushButton::clicked, this, &Window1::efface_liste_Action);
+    connect(ListBox1, &ListBox::doubleClick, this, &Window1::ListBox1_DoubleClick);
+    connect(ListBox1, &ListBox::cellAction, this, &Window1::ListBox1_CellAction);
 }
 
 int Window1::menuOffset() const
@@ -263,6 +270,14 @@ void Window1::keyPressEvent(QKeyEvent *event)
         }
     }
     QMainWindow::keyPressEvent(event);
+}
+
+void Window1::closeEvent(QCloseEvent *event)
+{
+    // Closing the window is quitting: the quit command decides, and may
+    // offer to save the list first.
+    event->ignore();
+    menfichieritemquitter_Action();
 }
 
 bool Window1::eventFilter(QObject *watched, QEvent *event)

@@ -72,8 +72,27 @@ public:
     void LittleArrows1_Up();
     void LittleArrows1_Down();
 
+    // Lap list.
+    void intermediaire_Action();
+    void ListBox1_DoubleClick();
+    void ListBox1_CellAction(int row, int column);
+    void efface_liste_Action();
+
+    // Menu commands; each answers the menu dispatcher with false.
+    void AddMenuHandlers();
+    void EnableMenuItems();
+    bool AppleAproposdeVelTiming_Action();
+    bool FileSauver_Action();
+    bool meneditionitempref_Action();
+    bool meneditionitemeffacerlaligne_Action();
+    bool menfichieritemquitter_Action();
+    bool menfichierImprimer_Action();
+    bool menfichierMenuouvrir_Action();
+    bool EditClear_Action();
+
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:

@@ -7,6 +7,7 @@
 #include "engine/window1.h"
 #include "platform/date_texts.h"
 #include "platform/platform.h"
+#include "shell/menu.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -40,6 +41,8 @@ void appli::Open()
     vg.no_sauvetage = 1;
 
     Window1 &w = Window1::instance();
+    w.setMenuBar(&Menu::instance());
+    w.AddMenuHandlers();
     w.GroupBox2->setTitle(QStringLiteral("Etiquette pour le temps de départ"));
     w.StaticText3->setText(DateTexts::longDate(moment));
     w.bt_depart->setText(QStringLiteral("Départ"));

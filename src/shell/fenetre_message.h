@@ -1,0 +1,28 @@
+#pragma once
+
+#include "engine/single_instance.h"
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+class IconCanvas;
+
+// The program's two-button message dialog; OK tells which button closed it
+// (false: the left one, true: the right one).
+class fenetre_message : public QDialog, public SingleInstance<fenetre_message> {
+    Q_OBJECT
+public:
+    fenetre_message();
+
+    IconCanvas *Canvas1;
+    QLabel *StaticText1;
+    QPushButton *PushButton1;
+    QPushButton *PushButton2;
+
+    bool OK = false;
+    int icone_fenetre = 0;
+
+    void PushButton1_Action();
+    void PushButton2_Action();
+};

@@ -1,0 +1,55 @@
+#include "shell/fonctions_fenetres_divreses.h"
+
+#include "engine/icon_canvas.h"
+#include "platform/platform.h"
+#include "shell/dialog_parts.h"
+#include "shell/fenetre_answer.h"
+#include "shell/fenetre_message.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace {
+// Carriage returns in a message break it into lines.
+QString withLineBreaks(QString text)
+{
+    return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+}
+} // namespace
+
+namespace Fonctions_fenetres_divreses {
+QString Type_answer(const QString &texte, const QString &reponse_defaut, const QString &bouton1,
+                    const QString &bouton2, const QString &titre, int icone, int bouton_defaut)
+{
+    fenetre_answer &dialog = fenetre_answer::instance();
+    dialog.StaticText1->setText(withLineBreaks(texte));
+    dialog.EditField1->setPlainText(reponse_defaut);
+    dialog.PushButton1->setText(bouton1);
+    dialog.PushButton2->setText(bouton2);
+    dialog.setWindowTitle(titre);
+    dialog.icone_fenetre = icone;
+    dialog.Canvas1->setIconCode(icone);
+    DialogParts::chooseDefault(dialog.PushButton1, dialog.PushButton2, bouton_defaut);
+    // Closing the window another way than by a button counts as the first one.
+    dialog.OK = false;
+    dialog.EditField1->setFocus();
+    Platform::get().execModal(dialog);
+    return dialog.OK ? dialog.EditField1->toPlainText() : QString();
+}
+
+void type_message(const QString &texte, const QString &bouton1, const QString &bouton2, const QString &titre,
+                  int icone, int bouton_defaut)
+{
+    fenetre_message &dialog = fenetre_message::instance();
+    dialog.StaticText1->setText(withLineBreaks(texte));
+    dialog.PushButton1->setText(bouton1);
+    dialog.PushButton2->setText(bouton2);
+    dialog.setWindowTitle(titre);
+    dialog.icone_fenetre = icone;
+    dialog.Canvas1->setIconCode(icone);
+    DialogParts::chooseDefault(dialog.PushButton1, dialog.PushButton2, bouton_defaut);
+    dialog.OK = false;
+    Platform::get().execModal(dialog);
+}
+} // namespace Fonctions_fenetres_divreses

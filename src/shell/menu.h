@@ -1,0 +1,36 @@
+#pragma once
+
+#include "engine/single_instance.h"
+
+#include <QMenuBar>
+
+class QAction;
+class QMenu;
+
+// The program's menu bar, "Fichier" and "Edition". Items keep their layout
+// names as object names, so handlers and tests find them by name.
+class Menu : public QMenuBar, public SingleInstance<Menu> {
+    Q_OBJECT
+public:
+    Menu();
+
+    QAction *item(const QString &name) const;
+
+    QMenu *UntitledMenu3;
+    QAction *menfichierMenuouvrir;
+    QAction *FileSauver;
+    QAction *menfichierImprimer;
+    QAction *UntitledMenu4;
+    QAction *menfichieritemquitter;
+    QMenu *UntitledMenu0;
+    QAction *EditUndo;
+    QAction *UntitledMenu2;
+    QAction *EditCut;
+    QAction *EditCopy;
+    QAction *EditPaste;
+    QAction *EditClear;
+    QAction *meneditionitemeffacerlaligne;
+    QAction *UntitledMenu1;
+    QAction *meneditionitempref;
+    QAction *AppleAproposdeVelTiming;
+};
