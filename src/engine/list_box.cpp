@@ -57,6 +57,33 @@ int ListBox::addRow(const QString &label)
     return lastAdded_;
 }
 
+void ListBox::addRows(const QList<ListRow> &rows)
+{
+    QList<QTreeWidgetItem *> items;
+    items.reserve(rows.size());
+    for (const ListRow &row : rows) {
+        auto *item = new QTreeWidgetItem(QStringList{row.label, row.time, row.difference});
+        item->setFlags(item->flags() | Qt::ItemIsEditable);
+        for (int column = 0; column < 3; ++column)
+            item->setTextAlignment(column, alignments_[column]);
+        items.append(item);
+    }
+    addTopLevelItems(items);
+    lastAdded_ = topLevelItemCount() - 1;
+}
+
+QList<ListRow> ListBox::rows(int count) const
+{
+    QList<ListRow> result;
+    const int n = qMin(count, topLevelItemCount());
+    result.reserve(n);
+    for (int i = 0; i < n; ++i) {
+        const QTreeWidgetItem *item = topLevelItem(i);
+        result.append({item->text(0), item->text(1), item->text(2)});
+    }
+    return result;
+}
+
 QString ListBox::cell(int row, int column) const
 {
     const QTreeWidgetItem *item = topLevelItem(row);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/list_row.h"
+
 #include <QList>
 #include <QTreeWidget>
 
@@ -11,6 +13,10 @@ public:
     explicit ListBox(QWidget *parent = nullptr);
 
     int addRow(const QString &label);
+    // Appends many rows at once, for opening large documents quickly.
+    void addRows(const QList<ListRow> &rows);
+    // The first count rows (all when count is larger).
+    QList<ListRow> rows(int count) const;
     QString cell(int row, int column) const;
     void setCell(int row, int column, const QString &text);
     int lastIndex() const { return lastAdded_; }

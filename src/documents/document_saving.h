@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QString>
+
+// The save sequence shared by "Sauver la liste" and the quit command.
+namespace DocumentSaving {
+enum class Outcome { Cancelled, Written, Failed };
+
+// "Document VelTiming", then "Document VelTiming 2" and so on.
+QString suggestedName();
+// Asks for the comment (starting from defaultComment) and the file, then
+// writes the list as it stood when the rows were counted.
+Outcome run(const QDateTime &moment, const QString &defaultComment, bool countThisSave);
+// Replaces the file only once the whole document is written; reports a
+// failure in a message box naming the file and the reason.
+bool writeFile(const QString &path, const QByteArray &bytes);
+} // namespace DocumentSaving

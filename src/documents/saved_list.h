@@ -1,0 +1,28 @@
+#pragma once
+
+#include "engine/list_row.h"
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QList>
+#include <QString>
+
+
+// The saved list document: a header line, the comment between a line of 61
+// and a line of 62 hyphens, then one tab-separated line per row.
+namespace SavedList {
+QString headerLine(const QDateTime &moment);
+// Every line, the last row's included, ends with "\n".
+QByteArray write(const QString &header, const QString &comment, const QList<ListRow> &rows);
+
+struct Contents {
+    QString comment; // each comment line followed by a carriage return
+    QList<ListRow> rows;
+};
+// Forgiving: any line with a tab is a row; other non-empty lines from the
+// third on that do not begin with "-" make the comment. Accepts LF, CRLF and
+// CR line ends, and reads text that is not UTF-8 as Mac OS Roman.
+Contents read(const QByteArray &bytes);
+// UTF-8 when valid, Mac OS Roman otherwise.
+QString decode(const QByteArray &bytes);
+} // namespace SavedList
