@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 . scripts/packages.sh
 
-vel_install_missing "${VEL_BUILD_PACKAGES[@]}" "${VEL_RUN_PACKAGES[@]}" xvfb xauth
+vel_install_missing "${VEL_BUILD_PACKAGES[@]}" "${VEL_RUN_PACKAGES[@]}" xvfb xauth poppler-utils
 cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Debug -DVEL_SANITIZE=ON -DVEL_WERROR=ON > /dev/null
 cmake --build build-test -j"$(nproc)"
 cd build-test

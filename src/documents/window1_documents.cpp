@@ -9,7 +9,15 @@
 #include "shell/fenetre_message.h"
 #include "shell/fonctions_fenetres_divreses.h"
 
+#include "documents/module_impression.h"
+#include "documents/painter_surface.h"
+#include "shell/fenetre_answer.h"
+
 #include <QDir>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPrinter>
 #include <QFile>
 
 namespace {
@@ -79,5 +87,37 @@ bool Window1::menfichierMenuouvrir_Action()
 
 bool Window1::menfichierImprimer_Action()
 {
+    // Page geometry in points, from a printer with default settings.
+    QPrinter defaults;
+    defaults.setResolution(72);
+    const QRectF paper = defaults.paperRect(QPrinter::Point);
+    const QRectF printable = defaults.pageRect(QPrinter::Point);
+    const int pageLeft = int(paper.left() - printable.left());
+    const int pageTop = int(paper.top() - printable.top());
+    const int pageWidth = int(paper.width());
+    const int width = int(printable.width());
+    const int height = int(printable.height());
+
+    const QString comment = Fonctions_fenetres_divreses::Type_answer(
+        QStringLiteral("Entrez un commentaire pour votre chronométrage."), Variables_globales.Commentaire_encours,
+        QStringLiteral("Annuler"), QStringLiteral("Continuer"), QString(), 1, 0);
+    Pour_commentaire_impression->setText(comment);
+    if (!fenetre_answer::instance().OK)
+        return false;
+    QPrinter printer;
+    printer.setResolution(72);
+    if (!Platform::get().printDialog(printer))
+        return false;
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        Platform::get().messageBox(QStringLiteral("Impossible d'imprimer la liste."));
+        return false;
+    }
+    fenetre_answer &answer = fenetre_answer::instance();
+    PainterSurface surface(painter, printer, answer.EditField1->font());
+    Module_impression::PrintComment(pageLeft, pageTop, pageWidth, answer.EditField1->toPlainText(), surface);
+    Module_impression::PrintTwoCols(pageLeft, pageTop, pageWidth - 185, pageWidth - 105, height, width,
+                                    ListBox1->rows(ListBox1->rowCount()), surface);
+    painter.end();
     return false;
 }

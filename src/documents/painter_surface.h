@@ -1,0 +1,24 @@
+#pragma once
+
+#include "documents/print_surface.h"
+
+#include <QFont>
+
+class QPainter;
+class QPagedPaintDevice;
+
+// Draws on a printer page through QPainter.
+class PainterSurface : public PrintSurface {
+public:
+    PainterSurface(QPainter &painter, QPagedPaintDevice &device, const QFont &blockFont);
+    void drawText(const QString &text, int x, int baseline) override;
+    void drawRect(int x, int y, int width, int height) override;
+    int textHeight() override;
+    void drawTextBlock(const QString &text, int x, int top, int width, int maxHeight) override;
+    void nextPage() override;
+
+private:
+    QPainter &painter_;
+    QPagedPaintDevice &device_;
+    QFont blockFont_;
+};
