@@ -1,0 +1,52 @@
+// Saving and opening a list of 100,000 rows, through the real commands.
+#include "engine/list_box.h"
+#include "engine/window1.h"
+#include "platform/fake_platform.h"
+#include "shell/appli.h"
+#include "shell/fenetre_answer.h"
+#include "shell/file_types.h"
+
+#include <QElapsedTimer>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include <cstdio>
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    FakePlatform platform;
+    Platform::install(&platform);
+    FileTypes::Initialize();
+    appli app(argc, argv);
+    app.Open();
+    Window1 &w = Window1::instance();
+    constexpr int kRows = 100000;
+    QList<ListRow> rows;
+    for (int i = 0; i < kRows; ++i)
+        rows.append({QStringLiteral("Temps intermédiaire  %1:").arg(i + 1), QStringLiteral("0:01:05:37"),
+                     QStringLiteral("+  0:00:12:50")});
+    w.ListBox1->addRows(rows);
+
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("grande liste"));
+    platform.dialogScripts.enqueue(
+        [](QDialog &d) { static_cast<fenetre_answer &>(d).PushButton2->click(); });
+    platform.saveAnswers.enqueue(path);
+    QElapsedTimer timer;
+    timer.start();
+    w.FileSauver_Action();
+    const qint64 saveMs = timer.elapsed();
+
+    w.ListBox1->deleteAllRows();
+    platform.openAnswers.enqueue(path);
+    timer.restart();
+    w.menfichierMenuouvrir_Action();
+    QApplication::processEvents();
+    const qint64 openMs = timer.elapsed();
+
+    std::printf("save %d rows: %lld ms\nopen %d rows: %lld ms (%d rows in the list)\n", kRows, saveMs, kRows, openMs,
+                w.ListBox1->rowCount());
+    Window1::destroyInstance();
+    return 0;
+}
