@@ -1,16 +1,11 @@
 #include "engine/alerte_vel.h"
 
+#include "engine/dialog_parts.h"
+
 #include <QLabel>
 #include <QPushButton>
 
-namespace {
-QFont helvetica12()
-{
-    QFont font(QStringLiteral("Helvetica"));
-    font.setPixelSize(12);
-    return font;
-}
-} // namespace
+using DialogParts::helvetica12;
 
 alerte_vel::alerte_vel()
     : QDialog(nullptr, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)

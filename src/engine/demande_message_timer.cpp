@@ -4,18 +4,13 @@
 #include "engine/variables_globales.h"
 
 #include <QKeyEvent>
+#include "engine/dialog_parts.h"
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
-namespace {
-QFont helvetica12()
-{
-    QFont font(QStringLiteral("Helvetica"));
-    font.setPixelSize(12);
-    return font;
-}
-} // namespace
+using DialogParts::helvetica12;
 
 Demande_message_timer::Demande_message_timer() : QDialog(nullptr, Qt::Window)
 {

@@ -3,7 +3,7 @@
 #include "engine/cell_text.h"
 #include "engine/icon_canvas.h"
 #include "engine/variables_globales.h"
-#include "shell/dialog_parts.h"
+#include "engine/dialog_parts.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>

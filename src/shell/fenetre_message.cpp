@@ -1,7 +1,7 @@
 #include "shell/fenetre_message.h"
 
 #include "engine/icon_canvas.h"
-#include "shell/dialog_parts.h"
+#include "engine/dialog_parts.h"
 
 #include <QLabel>
 #include <QPushButton>

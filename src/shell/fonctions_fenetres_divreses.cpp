@@ -2,7 +2,7 @@
 
 #include "engine/icon_canvas.h"
 #include "platform/platform.h"
-#include "shell/dialog_parts.h"
+#include "engine/dialog_parts.h"
 #include "shell/fenetre_answer.h"
 #include "shell/fenetre_message.h"
 
@@ -16,6 +16,22 @@ QString withLineBreaks(QString text)
 {
     return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
 }
+
+// What both dialogs set up before they are shown. Closing a dialog another
+// way than by a button counts as its first button.
+template <class Dialog>
+void prepare(Dialog &dialog, const QString &texte, const QString &bouton1, const QString &bouton2,
+             const QString &titre, int icone, int bouton_defaut)
+{
+    dialog.StaticText1->setText(withLineBreaks(texte));
+    dialog.PushButton1->setText(bouton1);
+    dialog.PushButton2->setText(bouton2);
+    dialog.setWindowTitle(titre);
+    dialog.icone_fenetre = icone;
+    dialog.Canvas1->setIconCode(icone);
+    DialogParts::chooseDefault(dialog.PushButton1, dialog.PushButton2, bouton_defaut);
+    dialog.OK = false;
+}
 } // namespace
 
 namespace Fonctions_fenetres_divreses {
@@ -23,16 +39,8 @@ QString Type_answer(const QString &texte, const QString &reponse_defaut, const Q
                     const QString &bouton2, const QString &titre, int icone, int bouton_defaut)
 {
     fenetre_answer &dialog = fenetre_answer::instance();
-    dialog.StaticText1->setText(withLineBreaks(texte));
+    prepare(dialog, texte, bouton1, bouton2, titre, icone, bouton_defaut);
     dialog.EditField1->setPlainText(reponse_defaut);
-    dialog.PushButton1->setText(bouton1);
-    dialog.PushButton2->setText(bouton2);
-    dialog.setWindowTitle(titre);
-    dialog.icone_fenetre = icone;
-    dialog.Canvas1->setIconCode(icone);
-    DialogParts::chooseDefault(dialog.PushButton1, dialog.PushButton2, bouton_defaut);
-    // Closing the window another way than by a button counts as the first one.
-    dialog.OK = false;
     dialog.EditField1->setFocus();
     Platform::get().execModal(dialog);
     return dialog.OK ? dialog.EditField1->toPlainText() : QString();
@@ -42,14 +50,7 @@ void type_message(const QString &texte, const QString &bouton1, const QString &b
                   int icone, int bouton_defaut)
 {
     fenetre_message &dialog = fenetre_message::instance();
-    dialog.StaticText1->setText(withLineBreaks(texte));
-    dialog.PushButton1->setText(bouton1);
-    dialog.PushButton2->setText(bouton2);
-    dialog.setWindowTitle(titre);
-    dialog.icone_fenetre = icone;
-    dialog.Canvas1->setIconCode(icone);
-    DialogParts::chooseDefault(dialog.PushButton1, dialog.PushButton2, bouton_defaut);
-    dialog.OK = false;
+    prepare(dialog, texte, bouton1, bouton2, titre, icone, bouton_defaut);
     Platform::get().execModal(dialog);
 }
 } // namespace Fonctions_fenetres_divreses

@@ -1,4 +1,4 @@
-#include "shell/dialog_parts.h"
+#include "engine/dialog_parts.h"
 
 #include <QApplication>
 #include <QPushButton>
