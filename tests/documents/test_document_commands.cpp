@@ -5,6 +5,7 @@
 #include "shell/fenetre_answer.h"
 #include "shell/fenetre_message.h"
 
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -121,6 +122,19 @@ private slots:
         w().FileSauver_Action();
         QCOMPARE(program.platform.messages.size(), 1);
         QVERIFY(program.platform.messages[0].contains(QStringLiteral("absent/dossier/liste")));
+        QCOMPARE(program.rowCount(), 5);
+    }
+
+    void targetThatCannotBeWrittenIsReported()
+    {
+        // A folder in the place of the document fails even for root.
+        QVERIFY(QDir(folder.path()).mkpath(QStringLiteral("occupé")));
+        fillList();
+        answerComment(true, QStringLiteral("c"));
+        program.platform.saveAnswers.enqueue(path("occupé"));
+        w().FileSauver_Action();
+        QCOMPARE(program.platform.messages.size(), 1);
+        QVERIFY(program.platform.messages[0].contains(QStringLiteral("occupé")));
         QCOMPARE(program.rowCount(), 5);
     }
 
