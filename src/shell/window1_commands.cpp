@@ -1,6 +1,5 @@
 // Menu commands whose work is still to come answer as handled-by-nobody.
 #include "engine/window1.h"
-#include "platform/platform.h"
 
 bool Window1::AppleAproposdeVelTiming_Action()
 {

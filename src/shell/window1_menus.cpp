@@ -1,6 +1,5 @@
 // Routing of the menu commands to the main window's handlers.
 #include "engine/window1.h"
-#include "platform/platform.h"
 #include "shell/menu.h"
 
 #include <QAction>
