@@ -1,0 +1,40 @@
+#include "shell/preferences_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+
+namespace PreferencesFile {
+namespace {
+// Eleven records of at most 256 bytes each; anything beyond is never read.
+constexpr qint64 kLongestFile = 11 * 256;
+} // namespace
+
+QString path(const QString &folder)
+{
+    return QDir(folder).filePath(Preferences::kFileName);
+}
+
+std::optional<Preferences> load(const QString &folder)
+{
+    if (folder.isEmpty())
+        return std::nullopt;
+    QFile file(path(folder));
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return Preferences::decode(file.read(kLongestFile));
+}
+
+QString save(const QString &folder, const Preferences &preferences)
+{
+    if (folder.isEmpty())
+        return QStringLiteral("le système ne donne pas de dossier de préférences");
+    if (!QDir().mkpath(folder))
+        return QStringLiteral("le dossier « %1 » ne peut pas être créé").arg(QDir::toNativeSeparators(folder));
+    const QByteArray bytes = preferences.encode();
+    QSaveFile file(path(folder));
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+        return QString();
+    return file.errorString();
+}
+} // namespace PreferencesFile

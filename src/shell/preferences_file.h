@@ -1,0 +1,17 @@
+#pragma once
+
+#include "shell/preferences.h"
+
+#include <optional>
+
+// The preferences file "Pref Vel Timing" in the preferences folder: read once
+// at start-up, written whole at shut-down.
+namespace PreferencesFile {
+QString path(const QString &folder);
+// Nothing when there is no folder, no file, or a file that cannot be read:
+// the program then starts from the defaults.
+std::optional<Preferences> load(const QString &folder);
+// Replaces the file in one step, so a failure leaves the previous one whole.
+// Returns the reason on failure, an empty text on success.
+QString save(const QString &folder, const Preferences &preferences);
+} // namespace PreferencesFile
