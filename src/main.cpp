@@ -1,7 +1,6 @@
 #include "platform/qt_platform.h"
 #include "shell/appli.h"
 #include "shell/file_types.h"
-#include "engine/window1.h"
 
 #include <QTimer>
 
@@ -15,6 +14,6 @@ int main(int argc, char **argv)
     // the loop as any other quit does.
     QTimer::singleShot(0, &app, &appli::Open);
     const int status = app.exec();
-    Window1::destroyInstance();
+    appli::destroyWindows();
     return status;
 }

@@ -12,4 +12,8 @@ QString regle_timer(double secondes);
 QString Calcule_difference();
 // Puts the run controls of the main window into the idle state.
 void enregistrement_passe();
+// Help tags of the main window and the preferences window on or off; the
+// arrows keep theirs either way. Defined with the preferences window.
+void active_helptags();
+void desactive_helptags();
 } // namespace Methodes

@@ -83,15 +83,10 @@ void Window1::buildControls()
 
     Rectangle1 = new QFrame(content_);
     Rectangle1->setFrameShape(QFrame::Box);
-    Rectangle1->setToolTip(QStringLiteral("Affiche le temps qui augmente en mode Chronomètre ou diminue en mode Timer."));
     place(Rectangle1, "Rectangle1", QRect(13, 241, 147, 38), A::Bottom);
 
     bt_depart = button("bt_depart", QStringLiteral("Départ"), QRect(409, 242, 101, 20), 12);
-    bt_depart->setToolTip(QStringLiteral("Ce bouton fait démarrer le chronomètre ou le timer s'il affiche \"Départ\", "
-                                         "l'arrête s'il affiche \"Stop\"."));
     bt_pause = button("bt_pause", QStringLiteral("Pause"), QRect(409, 271, 101, 20), 12);
-    bt_pause->setToolTip(QStringLiteral("Ce bouton met le chronomètre en mode pause lorsqu'il affiche \"Pause\", "
-                                        "reprend le décompte lorsqu'il affiche \"Reprendre\""));
 
     Timer3 = timer("Timer3", 10);
     Timer3->setTimerType(Qt::PreciseTimer);
@@ -104,14 +99,10 @@ void Window1::buildControls()
 
     ListBox1 = new ListBox(content_);
     ListBox1->setFont(pixelFont(QStringLiteral("Courier"), 12));
-    ListBox1->setToolTip(QStringLiteral("Cette zone liste les temps intermédiaires à droite, et leur commentaire à "
-                                        "gauche. Elle peut être sauvegardée."));
     ListBox1->setAccessibleName(QStringLiteral("Liste des temps"));
     place(ListBox1, "ListBox1", QRect(8, 21, 501, 167), A::Left | A::Top | A::Right | A::Bottom);
 
     intermediaire = button("intermediaire", QStringLiteral("Intermédiaire"), QRect(409, 300, 101, 21), 12);
-    intermediaire->setToolTip(QStringLiteral("Ce bouton entre dans la liste le temps intermédiaire correspondant "
-                                             "exactement au moment du clic."));
 
     preftexteligne = new QLabel(QStringLiteral("Temps intermédiaire "), content_);
     preftexteligne->setFont(systemFont(12));
@@ -120,13 +111,9 @@ void Window1::buildControls()
 
     RadioButton1 = new QRadioButton(QStringLiteral("Chronomètre"), content_);
     RadioButton1->setFont(pixelFont(kHelvetica, 12));
-    RadioButton1->setToolTip(QStringLiteral("Permet de passer en mode Chronomètre (le temps augmente à partir de "
-                                            "0:00:00:00)."));
     place(RadioButton1, "RadioButton1", QRect(22, 303, 109, 18), A::Bottom);
     RadioButton2 = new QRadioButton(QStringLiteral("Timer"), content_);
     RadioButton2->setFont(pixelFont(kHelvetica, 12));
-    RadioButton2->setToolTip(QStringLiteral("Permet de passer en mode Timer (le temps diminue à partir d'un temps "
-                                            "donné)."));
     place(RadioButton2, "RadioButton2", QRect(22, 324, 69, 20), A::Bottom);
 
     GroupBox1 = new QGroupBox(QStringLiteral("Mode"), content_);
@@ -134,8 +121,6 @@ void Window1::buildControls()
     place(GroupBox1, "GroupBox1", QRect(14, 286, 125, 65), A::Bottom);
 
     reset = button("reset", QStringLiteral("Initialiser"), QRect(409, 329, 101, 22), 12);
-    reset->setToolTip(QStringLiteral("Ce bouton remet à 0:00:00:00 l'afficheur en mode Chronomètre, ou remet "
-                                     "l'afficheur au temps désiré en mode Timer."));
 
     StaticText4 = new QLabel(QStringLiteral("Label:"), content_);
     StaticText4->setFont(pixelFont(kHelvetica, 12));
@@ -164,9 +149,6 @@ void Window1::buildControls()
 
     Commentaire = new QLineEdit(content_);
     Commentaire->setFont(pixelFont(kHelvetica, 12));
-    Commentaire->setToolTip(QStringLiteral("Entrez dans cette zone un commentaire pour le prochain temps "
-                                           "intermédiaire. Si vous laissez vide,  le commentaire choisi dans les "
-                                           "préférences sera utilisé."));
     Commentaire->setAccessibleName(QStringLiteral("Commentaire"));
     CellText::guard(Commentaire);
     place(Commentaire, "Commentaire", QRect(14, 203, 378, 21), A::Left | A::Right | A::Bottom);
@@ -188,7 +170,6 @@ void Window1::buildControls()
     place(Preference_vel_Timer, "Preference_vel_Timer", QRect(211, 363, 116, 18), A::Bottom);
 
     efface_liste = button("efface_liste", QStringLiteral("Effacer la liste"), QRect(411, 202, 98, 21), 9);
-    efface_liste->setToolTip(QStringLiteral("Cliquez sur ce bouton pour effacer le contenu de la liste."));
 
     // Keeps the print comment; never meant to be seen.
     Pour_commentaire_impression = new QLineEdit(content_);
@@ -203,6 +184,9 @@ void Window1::buildControls()
                            static_cast<QWidget *>(Rectangle1)})
         frame->lower();
     StaticText2->raise();
+
+    for (const HelpTag &tag : helpTags())
+        tag.control->setToolTip(tag.text);
 
     heure->start();
     regarde_date->start();

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "engine/anchoring.h"
+#include "engine/help_tag.h"
 #include "engine/single_instance.h"
 
+#include <QList>
 #include <QMainWindow>
 
 class QFrame;
@@ -35,6 +37,11 @@ public:
     // Return and Enter press the current default button (see keyPressEvent).
     void setDefaultButton(QPushButton *button, bool isDefault);
     QPushButton *defaultButton() const;
+
+    // The controls whose help tags the preferences switch, with their texts.
+    QList<HelpTag> helpTags() const;
+    // Difference column shown at "50%,25%,25%" or hidden at "75%,25%,0%".
+    void setDifferenceColumnShown(bool shown);
 
     // Controls, in creation order.
     QFrame *Rectangle1;

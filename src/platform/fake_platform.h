@@ -32,6 +32,7 @@ public:
     QStringList installedFonts() override { return fonts; }
     QString preferencesFolder() override { return preferences; }
     QSize screenSize() override { return screen; }
+    std::optional<int> systemVersion() override { return version; }
     void quit(int status) override { quits.append(status); }
 
     // Scripts, used in order; an unscripted dialog is recorded and answered
@@ -45,6 +46,7 @@ public:
     QStringList fonts{QStringLiteral("Helvetica"), QStringLiteral("Courier")};
     QString preferences;
     QSize screen{1440, 900};
+    std::optional<int> version;
 
     QStringList messages;
     int beeps = 0;

@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <Qt>
 
+#include <optional>
+
 class QDialog;
 class QPrinter;
 
@@ -40,5 +42,7 @@ public:
     // Empty when the system gives no preferences folder.
     virtual QString preferencesFolder() = 0;
     virtual QSize screenSize() = 0;
+    // The system's version as 0xMMmm, where the system has such a number.
+    virtual std::optional<int> systemVersion() = 0;
     virtual void quit(int status) = 0;
 };

@@ -107,6 +107,12 @@ QSize QtPlatform::screenSize()
     return screen ? screen->size() : QSize(1024, 768);
 }
 
+std::optional<int> QtPlatform::systemVersion()
+{
+    // Linux has no single system version comparable to the program's needs.
+    return std::nullopt;
+}
+
 void QtPlatform::quit(int status)
 {
     QCoreApplication::exit(status);

@@ -25,6 +25,7 @@ public:
     QStringList installedFonts() override;
     QString preferencesFolder() override;
     QSize screenSize() override;
+    std::optional<int> systemVersion() override;
     void quit(int status) override;
 
 private:

@@ -1,19 +1,27 @@
 #include "shell/appli.h"
 
+#include "engine/alerte_vel.h"
+#include "engine/demande_message_timer.h"
 #include "engine/list_box.h"
-#include "engine/little_arrows.h"
 #include "engine/methodes.h"
 #include "engine/variables_globales.h"
 #include "engine/window1.h"
 #include "platform/date_texts.h"
 #include "platform/platform.h"
+#include "shell/bienvenue.h"
+#include "shell/fenetre_answer.h"
+#include "shell/fenetre_message.h"
+#include "shell/fonctions_fenetres_divreses.h"
+#include "shell/font_check.h"
 #include "shell/menu.h"
+#include "shell/pref_interm.h"
+#include "shell/preferences_file.h"
 
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTranslator>
 
 appli::appli(int &argc, char **argv) : QApplication(argc, argv)
@@ -35,11 +43,35 @@ void appli::loadTranslations()
 void appli::Open()
 {
     auto &vg = Variables_globales;
+    settingsRestored_ = false;
     const QDateTime moment = Platform::get().now();
     vg.no_de_chrono = 1;
     vg.no_de_intermediaire = 1;
+    if (!fontsAccepted()) {
+        Platform::get().quit(0);
+        return;
+    }
     vg.no_sauvetage = 1;
+    prepareMainWindow(moment);
+    restoreSettings();
+    settingsRestored_ = true;
+    Methodes::enregistrement_passe();
+    Window1::instance().show();
+    Bienvenue::instance().show();
+}
 
+bool appli::fontsAccepted()
+{
+    const QString warning = FontCheck::warning(Platform::get().installedFonts());
+    if (warning.isEmpty())
+        return true;
+    Fonctions_fenetres_divreses::type_message(warning, QStringLiteral("Quitter"), QStringLiteral("Continuer"),
+                                              QString(), 3, 1);
+    return fenetre_message::instance().OK;
+}
+
+void appli::prepareMainWindow(const QDateTime &moment)
+{
     Window1 &w = Window1::instance();
     w.setMenuBar(&Menu::instance());
     w.AddMenuHandlers();
@@ -52,29 +84,40 @@ void appli::Open()
     w.StaticText2->setFont(display);
     w.ListBox1->setColumnAlignment(1, Qt::AlignRight);
     w.ListBox1->setColumnAlignment(2, Qt::AlignRight);
-
-    // First-launch settings.
-    w.setContentFrame(20, 50, 357, 520);
-    w.Preference_vel_Timer->setText(QStringLiteral("300"));
-    w.StaticText1->setText(QStringLiteral("300"));
-    w.RadioButton1->setChecked(true);
-    w.LittleArrows1->setVisible(false);
-    vg.demande_message_ou_pas = false;
-    vg.voir_ecarts = true;
-    vg.pref_texte_timer = QStringLiteral("Temps écoulé!");
-    vg.pref_tips = true;
-
-    Methodes::enregistrement_passe();
-    w.show();
 }
 
-void appli::Close() {}
+void appli::Close()
+{
+    if (!settingsRestored_ || !Window1::exists())
+        return;
+    const QString folder = Platform::get().preferencesFolder();
+    const QString problem = PreferencesFile::save(folder, currentSettings());
+    if (!problem.isEmpty())
+        Platform::get().messageBox(QStringLiteral("Impossible d'enregistrer les préférences dans « %1 » : %2")
+                                       .arg(QDir::toNativeSeparators(PreferencesFile::path(folder)), problem));
+}
 
 bool appli::HandleAppleEvent(const QString &eventClass, const QString &eventId)
 {
-    Q_UNUSED(eventClass);
-    Q_UNUSED(eventId);
-    return false;
+    const std::optional<int> version = Platform::get().systemVersion();
+    if (!version || *version < 0x0A00)
+        return false;
+    if (eventClass.compare(QLatin1String("aevt"), Qt::CaseInsensitive) != 0 ||
+        eventId.compare(QLatin1String("pref"), Qt::CaseInsensitive) != 0)
+        return false;
+    pref_interm::instance().showCurrentSettings();
+    return true;
+}
+
+void appli::destroyWindows()
+{
+    alerte_vel::destroyInstance();
+    Demande_message_timer::destroyInstance();
+    Bienvenue::destroyInstance();
+    pref_interm::destroyInstance();
+    fenetre_message::destroyInstance();
+    fenetre_answer::destroyInstance();
+    Window1::destroyInstance();
 }
 
 appli &App()

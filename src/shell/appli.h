@@ -2,6 +2,8 @@
 
 #include <QApplication>
 
+struct Preferences;
+
 // The application object: start-up, shut-down and requests from the system.
 class appli : public QApplication {
     Q_OBJECT
@@ -12,8 +14,21 @@ public:
     void Close();
     bool HandleAppleEvent(const QString &eventClass, const QString &eventId);
 
+    // Deletes every window of the program, at exit or between tests.
+    static void destroyWindows();
+
 private:
     void loadTranslations();
+    // False when the user chose to quit at the missing-fonts warning.
+    bool fontsAccepted();
+    void prepareMainWindow(const QDateTime &moment);
+    void restoreSettings();
+    void applyDefaultSettings();
+    void applyStoredSettings(const Preferences &stored);
+    Preferences currentSettings();
+
+    // Only a start-up that restored the settings writes them back at quit.
+    bool settingsRestored_ = false;
 };
 
 // The registered application object.

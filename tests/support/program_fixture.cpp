@@ -1,7 +1,5 @@
 #include "program_fixture.h"
 
-#include "engine/alerte_vel.h"
-#include "engine/demande_message_timer.h"
 #include "engine/list_box.h"
 #include "engine/variables_globales.h"
 #include "engine/window1.h"
@@ -14,9 +12,7 @@
 
 void destroyProgramWindows()
 {
-    alerte_vel::destroyInstance();
-    Demande_message_timer::destroyInstance();
-    Window1::destroyInstance();
+    appli::destroyWindows();
 }
 
 ProgramFixture::ProgramFixture()
@@ -30,10 +26,12 @@ ProgramFixture::~ProgramFixture()
     Platform::install(nullptr);
 }
 
-void ProgramFixture::start()
+void ProgramFixture::start(const std::function<void(FakePlatform &)> &prepare)
 {
     stop();
     platform = FakePlatform();
+    if (prepare)
+        prepare(platform);
     Variables_globales = VariablesGlobales();
     FileTypes::Initialize();
     App().Open();

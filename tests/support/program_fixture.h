@@ -16,8 +16,9 @@ public:
     ProgramFixture();
     ~ProgramFixture();
 
-    // Fresh state, fresh windows, then the program's own start-up.
-    void start();
+    // Fresh state, fresh windows, then the program's own start-up; prepare
+    // sets up the fresh platform (fonts, preferences folder, screen) first.
+    void start(const std::function<void(FakePlatform &)> &prepare = {});
     // Destroys every window so the next start() builds them anew.
     void stop();
 

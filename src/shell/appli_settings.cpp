@@ -1,0 +1,106 @@
+// The settings restore of start-up and the settings written at quit.
+#include "engine/little_arrows.h"
+#include "engine/methodes.h"
+#include "engine/variables_globales.h"
+#include "engine/window1.h"
+#include "platform/platform.h"
+#include "shell/appli.h"
+#include "shell/pref_interm.h"
+#include "shell/preferences_file.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QRadioButton>
+
+void appli::restoreSettings()
+{
+    if (const std::optional<Preferences> stored = PreferencesFile::load(Platform::get().preferencesFolder()))
+        applyStoredSettings(*stored);
+    else
+        applyDefaultSettings();
+}
+
+void appli::applyDefaultSettings()
+{
+    auto &vg = Variables_globales;
+    Window1 &w = Window1::instance();
+    const Preferences defaults;
+    w.setContentFrame(defaults.left, defaults.top, defaults.hauteur, defaults.largeur);
+    w.Preference_vel_Timer->setText(defaults.preset);
+    w.StaticText1->setText(defaults.preset);
+    w.RadioButton1->setChecked(true);
+    w.LittleArrows1->setVisible(false);
+    pref_interm &prefs = pref_interm::instance();
+    prefs.hide();
+    vg.demande_message_ou_pas = defaults.demandeMessage;
+    prefs.CheckBox1->setChecked(defaults.demandeMessage);
+    vg.voir_ecarts = defaults.voirEcarts;
+    prefs.CheckBox2->setChecked(defaults.voirEcarts);
+    vg.pref_texte_timer = defaults.texteTimer;
+    vg.pref_tips = defaults.prefTips;
+    prefs.CheckBox3->setChecked(defaults.prefTips);
+}
+
+void appli::applyStoredSettings(const Preferences &stored)
+{
+    auto &vg = Variables_globales;
+    Window1 &w = Window1::instance();
+    vg.coord_win1_left = stored.left;
+    vg.coord_win1_top = stored.top;
+    vg.coord_win1_hauteur = stored.hauteur;
+    vg.coord_win1_largeur = stored.largeur;
+    // A window stored beyond the screen comes back near its far corner.
+    const QSize screen = Platform::get().screenSize();
+    if (screen.height() < vg.coord_win1_top || screen.width() < vg.coord_win1_left) {
+        vg.coord_win1_top = screen.height() - 200;
+        vg.coord_win1_left = screen.width() - 200;
+    }
+    w.setContentFrame(vg.coord_win1_left, vg.coord_win1_top, vg.coord_win1_hauteur, vg.coord_win1_largeur);
+
+    pref_interm &prefs = pref_interm::instance();
+    prefs.hide();
+    vg.demande_message_ou_pas = stored.demandeMessage;
+    prefs.CheckBox1->setChecked(stored.demandeMessage);
+    vg.voir_ecarts = stored.voirEcarts;
+    prefs.CheckBox2->setChecked(stored.voirEcarts);
+    w.setDifferenceColumnShown(stored.voirEcarts);
+    vg.pref_tips = stored.prefTips;
+    prefs.CheckBox3->setChecked(stored.prefTips);
+    if (stored.prefTips)
+        Methodes::active_helptags();
+    else
+        Methodes::desactive_helptags();
+    vg.pref_texte_timer = stored.texteTimer;
+    w.Preference_vel_Timer->setText(stored.preset);
+    w.StaticText1->setText(stored.preset);
+    w.RadioButton1->setChecked(stored.chronometre);
+    w.RadioButton2->setChecked(!stored.chronometre);
+    w.LittleArrows1->setVisible(!stored.chronometre);
+    vg.mode_timer = !stored.chronometre;
+    w.preftexteligne->setText(stored.lapLabel);
+}
+
+Preferences appli::currentSettings()
+{
+    auto &vg = Variables_globales;
+    const Window1 &w = Window1::instance();
+    const QRect frame = w.contentFrame();
+    vg.coord_win1_top = frame.top();
+    vg.coord_win1_left = frame.left();
+    vg.coord_win1_hauteur = frame.height();
+    vg.coord_win1_largeur = frame.width();
+
+    Preferences settings;
+    settings.left = vg.coord_win1_left;
+    settings.top = vg.coord_win1_top;
+    settings.hauteur = vg.coord_win1_hauteur;
+    settings.largeur = vg.coord_win1_largeur;
+    settings.demandeMessage = vg.demande_message_ou_pas;
+    settings.voirEcarts = vg.voir_ecarts;
+    settings.prefTips = vg.pref_tips;
+    settings.texteTimer = vg.pref_texte_timer;
+    settings.preset = w.Preference_vel_Timer->text();
+    settings.chronometre = w.RadioButton1->isChecked();
+    settings.lapLabel = w.preftexteligne->text();
+    return settings;
+}

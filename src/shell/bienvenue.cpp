@@ -1,0 +1,84 @@
+#include "shell/bienvenue.h"
+
+#include "engine/dialog_parts.h"
+#include "engine/methodes.h"
+#include "engine/text_number.h"
+#include "engine/window1.h"
+#include "shell/welcome_picture.h"
+
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QTimer>
+
+using DialogParts::placed;
+
+Bienvenue::Bienvenue() : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+{
+    setObjectName(QStringLiteral("Bienvenue"));
+    setWindowTitle(QStringLiteral("Untitled"));
+    setFixedSize(478, 349);
+    setAccessibleName(QStringLiteral("À propos de Vel Timing"));
+
+    StaticText2 = placed(new QLabel(QStringLiteral("Version 1.3\nChronomètre et Timer"), this), "StaticText2",
+                         QRect(13, 159, 156, 62));
+    StaticText2->setFont(DialogParts::helvetica12());
+    StaticText2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QPalette palette = StaticText2->palette();
+    palette.setColor(QPalette::WindowText, QColor(255, 210, 51));
+    StaticText2->setPalette(palette);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(700);
+    connect(Timer1, &QTimer::timeout, this, &Bienvenue::Timer1_Action);
+
+    // Lies below the content area: it only keeps the count.
+    Temporise = placed(new QLabel(this), "Temporise", QRect(175, 358, 100, 20));
+    Temporise->setFont(DialogParts::system12());
+
+    Open();
+    Timer1->start();
+}
+
+void Bienvenue::Open()
+{
+    Temporise->setText(QStringLiteral("2"));
+}
+
+void Bienvenue::Timer1_Action()
+{
+    const int steps = TextNumber::wholeValue(Temporise->text()) - 1;
+    if (steps >= 1) {
+        Temporise->setText(QString::number(steps));
+        return;
+    }
+    Timer1->stop();
+    hide();
+    Window1 &w = Window1::instance();
+    // A run the user started meanwhile keeps going.
+    if (w.bt_depart->text() == QStringLiteral("Départ"))
+        Methodes::enregistrement_passe();
+    w.show();
+    w.raise();
+    w.activateWindow();
+}
+
+bool Bienvenue::MouseDown(const QPoint &position)
+{
+    Q_UNUSED(position);
+    hide();
+    return false;
+}
+
+void Bienvenue::paintEvent(QPaintEvent *event)
+{
+    Q_UNUSED(event);
+    QPainter(this).drawPixmap(0, 0, WelcomePicture::VelTiming1());
+}
+
+void Bienvenue::mousePressEvent(QMouseEvent *event)
+{
+    MouseDown(event->position().toPoint());
+}
