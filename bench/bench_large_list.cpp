@@ -47,6 +47,6 @@ int main(int argc, char **argv)
 
     std::printf("save %d rows: %lld ms\nopen %d rows: %lld ms (%d rows in the list)\n", kRows, saveMs, kRows, openMs,
                 w.ListBox1->rowCount());
-    Window1::destroyInstance();
+    appli::destroyWindows();
     return 0;
 }

@@ -5,6 +5,7 @@
 #include "shell/appli.h"
 
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTimer>
 
 #include <sys/resource.h>
@@ -26,6 +27,9 @@ int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     const int seconds = argc > 1 ? std::atoi(argv[1]) : 60;
+    // Keeps the preferences the run writes at quit away from the user's own.
+    QStandardPaths::setTestModeEnabled(true);
+    QtPlatform::prepareEnvironment();
     QtPlatform platform;
     Platform::install(&platform);
     appli app(argc, argv);
@@ -40,10 +44,10 @@ int main(int argc, char **argv)
             const double used = cpuSeconds() - before;
             std::printf("running stopwatch: %.3f s of CPU in %d s, %.3f %% of one core\n", used, seconds,
                         100.0 * used / seconds);
-            QCoreApplication::quit();
+            QCoreApplication::exit(0); // quit() would close the window and ask to save
         });
     });
     const int status = app.exec();
-    Window1::destroyInstance();
+    appli::destroyWindows();
     return status;
 }

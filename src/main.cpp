@@ -6,6 +6,7 @@
 
 int main(int argc, char **argv)
 {
+    QtPlatform::prepareEnvironment();
     QtPlatform platform;
     Platform::install(&platform);
     FileTypes::Initialize();

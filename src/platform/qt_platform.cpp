@@ -24,6 +24,14 @@ timespec bootTime()
 }
 } // namespace
 
+void QtPlatform::prepareEnvironment()
+{
+    // The running tick wakes the program 100 times a second; Qt's own event
+    // dispatcher costs about half of what the GLib one does per wake-up.
+    if (!qEnvironmentVariableIsSet("QT_NO_GLIB"))
+        qputenv("QT_NO_GLIB", "1");
+}
+
 QtPlatform::QtPlatform() : start_(bootTime()) {}
 
 QtPlatform::~QtPlatform() = default;

@@ -13,6 +13,9 @@ public:
     QtPlatform();
     ~QtPlatform() override;
 
+    // Settings Qt reads when the application object is made; call before it.
+    static void prepareEnvironment();
+
     double microseconds() override;
     QDateTime now() override;
     void messageBox(const QString &text) override;

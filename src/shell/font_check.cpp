@@ -2,11 +2,21 @@
 
 namespace FontCheck {
 namespace {
+// Qt names a family that several foundries supply "Nimbus Sans [urw]".
+QString withoutFoundry(const QString &family)
+{
+    const qsizetype bracket = family.indexOf(QLatin1String(" ["));
+    return bracket > 0 && family.endsWith(QLatin1Char(']')) ? family.left(bracket) : family;
+}
+
 bool hasAny(const QStringList &families, std::initializer_list<const char *> names)
 {
-    for (const char *name : names)
-        if (families.contains(QLatin1String(name), Qt::CaseInsensitive))
-            return true;
+    for (const QString &family : families) {
+        const QString name = withoutFoundry(family);
+        for (const char *wanted : names)
+            if (name.compare(QLatin1String(wanted), Qt::CaseInsensitive) == 0)
+                return true;
+    }
     return false;
 }
 } // namespace
