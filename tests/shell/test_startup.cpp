@@ -152,6 +152,7 @@ private slots:
                                             "VelTiming malgré tout, cliquez sur \"Continuer\".");
         QTest::newRow("both, other case") << QStringList{"HELVETICA", "courier"} << QString();
         QTest::newRow("clones") << QStringList{"Nimbus Sans", "TeX Gyre Cursor"} << QString();
+        QTest::newRow("clones by foundry") << QStringList{"Nimbus Sans [urw]", "Nimbus Mono PS [UKWN]"} << QString();
         QTest::newRow("Courier missing") << QStringList{"Helvetica", "Courier New"}
                                          << "La police \"Courier\" n'est pas installée." + tail;
         QTest::newRow("Helvetica missing") << QStringList{"FreeMono", "Helvetica Neue"}
