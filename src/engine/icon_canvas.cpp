@@ -3,11 +3,17 @@
 #include <QPainter>
 #include <QStyle>
 
-IconCanvas::IconCanvas(QWidget *parent, int iconCode) : QWidget(parent), code_(iconCode) {}
+IconCanvas::IconCanvas(QWidget *parent, int iconCode) : QWidget(parent), code_(iconCode)
+{
+    setIconCode(iconCode);
+}
 
 void IconCanvas::setIconCode(int code)
 {
     code_ = code;
+    // Screen readers announce the kind of message the icon stands for.
+    setAccessibleName(code == 1 ? QStringLiteral("Information") : code == 2 ? QStringLiteral("Erreur")
+                                                                             : QStringLiteral("Attention"));
     update();
 }
 

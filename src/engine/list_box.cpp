@@ -34,6 +34,8 @@ ListBox::ListBox(QWidget *parent) : QTreeWidget(parent)
 {
     setItemDelegate(new CellDelegate(this));
     setColumnCount(3);
+    // Never shown, but screen readers name the cells by them.
+    setHeaderLabels({QStringLiteral("Commentaire"), QStringLiteral("Temps"), QStringLiteral("Écart")});
     setHeaderHidden(true);
     setRootIsDecorated(false);
     setUniformRowHeights(true);

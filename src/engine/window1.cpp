@@ -83,6 +83,7 @@ void Window1::buildControls()
 
     Rectangle1 = new QFrame(content_);
     Rectangle1->setFrameShape(QFrame::Box);
+    Rectangle1->setAccessibleName(QStringLiteral("Cadre de l'afficheur"));
     place(Rectangle1, "Rectangle1", QRect(13, 241, 147, 38), A::Bottom);
 
     bt_depart = button("bt_depart", QStringLiteral("Départ"), QRect(409, 242, 101, 20), 12);
@@ -161,12 +162,14 @@ void Window1::buildControls()
     StaticText1->setFont(systemFont(12));
     StaticText1->setEnabled(false);
     StaticText1->setVisible(false);
+    StaticText1->setAccessibleName(QStringLiteral("Préréglage du timer en secondes"));
     place(StaticText1, "StaticText1", QRect(265, 363, 24, 18), A::Bottom);
 
     Preference_vel_Timer = new QLabel(QStringLiteral("préftemps"), content_);
     Preference_vel_Timer->setFont(systemFont(12));
     Preference_vel_Timer->setEnabled(false);
     Preference_vel_Timer->setVisible(false);
+    Preference_vel_Timer->setAccessibleName(QStringLiteral("Préréglage enregistré"));
     place(Preference_vel_Timer, "Preference_vel_Timer", QRect(211, 363, 116, 18), A::Bottom);
 
     efface_liste = button("efface_liste", QStringLiteral("Effacer la liste"), QRect(411, 202, 98, 21), 9);
@@ -177,6 +180,7 @@ void Window1::buildControls()
     Pour_commentaire_impression->setFont(pixelFont(kHelvetica, 12));
     Pour_commentaire_impression->setGeometry(193, 487, 80, 22);
     Pour_commentaire_impression->setVisible(false);
+    Pour_commentaire_impression->setAccessibleName(QStringLiteral("Commentaire d'impression"));
 
     // Frames are drawn behind the controls they surround, and must not take
     // their clicks.

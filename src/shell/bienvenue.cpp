@@ -37,6 +37,7 @@ Bienvenue::Bienvenue() : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint |
     // Lies below the content area: it only keeps the count.
     Temporise = placed(new QLabel(this), "Temporise", QRect(175, 358, 100, 20));
     Temporise->setFont(DialogParts::system12());
+    Temporise->setAccessibleName(QStringLiteral("Décompte"));
 
     Open();
     Timer1->start();

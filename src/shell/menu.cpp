@@ -38,6 +38,7 @@ Menu::Menu()
     setObjectName(QStringLiteral("Menu"));
     UntitledMenu3 = addMenu(QStringLiteral("Fichier"));
     UntitledMenu3->setObjectName(QStringLiteral("UntitledMenu3"));
+    UntitledMenu3->setAccessibleName(UntitledMenu3->title());
     menfichierMenuouvrir = addItem(UntitledMenu3, "menfichierMenuouvrir", QStringLiteral("Ouvrir une liste"),
                                    QKeySequence(QStringLiteral("Ctrl+O")));
     FileSauver = addItem(UntitledMenu3, "FileSauver", QStringLiteral("Sauver la liste"),
@@ -50,6 +51,7 @@ Menu::Menu()
 
     UntitledMenu0 = addMenu(QStringLiteral("Edition"));
     UntitledMenu0->setObjectName(QStringLiteral("UntitledMenu0"));
+    UntitledMenu0->setAccessibleName(UntitledMenu0->title());
     EditUndo = addItem(UntitledMenu0, "EditUndo", QStringLiteral("Annuler"), QKeySequence(QStringLiteral("Ctrl+Z")));
     EditUndo->setEnabled(false);
     UntitledMenu2 = addNamedSeparator(UntitledMenu0, "UntitledMenu2");
