@@ -30,8 +30,7 @@ int main(int argc, char **argv)
 
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("grande liste"));
-    platform.dialogScripts.enqueue(
-        [](QDialog &d) { static_cast<fenetre_answer &>(d).PushButton2->click(); });
+    platform.dialogScripts.enqueue([](QDialog &d) { static_cast<fenetre_answer &>(d).PushButton2->click(); });
     platform.saveAnswers.enqueue(path);
     QElapsedTimer timer;
     timer.start();

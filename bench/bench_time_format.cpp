@@ -26,16 +26,12 @@ int main()
     constexpr int calls = 2000000;
     qsizetype sink = 0;
 
-    const double tick = nanosecondsPerCall(calls, [&](int i) {
-        sink += TimeFormat::presetTime(3725.0 + i * 0.01).size();
-    });
+    const double tick =
+        nanosecondsPerCall(calls, [&](int i) { sink += TimeFormat::presetTime(3725.0 + i * 0.01).size(); });
     platform.advance(3725.375);
-    const double nouv = nanosecondsPerCall(calls, [&](int) {
-        sink += Methodes::Nouv_calcul_temps().size();
-    });
-    const double diff = nanosecondsPerCall(calls, [&](int i) {
-        sink += TimeFormat::differenceText(3725.375 + i).size();
-    });
+    const double nouv = nanosecondsPerCall(calls, [&](int) { sink += Methodes::Nouv_calcul_temps().size(); });
+    const double diff =
+        nanosecondsPerCall(calls, [&](int i) { sink += TimeFormat::differenceText(3725.375 + i).size(); });
     std::printf("tick composition:    %6.1f ns per call\n", tick);
     std::printf("Nouv_calcul_temps:   %6.1f ns per call\n", nouv);
     std::printf("difference text:     %6.1f ns per call\n", diff);

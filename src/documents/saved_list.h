@@ -7,7 +7,6 @@
 #include <QList>
 #include <QString>
 
-
 // The saved list document: a header line, the comment between a line of 61
 // and a line of 62 hyphens, then one tab-separated line per row.
 namespace SavedList {

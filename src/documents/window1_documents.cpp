@@ -14,11 +14,11 @@
 #include "shell/fenetre_answer.h"
 
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPrinter>
-#include <QFile>
 
 namespace {
 // Far beyond any real timing; keeps a wrong choice of file from eating memory.

@@ -3,8 +3,8 @@
 #include "engine/icon_canvas.h"
 #include "engine/variables_globales.h"
 
-#include <QKeyEvent>
 #include "engine/dialog_parts.h"
+#include <QKeyEvent>
 
 #include <QLabel>
 #include <QLineEdit>
@@ -21,8 +21,8 @@ Demande_message_timer::Demande_message_timer() : QDialog(nullptr, Qt::Window)
     // takes the current message again.
     setAttribute(Qt::WA_DeleteOnClose);
 
-    StaticText1 = new QLabel(
-        QStringLiteral("Entrez le message qui vous alertera lorsque le temps du Timer sera écoulé."), this);
+    StaticText1 =
+        new QLabel(QStringLiteral("Entrez le message qui vous alertera lorsque le temps du Timer sera écoulé."), this);
     StaticText1->setObjectName(QStringLiteral("StaticText1"));
     StaticText1->setGeometry(68, 5, 325, 41);
     StaticText1->setFont(helvetica12());

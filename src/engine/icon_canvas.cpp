@@ -12,8 +12,9 @@ void IconCanvas::setIconCode(int code)
 {
     code_ = code;
     // Screen readers announce the kind of message the icon stands for.
-    setAccessibleName(code == 1 ? QStringLiteral("Information") : code == 2 ? QStringLiteral("Erreur")
-                                                                             : QStringLiteral("Attention"));
+    setAccessibleName(code == 1   ? QStringLiteral("Information")
+                      : code == 2 ? QStringLiteral("Erreur")
+                                  : QStringLiteral("Attention"));
     update();
 }
 

@@ -4,16 +4,15 @@
 
 #include <QHeaderView>
 #include <QLineEdit>
-#include <QStyledItemDelegate>
 #include <QMouseEvent>
+#include <QStyledItemDelegate>
 
 namespace {
 // The in-place editor keeps cells free of tabs and line breaks.
 class CellDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
-    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option,
-                          const QModelIndex &index) const override
+    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option, const QModelIndex &index) const override
     {
         QWidget *editor = QStyledItemDelegate::createEditor(parent, option, index);
         if (auto *field = qobject_cast<QLineEdit *>(editor))

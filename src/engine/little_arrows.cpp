@@ -19,8 +19,7 @@ QToolButton *arrowButton(QWidget *parent, Qt::ArrowType arrow, const QString &na
 } // namespace
 
 LittleArrows::LittleArrows(QWidget *parent)
-    : QWidget(parent),
-      up_(arrowButton(this, Qt::UpArrow, QStringLiteral("up"))),
+    : QWidget(parent), up_(arrowButton(this, Qt::UpArrow, QStringLiteral("up"))),
       down_(arrowButton(this, Qt::DownArrow, QStringLiteral("down")))
 {
     up_->setAccessibleName(QStringLiteral("Augmenter le timer"));

@@ -9,8 +9,7 @@
 namespace TextNumber {
 double value(const QString &text)
 {
-    static const QRegularExpression leading(
-        QStringLiteral("^\\s*([-+]?(?:\\d+\\.?\\d*|\\.\\d+)(?:[eE][-+]?\\d+)?)"));
+    static const QRegularExpression leading(QStringLiteral("^\\s*([-+]?(?:\\d+\\.?\\d*|\\.\\d+)(?:[eE][-+]?\\d+)?)"));
     const QRegularExpressionMatch match = leading.match(text);
     if (!match.hasMatch())
         return 0;

@@ -9,5 +9,8 @@ namespace TextNumber {
 double value(const QString &text);
 // Truncated toward zero and held within the 32-bit range.
 std::int32_t toInt32(double value);
-inline std::int32_t wholeValue(const QString &text) { return toInt32(value(text)); }
+inline std::int32_t wholeValue(const QString &text)
+{
+    return toInt32(value(text));
+}
 } // namespace TextNumber

@@ -27,9 +27,9 @@ void Window1::bt_pause_Action()
     if (bt_pause->text().compare(QStringLiteral("Pause"), Qt::CaseInsensitive) == 0) {
         vg.pour_pause = platform.microseconds();
         Timer3->stop();
-        ListBox1->addRow((chronometre ? QStringLiteral("Chronomètre mis en pause à ")
-                                      : QStringLiteral("Timer mis en pause à ")) +
-                         longTime);
+        ListBox1->addRow(
+            (chronometre ? QStringLiteral("Chronomètre mis en pause à ") : QStringLiteral("Timer mis en pause à ")) +
+            longTime);
         StaticText2->setText(Methodes::Nouv_calcul_temps());
         bt_pause->setText(QStringLiteral("Reprendre"));
         intermediaire->setEnabled(false);

@@ -201,8 +201,8 @@ void Window1::expire()
     Demande_message_timer::instance().hide();
     alert.show();
 
-    ListBox1->addRow(QStringLiteral("Timer ") + QString::number(vg.no_de_chrono) +
-                     QStringLiteral(", temps écoulé à ") + QLatin1Char(' ') + longTime);
+    ListBox1->addRow(QStringLiteral("Timer ") + QString::number(vg.no_de_chrono) + QStringLiteral(", temps écoulé à ") +
+                     QLatin1Char(' ') + longTime);
     RunRows::closeRun(*ListBox1);
 }
 

@@ -16,8 +16,8 @@ void Effacer_la_liste()
         return;
     }
     Fonctions_fenetres_divreses::type_message(QStringLiteral("Vraiment effacer la liste?"),
-                                              QStringLiteral("Effacer la liste"), QStringLiteral("Annuler"),
-                                              QString(), 3, 2);
+                                              QStringLiteral("Effacer la liste"), QStringLiteral("Annuler"), QString(),
+                                              3, 2);
     if (!fenetre_message::instance().OK) {
         list->deleteAllRows();
         Variables_globales.no_de_chrono = 1;

@@ -2,10 +2,7 @@
 
 #include <QDialog>
 
-FakePlatform::FakePlatform()
-    : now_(QDate(2026, 12, 6), QTime(14, 2, 11))
-{
-}
+FakePlatform::FakePlatform() : now_(QDate(2026, 12, 6), QTime(14, 2, 11)) {}
 
 void FakePlatform::advance(double seconds)
 {

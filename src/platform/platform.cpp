@@ -1,7 +1,7 @@
 #include "platform/platform.h"
 
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 Platform *installed = nullptr;

@@ -1,9 +1,9 @@
 #include "shell/fenetre_answer.h"
 
 #include "engine/cell_text.h"
+#include "engine/dialog_parts.h"
 #include "engine/icon_canvas.h"
 #include "engine/variables_globales.h"
-#include "engine/dialog_parts.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>

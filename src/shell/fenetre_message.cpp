@@ -1,15 +1,14 @@
 #include "shell/fenetre_message.h"
 
-#include "engine/icon_canvas.h"
 #include "engine/dialog_parts.h"
+#include "engine/icon_canvas.h"
 
 #include <QLabel>
 #include <QPushButton>
 
 using DialogParts::placed;
 
-fenetre_message::fenetre_message()
-    : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+fenetre_message::fenetre_message() : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
     setObjectName(QStringLiteral("fenetre_message"));
     setWindowTitle(QStringLiteral("Untitled"));

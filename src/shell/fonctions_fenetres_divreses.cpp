@@ -1,8 +1,8 @@
 #include "shell/fonctions_fenetres_divreses.h"
 
+#include "engine/dialog_parts.h"
 #include "engine/icon_canvas.h"
 #include "platform/platform.h"
-#include "engine/dialog_parts.h"
 #include "shell/fenetre_answer.h"
 #include "shell/fenetre_message.h"
 
@@ -20,8 +20,8 @@ QString withLineBreaks(QString text)
 // What both dialogs set up before they are shown. Closing a dialog another
 // way than by a button counts as its first button.
 template <class Dialog>
-void prepare(Dialog &dialog, const QString &texte, const QString &bouton1, const QString &bouton2,
-             const QString &titre, int icone, int bouton_defaut)
+void prepare(Dialog &dialog, const QString &texte, const QString &bouton1, const QString &bouton2, const QString &titre,
+             int icone, int bouton_defaut)
 {
     dialog.StaticText1->setText(withLineBreaks(texte));
     dialog.PushButton1->setText(bouton1);
@@ -35,8 +35,8 @@ void prepare(Dialog &dialog, const QString &texte, const QString &bouton1, const
 } // namespace
 
 namespace Fonctions_fenetres_divreses {
-QString Type_answer(const QString &texte, const QString &reponse_defaut, const QString &bouton1,
-                    const QString &bouton2, const QString &titre, int icone, int bouton_defaut)
+QString Type_answer(const QString &texte, const QString &reponse_defaut, const QString &bouton1, const QString &bouton2,
+                    const QString &titre, int icone, int bouton_defaut)
 {
     fenetre_answer &dialog = fenetre_answer::instance();
     prepare(dialog, texte, bouton1, bouton2, titre, icone, bouton_defaut);
@@ -46,8 +46,8 @@ QString Type_answer(const QString &texte, const QString &reponse_defaut, const Q
     return dialog.OK ? dialog.EditField1->toPlainText() : QString();
 }
 
-void type_message(const QString &texte, const QString &bouton1, const QString &bouton2, const QString &titre,
-                  int icone, int bouton_defaut)
+void type_message(const QString &texte, const QString &bouton1, const QString &bouton2, const QString &titre, int icone,
+                  int bouton_defaut)
 {
     fenetre_message &dialog = fenetre_message::instance();
     prepare(dialog, texte, bouton1, bouton2, titre, icone, bouton_defaut);

@@ -41,13 +41,13 @@ Menu::Menu()
     UntitledMenu3->setAccessibleName(UntitledMenu3->title());
     menfichierMenuouvrir = addItem(UntitledMenu3, "menfichierMenuouvrir", QStringLiteral("Ouvrir une liste"),
                                    QKeySequence(QStringLiteral("Ctrl+O")));
-    FileSauver = addItem(UntitledMenu3, "FileSauver", QStringLiteral("Sauver la liste"),
-                         QKeySequence(QStringLiteral("Ctrl+S")));
+    FileSauver =
+        addItem(UntitledMenu3, "FileSauver", QStringLiteral("Sauver la liste"), QKeySequence(QStringLiteral("Ctrl+S")));
     menfichierImprimer = addItem(UntitledMenu3, "menfichierImprimer", QStringLiteral("Imprimer la liste"),
                                  QKeySequence(QStringLiteral("Ctrl+P")));
     UntitledMenu4 = addNamedSeparator(UntitledMenu3, "UntitledMenu4");
-    menfichieritemquitter = addItem(UntitledMenu3, "menfichieritemquitter", QStringLiteral("Quitter"), {},
-                                    QAction::QuitRole);
+    menfichieritemquitter =
+        addItem(UntitledMenu3, "menfichieritemquitter", QStringLiteral("Quitter"), {}, QAction::QuitRole);
 
     UntitledMenu0 = addMenu(QStringLiteral("Edition"));
     UntitledMenu0->setObjectName(QStringLiteral("UntitledMenu0"));

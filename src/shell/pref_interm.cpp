@@ -57,8 +57,7 @@ pref_interm::pref_interm() : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHi
     chaine_interm->setAccessibleName(QStringLiteral("Texte des temps intermédiaires"));
     PushButton1 = placed(new QPushButton(QStringLiteral("OK"), this), "PushButton1", QRect(251, 315, 70, 20));
     PushButton2 = placed(new QPushButton(QStringLiteral("Annuler"), this), "PushButton2", QRect(160, 315, 77, 20));
-    PushButton3 =
-        placed(new QPushButton(QStringLiteral("Par défaut"), this), "PushButton3", QRect(57, 315, 93, 20));
+    PushButton3 = placed(new QPushButton(QStringLiteral("Par défaut"), this), "PushButton3", QRect(57, 315, 93, 20));
     for (QPushButton *button : {PushButton1, PushButton2, PushButton3}) {
         button->setFont(helvetica12());
         button->setAutoDefault(false);

@@ -27,8 +27,8 @@ void Window1::AddMenuHandlers()
 void Window1::EnableMenuItems()
 {
     Menu &menu = Menu::instance();
-    for (QAction *action : {menu.meneditionitempref, menu.AppleAproposdeVelTiming, menu.menfichieritemquitter,
-                            menu.FileSauver, menu.menfichierImprimer, menu.meneditionitemeffacerlaligne,
-                            menu.menfichierMenuouvrir, menu.EditClear})
+    for (QAction *action :
+         {menu.meneditionitempref, menu.AppleAproposdeVelTiming, menu.menfichieritemquitter, menu.FileSauver,
+          menu.menfichierImprimer, menu.meneditionitemeffacerlaligne, menu.menfichierMenuouvrir, menu.EditClear})
         action->setEnabled(true);
 }

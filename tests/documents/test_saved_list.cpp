@@ -31,7 +31,8 @@ private slots:
         QCOMPARE(lines[2], QByteArray("Course du matin"));
         QCOMPARE(lines[3], QByteArray(62, '-'));
         QCOMPARE(lines[4], QStringLiteral("Chronomètre 1, départ à: 14:02:11\t0:00:00:00\t").toUtf8());
-        QCOMPARE(lines[5], QByteArray("Temps interm\xc3\xa9" "diaire  1:\t0:01:05:37\t"));
+        QCOMPARE(lines[5], QByteArray("Temps interm\xc3\xa9"
+                                      "diaire  1:\t0:01:05:37\t"));
         QCOMPARE(lines[6], QStringLiteral("Chronomètre 1, temps final:\t0:02:10:12\t+  0:01:04:75").toUtf8());
         QCOMPARE(lines[7], QByteArray(38, '-') + "\t\t");
         QCOMPARE(lines[8], QByteArray("\t\t"));
@@ -47,8 +48,8 @@ private slots:
 
     void roundTrip()
     {
-        const QByteArray bytes = SavedList::write(QStringLiteral("h"), QStringLiteral("Course\nsous la pluie"),
-                                                  kExampleRows);
+        const QByteArray bytes =
+            SavedList::write(QStringLiteral("h"), QStringLiteral("Course\nsous la pluie"), kExampleRows);
         const Contents back = SavedList::read(bytes);
         QCOMPARE(back.rows, kExampleRows);
         QCOMPARE(back.comment, QStringLiteral("Course\rsous la pluie\r"));
@@ -66,14 +67,15 @@ private slots:
         QTest::newRow("extra tabs stay in the difference")
             << QByteArray("h\n-\nc\n-\na\tb\tc\td\n") << "c\r" << QStringList{"a|b|c\td"};
         QTest::newRow("one tab") << QByteArray("a\tb\n") << "" << QStringList{"a|b|"};
-        QTest::newRow("tab among the first two lines") << QByteArray("x\ty\tz\nsecond\nthird\n") << "third\r"
-                                                       << QStringList{"x|y|z"};
-        QTest::newRow("plain text") << QByteArray("one\ntwo\nthree\n\n-dash\nfour") << "three\rfour\r"
-                                    << QStringList{};
+        QTest::newRow("tab among the first two lines")
+            << QByteArray("x\ty\tz\nsecond\nthird\n") << "third\r" << QStringList{"x|y|z"};
+        QTest::newRow("plain text") << QByteArray("one\ntwo\nthree\n\n-dash\nfour") << "three\rfour\r" << QStringList{};
         QTest::newRow("CR line ends") << QByteArray("h\r-\rnote\r-\ra\tb\tc\r") << "note\r" << QStringList{"a|b|c"};
         QTest::newRow("CRLF line ends") << QByteArray("h\r\n-\r\nnote\r\n-\r\na\tb\tc\r\n") << "note\r"
                                         << QStringList{"a|b|c"};
-        QTest::newRow("Mac OS Roman") << QByteArray("h\r-\rCourse \x8e" "t\x8e\r-\rChronom\x8f" "tre 1\t0:00:01:00\t\r")
+        QTest::newRow("Mac OS Roman") << QByteArray("h\r-\rCourse \x8e"
+                                                    "t\x8e\r-\rChronom\x8f"
+                                                    "tre 1\t0:00:01:00\t\r")
                                       << QStringLiteral("Course été\r") << QStringList{"Chronomètre 1|0:00:01:00|"};
         QTest::newRow("empty") << QByteArray() << "" << QStringList{};
         QTest::newRow("lone tab") << QByteArray("\t") << "" << QStringList{"||"};

@@ -37,24 +37,53 @@ private slots:
         const int none = Qt::NoModifier, cmd = Qt::ControlModifier, opt = Qt::AltModifier;
         const QString max = QStringLiteral("Le temps maximum pour le timer est 999 heures!");
         const QString min = QStringLiteral("Le temps minimum pour le timer est  5 secondes!");
-        QTest::newRow("up one second") << "300" << none << true << "301" << "301" << "0:05:01:00" << "";
-        QTest::newRow("command up a minute") << "300" << cmd << true << "360" << "360" << "0:06:00:00" << "";
-        QTest::newRow("option up an hour") << "300" << opt << true << "3900" << "3900" << "1:05:00:00" << "";
-        QTest::newRow("both keys step a minute") << "300" << (cmd | opt) << true << "360" << "360" << "0:06:00:00"
+        QTest::newRow("up one second") << "300" << none << true << "301"
+                                       << "301"
+                                       << "0:05:01:00"
+                                       << "";
+        QTest::newRow("command up a minute") << "300" << cmd << true << "360"
+                                             << "360"
+                                             << "0:06:00:00"
+                                             << "";
+        QTest::newRow("option up an hour") << "300" << opt << true << "3900"
+                                           << "3900"
+                                           << "1:05:00:00"
+                                           << "";
+        QTest::newRow("both keys step a minute") << "300" << (cmd | opt) << true << "360"
+                                                 << "360"
+                                                 << "0:06:00:00"
                                                  << "";
-        QTest::newRow("up to an hour") << "3599" << none << true << "3600" << "3600" << "1:00:00:00" << "";
-        QTest::newRow("up onto the maximum") << "3596399" << none << true << "3596400" << "3596400"
-                                             << "999:00:00:00" << "";
-        QTest::newRow("up past the maximum") << "3596400" << none << true << "3596400" << "3596400"
+        QTest::newRow("up to an hour") << "3599" << none << true << "3600"
+                                       << "3600"
+                                       << "1:00:00:00"
+                                       << "";
+        QTest::newRow("up onto the maximum") << "3596399" << none << true << "3596400"
+                                             << "3596400"
+                                             << "999:00:00:00"
+                                             << "";
+        QTest::newRow("up past the maximum") << "3596400" << none << true << "3596400"
+                                             << "3596400"
                                              << "999:00:00:00" << max;
-        QTest::newRow("option up lands on the maximum") << "3593000" << opt << true << "3596400" << "3593000"
+        QTest::newRow("option up lands on the maximum") << "3593000" << opt << true << "3596400"
+                                                        << "3593000"
                                                         << "999:00:00:00" << max;
-        QTest::newRow("down one second") << "300" << none << false << "299" << "299" << "0:04:59:00" << "";
-        QTest::newRow("down onto the minimum") << "6" << none << false << "5" << "5" << "0:00:05:00" << "";
-        QTest::newRow("down past the minimum") << "5" << none << false << "5" << "5" << "0:00:05:00" << min;
-        QTest::newRow("command down lands on the minimum") << "64" << cmd << false << "5" << "64" << "0:00:05:00"
-                                                           << min;
-        QTest::newRow("option down from an hour") << "3600" << opt << false << "5" << "3600" << "0:00:05:00" << min;
+        QTest::newRow("down one second") << "300" << none << false << "299"
+                                         << "299"
+                                         << "0:04:59:00"
+                                         << "";
+        QTest::newRow("down onto the minimum") << "6" << none << false << "5"
+                                               << "5"
+                                               << "0:00:05:00"
+                                               << "";
+        QTest::newRow("down past the minimum") << "5" << none << false << "5"
+                                               << "5"
+                                               << "0:00:05:00" << min;
+        QTest::newRow("command down lands on the minimum") << "64" << cmd << false << "5"
+                                                           << "64"
+                                                           << "0:00:05:00" << min;
+        QTest::newRow("option down from an hour") << "3600" << opt << false << "5"
+                                                  << "3600"
+                                                  << "0:00:05:00" << min;
     }
     void arrows()
     {

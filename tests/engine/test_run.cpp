@@ -53,8 +53,7 @@ private slots:
     {
         program.click(w().bt_depart);
         QCOMPARE(program.rowCount(), 1);
-        QCOMPARE(program.row(0),
-                 QStringList({"Chronomètre 1, départ à: 14:02:11", "0:00:00:00", ""}));
+        QCOMPARE(program.row(0), QStringList({"Chronomètre 1, départ à: 14:02:11", "0:00:00:00", ""}));
         QCOMPARE(w().ListBox1->selectedRow(), 0);
         verifyRunning();
         QVERIFY(w().LittleArrows1->isEnabled());

@@ -20,11 +20,16 @@ private slots:
 
     void controlsInCreationOrder()
     {
-        const QStringList expected{
-            "Rectangle1", "bt_depart", "bt_pause", "LittleArrows1", "ListBox1", "intermediaire",
-            "preftexteligne", "RadioButton1", "RadioButton2", "GroupBox1", "reset", "StaticText4", "StaticText3",
-            "StaticText2", "Commentaire", "GroupBox2", "StaticText1", "Preference_vel_Timer", "efface_liste",
-            "Pour_commentaire_impression"};
+        const QStringList expected{"Rectangle1",     "bt_depart",
+                                   "bt_pause",       "LittleArrows1",
+                                   "ListBox1",       "intermediaire",
+                                   "preftexteligne", "RadioButton1",
+                                   "RadioButton2",   "GroupBox1",
+                                   "reset",          "StaticText4",
+                                   "StaticText3",    "StaticText2",
+                                   "Commentaire",    "GroupBox2",
+                                   "StaticText1",    "Preference_vel_Timer",
+                                   "efface_liste",   "Pour_commentaire_impression"};
         QStringList names;
         for (QObject *child : program.window().centralWidget()->children())
             if (child->isWidgetType())

@@ -47,9 +47,13 @@ private slots:
                                                   QStringLiteral("Continuer"), QString(), 3, 1);
         Fonctions_fenetres_divreses::Type_answer(QStringLiteral("?"), QString(), QStringLiteral("Annuler"),
                                                  QStringLiteral("Continuer"), QString(), 1, 0);
-        QList<QWidget *> windows{&program.window(),          &pref_interm::instance(), &Bienvenue::instance(),
-                                 &alerte_vel::instance(),    &fenetre_message::instance(),
-                                 &fenetre_answer::instance(), &Demande_message_timer::instance()};
+        QList<QWidget *> windows{&program.window(),
+                                 &pref_interm::instance(),
+                                 &Bienvenue::instance(),
+                                 &alerte_vel::instance(),
+                                 &fenetre_message::instance(),
+                                 &fenetre_answer::instance(),
+                                 &Demande_message_timer::instance()};
         QStringList unnamed;
         for (QWidget *window : windows)
             unnamed += unnamedControls(*window);

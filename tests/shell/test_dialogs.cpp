@@ -40,9 +40,15 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("returned");
         QTest::addColumn<QString>("current");
-        QTest::newRow("Continuer") << true << "Course du matin" << "Course du matin" << "Course du matin";
-        QTest::newRow("Continuer, empty") << true << "" << "" << "";
-        QTest::newRow("Annuler") << false << "ignored" << "" << "avant";
+        QTest::newRow("Continuer") << true << "Course du matin"
+                                   << "Course du matin"
+                                   << "Course du matin";
+        QTest::newRow("Continuer, empty") << true << ""
+                                          << ""
+                                          << "";
+        QTest::newRow("Annuler") << false << "ignored"
+                                 << ""
+                                 << "avant";
     }
     void typeAnswerButtons()
     {
@@ -62,9 +68,9 @@ private slots:
             d.EditField1->setPlainText(typed);
             QTest::mouseClick(second ? d.PushButton2 : d.PushButton1, Qt::LeftButton);
         });
-        const QString answer = Type_answer(QStringLiteral("Question\rsur deux lignes"), QStringLiteral("avant"),
-                                           QStringLiteral("Annuler"), QStringLiteral("Continuer"),
-                                           QStringLiteral("Titre"), 1, 0);
+        const QString answer =
+            Type_answer(QStringLiteral("Question\rsur deux lignes"), QStringLiteral("avant"), QStringLiteral("Annuler"),
+                        QStringLiteral("Continuer"), QStringLiteral("Titre"), 1, 0);
         QCOMPARE(answer, returned);
         QCOMPARE(fenetre_answer::instance().OK, second);
         QCOMPARE(Variables_globales.Commentaire_encours, current);

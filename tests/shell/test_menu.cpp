@@ -37,11 +37,12 @@ private slots:
                  QStringList({"menfichierMenuouvrir|Ouvrir une liste|Ctrl+O", "FileSauver|Sauver la liste|Ctrl+S",
                               "menfichierImprimer|Imprimer la liste|Ctrl+P", "UntitledMenu4|-|",
                               "menfichieritemquitter|Quitter|"}));
-        QCOMPARE(describe(menu.UntitledMenu0),
-                 QStringList({"EditUndo|Annuler|Ctrl+Z", "UntitledMenu2|-|", "EditCut|Couper|Ctrl+X",
-                              "EditCopy|Copier|Ctrl+C", "EditPaste|Coller|Ctrl+V", "EditClear|Effacer la liste|",
-                              "meneditionitemeffacerlaligne|Effacer la ligne|", "UntitledMenu1|-|",
-                              "meneditionitempref|Préférences...|", "AppleAproposdeVelTiming|A propos de Vel Timing|"}));
+        QCOMPARE(
+            describe(menu.UntitledMenu0),
+            QStringList({"EditUndo|Annuler|Ctrl+Z", "UntitledMenu2|-|", "EditCut|Couper|Ctrl+X",
+                         "EditCopy|Copier|Ctrl+C", "EditPaste|Coller|Ctrl+V", "EditClear|Effacer la liste|",
+                         "meneditionitemeffacerlaligne|Effacer la ligne|", "UntitledMenu1|-|",
+                         "meneditionitempref|Préférences...|", "AppleAproposdeVelTiming|A propos de Vel Timing|"}));
         QCOMPARE(menu.menfichieritemquitter->menuRole(), QAction::QuitRole);
         QCOMPARE(menu.meneditionitempref->menuRole(), QAction::PreferencesRole);
         QCOMPARE(menu.AppleAproposdeVelTiming->menuRole(), QAction::AboutRole);
@@ -50,9 +51,9 @@ private slots:
     void routedItemsAlwaysEnabled()
     {
         Menu &menu = Menu::instance();
-        const QList<QAction *> routed{menu.meneditionitempref, menu.AppleAproposdeVelTiming,
-                                      menu.menfichieritemquitter, menu.FileSauver, menu.menfichierImprimer,
-                                      menu.meneditionitemeffacerlaligne, menu.menfichierMenuouvrir, menu.EditClear};
+        const QList<QAction *> routed{
+            menu.meneditionitempref, menu.AppleAproposdeVelTiming,      menu.menfichieritemquitter, menu.FileSauver,
+            menu.menfichierImprimer, menu.meneditionitemeffacerlaligne, menu.menfichierMenuouvrir,  menu.EditClear};
         for (QAction *action : routed)
             action->setEnabled(false);
         program.click(program.window().bt_depart);

@@ -145,10 +145,14 @@ private slots:
         QTest::addColumn<QString>("eventClass");
         QTest::addColumn<QString>("eventId");
         QTest::addColumn<bool>("handled");
-        QTest::newRow("no version query") << std::optional<int>() << "aevt" << "pref" << false;
-        QTest::newRow("old system") << std::optional<int>(0x0922) << "aevt" << "pref" << false;
-        QTest::newRow("any case") << std::optional<int>(0x0A00) << "AEVT" << "Pref" << true;
-        QTest::newRow("other event") << std::optional<int>(0x0A04) << "aevt" << "quit" << false;
+        QTest::newRow("no version query") << std::optional<int>() << "aevt"
+                                          << "pref" << false;
+        QTest::newRow("old system") << std::optional<int>(0x0922) << "aevt"
+                                    << "pref" << false;
+        QTest::newRow("any case") << std::optional<int>(0x0A00) << "AEVT"
+                                  << "Pref" << true;
+        QTest::newRow("other event") << std::optional<int>(0x0A04) << "aevt"
+                                     << "quit" << false;
     }
 
     void systemRequestForPreferences()

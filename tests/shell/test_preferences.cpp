@@ -48,9 +48,12 @@ private slots:
         QTest::addColumn<bool>("flags");
         QTest::addColumn<bool>("chronometre");
         QTest::addColumn<QString>("label");
-        QTest::newRow("negative left, empty message") << -340 << "" << "300" << true << true << "Tour ";
-        QTest::newRow("flags off, accents") << 0 << "Fini — à table!" << "3596400" << false << false << "Étape";
-        QTest::newRow("preset not a number") << 1920 << "x" << "préftemps" << true << false << " ";
+        QTest::newRow("negative left, empty message") << -340 << ""
+                                                      << "300" << true << true << "Tour ";
+        QTest::newRow("flags off, accents") << 0 << "Fini — à table!"
+                                            << "3596400" << false << false << "Étape";
+        QTest::newRow("preset not a number") << 1920 << "x"
+                                             << "préftemps" << true << false << " ";
     }
 
     void roundTrip()
@@ -118,9 +121,12 @@ private slots:
         QFETCH(QString, field);
         QFETCH(QVariant, expected);
         const Preferences p = Preferences::decode(file);
-        const QVariantMap fields{{"chronometre", p.chronometre}, {"demandeMessage", p.demandeMessage},
-                                 {"lapLabel", p.lapLabel},       {"texteTimer", p.texteTimer},
-                                 {"left", p.left},               {"top", p.top},
+        const QVariantMap fields{{"chronometre", p.chronometre},
+                                 {"demandeMessage", p.demandeMessage},
+                                 {"lapLabel", p.lapLabel},
+                                 {"texteTimer", p.texteTimer},
+                                 {"left", p.left},
+                                 {"top", p.top},
                                  {"voirEcarts", p.voirEcarts}};
         QCOMPARE(fields.value(field), expected);
     }

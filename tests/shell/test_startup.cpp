@@ -155,8 +155,8 @@ private slots:
         QTest::newRow("clones by foundry") << QStringList{"Nimbus Sans [urw]", "Nimbus Mono PS [UKWN]"} << QString();
         QTest::newRow("Courier missing") << QStringList{"Helvetica", "Courier New"}
                                          << "La police \"Courier\" n'est pas installée." + tail;
-        QTest::newRow("Helvetica missing") << QStringList{"FreeMono", "Helvetica Neue"}
-                                           << "La police \"Helvetica\" n'est pas installée." + tail;
+        QTest::newRow("Helvetica missing")
+            << QStringList{"FreeMono", "Helvetica Neue"} << "La police \"Helvetica\" n'est pas installée." + tail;
         QTest::newRow("both missing") << QStringList{"DejaVu Sans"}
                                       << "Les polices \"Helvetica\", \"Courier\" ne sont pas installées." + tail;
     }
@@ -197,7 +197,8 @@ private slots:
     {
         program.start([&](FakePlatform &p) {
             p.fonts = QStringList{"Helvetica"};
-            p.dialogScripts.enqueue([](QDialog &dialog) { static_cast<fenetre_message &>(dialog).PushButton2->click(); });
+            p.dialogScripts.enqueue(
+                [](QDialog &dialog) { static_cast<fenetre_message &>(dialog).PushButton2->click(); });
         });
         QVERIFY(program.platform.quits.isEmpty());
         QVERIFY(program.platform.dialogScripts.isEmpty());

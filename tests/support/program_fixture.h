@@ -47,7 +47,7 @@ void typeInto(QWidget *field, const QString &text);
         QStandardPaths::setTestModeEnabled(true);                                                                      \
         appli app(argc, argv);                                                                                         \
         TestClass test;                                                                                                \
-        const int status = QTest::qExec(&test, argc, argv);                                                           \
+        const int status = QTest::qExec(&test, argc, argv);                                                            \
         destroyProgramWindows();                                                                                       \
         return status;                                                                                                 \
     }
