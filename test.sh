@@ -5,8 +5,14 @@ set -euo pipefail
 cd "$(dirname "$0")"
 . scripts/packages.sh
 
-vel_install_missing "${VEL_BUILD_PACKAGES[@]}" "${VEL_RUN_PACKAGES[@]}" xvfb xauth poppler-utils
-cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Debug -DVEL_SANITIZE=ON -DVEL_WERROR=ON > /dev/null
+vel_install_missing "${VEL_BUILD_PACKAGES[@]}" "${VEL_RUN_PACKAGES[@]}" "${VEL_TEST_PACKAGES[@]}"
+
+# The formatting is checked where clang-format is installed.
+if command -v clang-format > /dev/null; then
+    find src tests bench \( -name '*.cpp' -o -name '*.h' \) -print0 | xargs -0 clang-format --dry-run --Werror
+fi
+
+cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Debug -DVEL_SANITIZE=ON -DVEL_WERROR=ON -DVEL_E2E=ON > /dev/null
 cmake --build build-test -j"$(nproc)"
 cd build-test
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)" "$@"

@@ -5,10 +5,10 @@
 #include "engine/little_arrows.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QEvent>
 #include <QFrame>
 #include <QGroupBox>
-#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -93,8 +93,9 @@ void Window1::buildControls()
     Timer3->setTimerType(Qt::PreciseTimer);
 
     LittleArrows1 = new LittleArrows(content_);
-    LittleArrows1->setToolTip(QStringLiteral("Augmente ou diminue le timer par pas d'une seconde. Conseil: "
-                                             "commande-clic fait augmenter le timer par minutes, option-clic par heures."));
+    LittleArrows1->setToolTip(
+        QStringLiteral("Augmente ou diminue le timer par pas d'une seconde. Conseil: "
+                       "commande-clic fait augmenter le timer par minutes, option-clic par heures."));
     LittleArrows1->setAccessibleName(QStringLiteral("Préréglage du timer"));
     place(LittleArrows1, "LittleArrows1", QRect(163, 251, 13, 23), A::Bottom);
 
@@ -127,7 +128,7 @@ void Window1::buildControls()
     StaticText4->setFont(pixelFont(kHelvetica, 12));
     StaticText4->setAlignment(Qt::AlignCenter);
     setTextColour(StaticText4, 40, 13, 147);
-    StaticText4->setAccessibleName(QStringLiteral("Heure"));
+    StaticText4->setAccessibleDescription(QStringLiteral("Heure"));
     place(StaticText4, "StaticText4", QRect(408, 3, 100, 20), A::Right);
 
     heure = timer("heure", 1000);
@@ -135,7 +136,7 @@ void Window1::buildControls()
     StaticText3 = new QLabel(QStringLiteral("Label:"), content_);
     StaticText3->setFont(pixelFont(kHelvetica, 12));
     setTextColour(StaticText3, 40, 13, 147);
-    StaticText3->setAccessibleName(QStringLiteral("Date"));
+    StaticText3->setAccessibleDescription(QStringLiteral("Date"));
     place(StaticText3, "StaticText3", QRect(7, 3, 236, 20), A::None);
 
     // Fires every minute and does nothing, as laid out.
@@ -145,7 +146,9 @@ void Window1::buildControls()
     StaticText2->setFont(pixelFont(kHelvetica, 24));
     StaticText2->setAlignment(Qt::AlignCenter);
     setTextColour(StaticText2, 80, 44, 153);
-    StaticText2->setAccessibleName(QStringLiteral("Temps"));
+    // Labels are read by their text, so the time itself is the name; the
+    // description tells what it is.
+    StaticText2->setAccessibleDescription(QStringLiteral("Temps"));
     place(StaticText2, "StaticText2", QRect(17, 248, 138, 26), A::Bottom);
 
     Commentaire = new QLineEdit(content_);
@@ -184,8 +187,8 @@ void Window1::buildControls()
 
     // Frames are drawn behind the controls they surround, and must not take
     // their clicks.
-    for (QWidget *frame : {static_cast<QWidget *>(GroupBox2), static_cast<QWidget *>(GroupBox1),
-                           static_cast<QWidget *>(Rectangle1)})
+    for (QWidget *frame :
+         {static_cast<QWidget *>(GroupBox2), static_cast<QWidget *>(GroupBox1), static_cast<QWidget *>(Rectangle1)})
         frame->lower();
     StaticText2->raise();
 
@@ -251,7 +254,8 @@ QPushButton *Window1::defaultButton() const
 void Window1::keyPressEvent(QKeyEvent *event)
 {
     // Outside dialogs Qt lets no button answer Return, so the window does.
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
         if (QPushButton *button = defaultButton(); button && button->isEnabled()) {
             button->click();
             return;
