@@ -13,7 +13,8 @@ const QByteArray kHyphens62(62, '-');
 QString fromMacRoman(const QByteArray &bytes)
 {
     iconv_t converter = iconv_open("UTF-8", "MACINTOSH");
-    if (converter == reinterpret_cast<iconv_t>(-1))
+    // iconv_open reports failure as (iconv_t)-1.
+    if (converter == reinterpret_cast<iconv_t>(-1)) // NOLINT(performance-no-int-to-ptr)
         return QString::fromLatin1(bytes);
     QByteArray out(bytes.size() * 4 + 4, Qt::Uninitialized);
     char *in = const_cast<char *>(bytes.constData());

@@ -62,7 +62,8 @@ QString differenceText(double d)
     // seconds instead of showing a second too few.
     const long long totalHundredths = std::llround(std::fabs(d) * 100.0);
     char buffer[48];
-    int length = composeHms(buffer, sizeof buffer, double(totalHundredths / 100));
+    const long long wholeSeconds = totalHundredths / 100;
+    int length = composeHms(buffer, sizeof buffer, double(wholeSeconds));
     length += std::snprintf(buffer + length, sizeof buffer - length, ":%02lld", totalHundredths % 100);
     QString result = QStringLiteral("+  ");
     if (d < 0 && totalHundredths != 0)

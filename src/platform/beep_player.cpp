@@ -25,7 +25,7 @@ QByteArray beepWave()
     const int samples = kSampleRate * 120 / 1000;
     const int fade = kSampleRate * 8 / 1000;
     QByteArray pcm;
-    pcm.reserve(samples * 2);
+    pcm.reserve(qsizetype(samples) * 2);
     for (int i = 0; i < samples; ++i) {
         double envelope = 1.0;
         if (i < fade)

@@ -71,8 +71,8 @@ QString QtPlatform::saveFileName(const QString &suggestedName)
 {
     if (lastFolder_.isEmpty())
         lastFolder_ = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString chosen = QFileDialog::getSaveFileName(QApplication::activeWindow(), QString(),
-                                                        QDir(lastFolder_).filePath(suggestedName));
+    QString chosen = QFileDialog::getSaveFileName(QApplication::activeWindow(), QString(),
+                                                  QDir(lastFolder_).filePath(suggestedName));
     if (!chosen.isEmpty())
         lastFolder_ = QFileInfo(chosen).absolutePath();
     return chosen;
@@ -82,7 +82,7 @@ QString QtPlatform::openFileName()
 {
     if (lastFolder_.isEmpty())
         lastFolder_ = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString chosen = QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(), lastFolder_);
+    QString chosen = QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(), lastFolder_);
     if (!chosen.isEmpty())
         lastFolder_ = QFileInfo(chosen).absolutePath();
     return chosen;

@@ -7,7 +7,7 @@
 namespace PreferencesFile {
 namespace {
 // Eleven records of at most 256 bytes each; anything beyond is never read.
-constexpr qint64 kLongestFile = 11 * 256;
+constexpr qint64 kLongestFile = qint64{11} * 256;
 } // namespace
 
 QString path(const QString &folder)

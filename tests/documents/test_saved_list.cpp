@@ -112,7 +112,7 @@ private slots:
             for (const ListRow &row : contents.rows)
                 QVERIFY(!row.label.contains(QLatin1Char('\t')) && !row.time.contains(QLatin1Char('\t')));
         }
-        const QByteArray longLine(4 * 1024 * 1024, 'x');
+        const QByteArray longLine(qsizetype{4} * 1024 * 1024, 'x');
         QCOMPARE(SavedList::read(longLine + "\t1\t2\n").rows.size(), 1);
         QCOMPARE(SavedList::read(QByteArray(100000, '\r')).rows.size(), 0);
     }

@@ -150,7 +150,7 @@ private slots:
             for (char &byte : data)
                 byte = char(random.bounded(i % 2 ? 256 : 16));
             const Preferences p = Preferences::decode(data);
-            QVERIFY(p.encode().size() <= 11 * 256);
+            QVERIFY(p.encode().size() <= qsizetype{11} * 256);
         }
     }
 };
