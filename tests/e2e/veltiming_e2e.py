@@ -296,7 +296,30 @@ def restore(p):
     check(stored == STORED, "preferences written back: %r" % stored)
 
 
-SCENARIOS = {"chronometre": chronometre_run, "countdown": countdown, "restore": restore}
+def unwritable_preferences(p):
+    """A preferences file that cannot be written: one message, then the quit."""
+    os.makedirs(p.preferences_path)  # a folder where the file goes
+    p.menu("Fichier", "Quitter")
+
+    def message():
+        for child in p.app:
+            if child is None or not child.getState().contains(SHOWING):
+                continue
+            label = pyatspi.findDescendant(
+                child, lambda n: n is not None and n.getRoleName() == "label" and
+                n.name.startswith("Impossible d'enregistrer les préférences"))
+            if label is not None:
+                return child, label
+        return None
+    box, label = p.wait(message, 10, "the message about the preferences")
+    check(p.preferences_path in label.name, "the message names the file: %r" % label.name)
+    p.click("OK", box)
+    p.wait_exit()
+    check(os.path.isdir(p.preferences_path), "the folder in the file's place is untouched")
+
+
+SCENARIOS = {"chronometre": chronometre_run, "countdown": countdown, "restore": restore,
+             "unwritable": unwritable_preferences}
 
 
 def main():
