@@ -59,6 +59,12 @@ private slots:
     void firstLaunchSettings()
     {
         startInFolder();
+        Window1 &w = program.window();
+        QCOMPARE(w.contentFrame(), QRect(20, 50, 520, 357));
+        QVERIFY(w.RadioButton1->isChecked());
+        QVERIFY(!w.LittleArrows1->isVisible());
+        QCOMPARE(w.ListBox1->columnWidths(), QStringLiteral("50%,25%,25%"));
+        QCOMPARE(w.preftexteligne->text(), QStringLiteral("Temps intermédiaire "));
         const auto &vg = Variables_globales;
         QVERIFY(!vg.demande_message_ou_pas);
         QVERIFY(vg.voir_ecarts);
@@ -71,8 +77,8 @@ private slots:
         QVERIFY(prefs.CheckBox2->isChecked());
         QVERIFY(prefs.CheckBox3->isChecked());
         QVERIFY(Bienvenue::instance().isVisible());
-        QVERIFY(program.window().isVisible());
-        QVERIFY(!program.window().ListBox1->toolTip().isEmpty());
+        QVERIFY(w.isVisible());
+        QVERIFY(!w.ListBox1->toolTip().isEmpty());
         QVERIFY(storedBytes().isEmpty());
     }
 
