@@ -25,6 +25,11 @@ private:
     void restoreSettings();
     void applyDefaultSettings();
     void applyStoredSettings(const Preferences &stored);
+    // The three switches and the alert message, in memory and in the
+    // preferences window's boxes.
+    void applySwitches(const Preferences &settings);
+    // The timer preset and the mode's radio buttons and arrows.
+    void applyPreset(const Preferences &settings);
     Preferences currentSettings();
 
     // Only a start-up that restored the settings writes them back at quit.

@@ -22,23 +22,11 @@ void appli::restoreSettings()
 
 void appli::applyDefaultSettings()
 {
-    auto &vg = Variables_globales;
     Window1 &w = Window1::instance();
     const Preferences defaults;
     w.setContentFrame(defaults.left, defaults.top, defaults.hauteur, defaults.largeur);
-    w.Preference_vel_Timer->setText(defaults.preset);
-    w.StaticText1->setText(defaults.preset);
-    w.RadioButton1->setChecked(true);
-    w.LittleArrows1->setVisible(false);
-    pref_interm &prefs = pref_interm::instance();
-    prefs.hide();
-    vg.demande_message_ou_pas = defaults.demandeMessage;
-    prefs.CheckBox1->setChecked(defaults.demandeMessage);
-    vg.voir_ecarts = defaults.voirEcarts;
-    prefs.CheckBox2->setChecked(defaults.voirEcarts);
-    vg.pref_texte_timer = defaults.texteTimer;
-    vg.pref_tips = defaults.prefTips;
-    prefs.CheckBox3->setChecked(defaults.prefTips);
+    applyPreset(defaults);
+    applySwitches(defaults);
 }
 
 void appli::applyStoredSettings(const Preferences &stored)
@@ -57,27 +45,39 @@ void appli::applyStoredSettings(const Preferences &stored)
     }
     w.setContentFrame(vg.coord_win1_left, vg.coord_win1_top, vg.coord_win1_hauteur, vg.coord_win1_largeur);
 
-    pref_interm &prefs = pref_interm::instance();
-    prefs.hide();
-    vg.demande_message_ou_pas = stored.demandeMessage;
-    prefs.CheckBox1->setChecked(stored.demandeMessage);
-    vg.voir_ecarts = stored.voirEcarts;
-    prefs.CheckBox2->setChecked(stored.voirEcarts);
+    applySwitches(stored);
     w.setDifferenceColumnShown(stored.voirEcarts);
-    vg.pref_tips = stored.prefTips;
-    prefs.CheckBox3->setChecked(stored.prefTips);
     if (stored.prefTips)
         Methodes::active_helptags();
     else
         Methodes::desactive_helptags();
-    vg.pref_texte_timer = stored.texteTimer;
-    w.Preference_vel_Timer->setText(stored.preset);
-    w.StaticText1->setText(stored.preset);
-    w.RadioButton1->setChecked(stored.chronometre);
-    w.RadioButton2->setChecked(!stored.chronometre);
-    w.LittleArrows1->setVisible(!stored.chronometre);
+    applyPreset(stored);
     vg.mode_timer = !stored.chronometre;
     w.preftexteligne->setText(stored.lapLabel);
+}
+
+void appli::applySwitches(const Preferences &settings)
+{
+    auto &vg = Variables_globales;
+    pref_interm &prefs = pref_interm::instance();
+    prefs.hide();
+    vg.demande_message_ou_pas = settings.demandeMessage;
+    prefs.CheckBox1->setChecked(settings.demandeMessage);
+    vg.voir_ecarts = settings.voirEcarts;
+    prefs.CheckBox2->setChecked(settings.voirEcarts);
+    vg.pref_tips = settings.prefTips;
+    prefs.CheckBox3->setChecked(settings.prefTips);
+    vg.pref_texte_timer = settings.texteTimer;
+}
+
+void appli::applyPreset(const Preferences &settings)
+{
+    Window1 &w = Window1::instance();
+    w.Preference_vel_Timer->setText(settings.preset);
+    w.StaticText1->setText(settings.preset);
+    w.RadioButton1->setChecked(settings.chronometre);
+    w.RadioButton2->setChecked(!settings.chronometre);
+    w.LittleArrows1->setVisible(!settings.chronometre);
 }
 
 Preferences appli::currentSettings()
