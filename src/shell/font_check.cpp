@@ -19,7 +19,6 @@ bool hasAny(const QStringList &families, std::initializer_list<const char *> nam
     }
     return false;
 }
-} // namespace
 
 bool hasHelvetica(const QStringList &families)
 {
@@ -30,6 +29,7 @@ bool hasCourier(const QStringList &families)
 {
     return hasAny(families, {"courier", "Nimbus Mono PS", "Nimbus Mono L", "TeX Gyre Cursor", "FreeMono"});
 }
+} // namespace
 
 QString warning(const QStringList &families)
 {
