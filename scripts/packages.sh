@@ -26,5 +26,5 @@ VEL_RUN_PACKAGES=(qt6-qpa-plugins qt6-translations-l10n fonts-urw-base35 libqt6m
 # Tests: Xvfb and the accessibility bus for the end-to-end runs, ImageMagick
 # for their screenshots, poppler for reading printed PDFs, and the packaging
 # validators.
-VEL_TEST_PACKAGES=(xvfb xauth dbus at-spi2-core python3-pyatspi imagemagick poppler-utils
+VEL_TEST_PACKAGES=(xvfb dbus at-spi2-core python3-pyatspi imagemagick poppler-utils
                    desktop-file-utils appstream)

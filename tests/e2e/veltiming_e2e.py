@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """VelTiming seen from outside: the real program on an X display, driven as a
 user would, through the accessibility bus. Run by run_e2e.sh, which provides
-the display and the session bus.
+the session bus; the X display and the accessibility bus are started here.
 
     veltiming_e2e.py BINARY SCENARIO [--screenshots DIR]
 """
@@ -322,6 +322,20 @@ SCENARIOS = {"chronometre": chronometre_run, "countdown": countdown, "restore": 
              "unwritable": unwritable_preferences}
 
 
+def start_display():
+    """Starts Xvfb on a free display and returns it once it accepts clients."""
+    read_end, write_end = os.pipe()
+    server = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24",
+                               "-nolisten", "tcp"], pass_fds=[write_end])
+    os.close(write_end)
+    # Xvfb writes the display number only when it is ready for clients.
+    with os.fdopen(read_end) as ready:
+        number = ready.readline().strip()
+    check(number.isdigit(), "Xvfb did not start")
+    os.environ["DISPLAY"] = ":" + number
+    return server
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("binary")
@@ -334,7 +348,10 @@ def main():
         os.makedirs(program.config)
         with open(program.preferences_path, "wb") as f:
             f.write(STORED)
+    server = launcher = None
     try:
+        server = start_display()
+        launcher = subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
         program.start()
         SCENARIOS[args.scenario](program)
     except Failure as failure:
@@ -342,6 +359,10 @@ def main():
         return 1
     finally:
         program.stop()
+        for helper in (launcher, server):
+            if helper is not None:
+                helper.terminate()
+                helper.wait()
         shutil.rmtree(home, ignore_errors=True)
     print("PASS: %s" % args.scenario)
     return 0
