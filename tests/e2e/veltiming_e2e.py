@@ -9,6 +9,7 @@ import argparse
 import os
 import re
 import shutil
+import socket
 import subprocess
 import sys
 import tempfile
@@ -27,6 +28,10 @@ CHECKED = pyatspi.STATE_CHECKED
 
 class Failure(Exception):
     pass
+
+
+class Ended(Failure):
+    """A failure that waiting longer cannot mend."""
 
 
 def check(condition, message):
@@ -66,7 +71,12 @@ class Program:
             "ASAN_OPTIONS": "detect_leaks=0",
         })
         self.process = subprocess.Popen([self.binary], env=env, cwd=self.home)
-        self.app = self.wait(self.find_app, 30, "the program on the accessibility bus")
+
+        def started():
+            if self.process.poll() is not None:
+                raise Ended("the program ended at start-up with status %d" % self.process.returncode)
+            return self.find_app()
+        self.app = self.wait(started, 30, "the program on the accessibility bus")
         self.main = self.wait(lambda: self.window("Vel Timing"), 20, "the main window")
         # The welcome window hides itself after 1.4 s.
         self.wait(lambda: self.window("À propos de Vel Timing") is None, 10, "the welcome window to hide")
@@ -83,6 +93,8 @@ class Program:
         while time.monotonic() < deadline:
             try:
                 found = probe()
+            except Ended:
+                raise
             except (GLib.GError, Failure):
                 found = None
             if found:
@@ -332,6 +344,17 @@ def start_display():
     with os.fdopen(read_end) as ready:
         number = ready.readline().strip()
     check(number.isdigit(), "Xvfb did not start")
+    # Clients connect through the socket file; wait until it answers too.
+    path = "/tmp/.X11-unix/X" + number
+    deadline = time.monotonic() + 10
+    while True:
+        try:
+            with socket.socket(socket.AF_UNIX) as probe:
+                probe.connect(path)
+            break
+        except OSError:
+            check(time.monotonic() < deadline, "display :%s does not accept clients" % number)
+            time.sleep(0.05)
     os.environ["DISPLAY"] = ":" + number
     return server
 
@@ -352,7 +375,17 @@ def main():
     try:
         server = start_display()
         launcher = subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
-        program.start()
+        # Now and then a fresh display refuses the program's very first
+        # connection; a program that ends before it shows is started again.
+        for attempt in range(3):
+            try:
+                program.start()
+                break
+            except Ended as ended:
+                if attempt == 2:
+                    raise
+                print("note: %s; starting it again" % ended, file=sys.stderr)
+                time.sleep(1)
         SCENARIOS[args.scenario](program)
     except Failure as failure:
         print("FAIL: %s: %s" % (args.scenario, failure), file=sys.stderr)
