@@ -33,13 +33,10 @@ private slots:
     {
         alerte_vel &a = alert();
         QCOMPARE(a.windowTitle(), QStringLiteral("Vel Timing message"));
-        QCOMPARE(a.size(), QSize(384, 111));
         QVERIFY(a.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
         QCOMPARE(a.windowFlags() & Qt::WindowType_Mask, Qt::Tool);
         QVERIFY(a.testAttribute(Qt::WA_ShowWithoutActivating));
         QCOMPARE(a.palette().color(QPalette::Window), QColor(Qt::white));
-        QCOMPARE(a.StaticText1->geometry(), QRect(20, 14, 341, 40));
-        QCOMPARE(a.PushButton1->geometry(), QRect(294, 73, 69, 20));
         QVERIFY(a.PushButton1->isDefault());
         a.show();
         QTest::keyClick(&a, Qt::Key_Return);
@@ -53,14 +50,12 @@ private slots:
     {
         Variables_globales.pref_texte_timer = QStringLiteral("Fini");
         Demande_message_timer &q = question();
-        QCOMPARE(q.size(), QSize(406, 151));
         QVERIFY(q.windowTitle().isEmpty());
         QCOMPARE(q.StaticText1->text(),
                  QStringLiteral("Entrez le message qui vous alertera lorsque le temps du Timer sera écoulé."));
         QCOMPARE(q.PushButton1->text(), QStringLiteral("OK"));
         QCOMPARE(q.PushButton2->text(), QStringLiteral("Annuler"));
         QVERIFY(q.PushButton1->isDefault());
-        QCOMPARE(q.EditField1->geometry(), QRect(13, 51, 360, 22));
         QCOMPARE(q.Canvas1->iconCode(), 1);
         QCOMPARE(q.EditField1->text(), QStringLiteral("Fini"));
         QCOMPARE(q.EditField1->selectedText(), QStringLiteral("Fini"));

@@ -18,22 +18,6 @@ class TestDialogs : public QObject {
 private slots:
     void init() { program.start(); }
 
-    void answerDialogLayout()
-    {
-        fenetre_answer &d = fenetre_answer::instance();
-        QCOMPARE(d.size(), QSize(325, 177));
-        QCOMPARE(d.EditField1->geometry(), QRect(13, 59, 298, 77));
-        QCOMPARE(d.StaticText1->geometry(), QRect(68, 11, 238, 57));
-        QCOMPARE(d.PushButton1->geometry(), QRect(64, 144, 119, 20));
-        QCOMPARE(d.PushButton2->geometry(), QRect(193, 144, 119, 20));
-        QCOMPARE(d.Canvas1->geometry(), QRect(13, 11, 45, 41));
-        fenetre_message &m = fenetre_message::instance();
-        QCOMPARE(m.size(), QSize(346, 195));
-        QCOMPARE(m.StaticText1->geometry(), QRect(68, 11, 265, 114));
-        QCOMPARE(m.PushButton1->geometry(), QRect(76, 143, 125, 20));
-        QCOMPARE(m.PushButton2->geometry(), QRect(220, 143, 113, 20));
-    }
-
     void typeAnswerButtons_data()
     {
         QTest::addColumn<bool>("second");

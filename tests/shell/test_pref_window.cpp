@@ -39,14 +39,12 @@ class TestPrefWindow : public QObject {
 private slots:
     void init() { program.start(); }
 
-    void layout()
+    void textsTagsAndDefaultButton()
     {
         pref_interm &p = prefs();
-        QCOMPARE(p.size(), QSize(377, 359));
         QCOMPARE(p.windowTitle(), QStringLiteral("Untitled"));
         QCOMPARE(p.StaticText1->text(), QStringLiteral("Entrez le texte désiré qui sera incrémenté à chaque pression "
                                                        "sur le bouton \"Intermédiaire\"."));
-        QCOMPARE(p.PushButton3->geometry(), QRect(57, 315, 93, 20));
         QCOMPARE(p.CheckBox3->text(), QStringLiteral("Voir les tips (conseils en jaune)"));
         QVERIFY(p.PushButton1->isDefault());
         QVERIFY(p.CheckBox3->toolTip().isEmpty());
@@ -182,7 +180,6 @@ private slots:
         QFETCH(bool, clickedFirst);
         Bienvenue &welcome = Bienvenue::instance();
         Window1 &w = program.window();
-        QCOMPARE(welcome.size(), QSize(478, 349));
         QCOMPARE(welcome.Timer1->interval(), 700);
         QVERIFY(welcome.Timer1->isActive());
         QCOMPARE(welcome.Temporise->text(), QStringLiteral("2"));
