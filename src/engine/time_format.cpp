@@ -31,13 +31,6 @@ QString withSign(bool negative, const char *text, int length)
 } // namespace
 
 namespace TimeFormat {
-QString hoursMinutesSeconds(double t)
-{
-    char buffer[48];
-    const int length = composeHms(buffer, sizeof buffer, std::fabs(t));
-    return withSign(t < 0, buffer, length);
-}
-
 QString displayTime(double t)
 {
     const double value = std::fabs(t) + kNoise;

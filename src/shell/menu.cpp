@@ -74,8 +74,3 @@ Menu::Menu()
     connect(EditCopy, &QAction::triggered, this, [] { editFocused("copy"); });
     connect(EditPaste, &QAction::triggered, this, [] { editFocused("paste"); });
 }
-
-QAction *Menu::item(const QString &name) const
-{
-    return findChild<QAction *>(name);
-}

@@ -14,8 +14,6 @@ class Menu : public QMenuBar, public SingleInstance<Menu> {
 public:
     Menu();
 
-    QAction *item(const QString &name) const;
-
     QMenu *UntitledMenu3;
     QAction *menfichierMenuouvrir;
     QAction *FileSauver;
