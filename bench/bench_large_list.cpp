@@ -1,10 +1,10 @@
 // Saving and opening a list of 100,000 rows, through the real commands.
+#include "engine/fenetre_answer.h"
 #include "engine/list_box.h"
 #include "engine/window1.h"
-#include "platform/fake_platform.h"
+#include "fake_platform.h"
+#include "platform/file_types.h"
 #include "shell/appli.h"
-#include "shell/fenetre_answer.h"
-#include "shell/file_types.h"
 
 #include <QElapsedTimer>
 #include <QPushButton>

@@ -2,7 +2,7 @@
 #include "engine/methodes.h"
 #include "engine/time_format.h"
 #include "engine/variables_globales.h"
-#include "platform/fake_platform.h"
+#include "fake_platform.h"
 
 #include <chrono>
 #include <cstdio>

@@ -1,6 +1,6 @@
+#include "platform/file_types.h"
 #include "platform/qt_platform.h"
 #include "shell/appli.h"
-#include "shell/file_types.h"
 
 #include <QTimer>
 

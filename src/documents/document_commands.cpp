@@ -1,17 +1,18 @@
-// Document commands of the main window: save, open, print and quit.
+#include "documents/document_commands.h"
+
 #include "documents/demande_sauver.h"
 #include "documents/document_saving.h"
+#include "documents/module_impression.h"
+#include "documents/painter_surface.h"
 #include "documents/saved_list.h"
+#include "engine/fenetre_answer.h"
+#include "engine/fenetre_message.h"
+#include "engine/fonctions_fenetres_divreses.h"
 #include "engine/list_box.h"
 #include "engine/variables_globales.h"
 #include "engine/window1.h"
+#include "platform/file_types.h"
 #include "platform/platform.h"
-#include "shell/fenetre_message.h"
-#include "shell/fonctions_fenetres_divreses.h"
-
-#include "documents/module_impression.h"
-#include "documents/painter_surface.h"
-#include "shell/fenetre_answer.h"
 
 #include <QDir>
 #include <QFile>
@@ -25,40 +26,42 @@ namespace {
 constexpr qint64 kLargestDocument = 256LL * 1024 * 1024;
 } // namespace
 
-bool Window1::FileSauver_Action()
+namespace DocumentCommands {
+void install(Window1 &window)
 {
-    Methodes::Demande_sauver();
-    return false;
+    window.setHandler(QStringLiteral("FileSauver"), &Methodes::Demande_sauver);
+    window.setHandler(QStringLiteral("menfichieritemquitter"), [&window] { quit(window); });
+    window.setHandler(QStringLiteral("menfichierMenuouvrir"), [&window] { open(window); });
+    window.setHandler(QStringLiteral("menfichierImprimer"), [&window] { print(window); });
 }
 
-bool Window1::menfichieritemquitter_Action()
+void quit(Window1 &window)
 {
     Platform &platform = Platform::get();
     const QDateTime moment = platform.now();
-    if (ListBox1->rowCount() == 0) {
+    if (window.ListBox1->rowCount() == 0) {
         platform.quit(0);
-        return false;
+        return;
     }
     Fonctions_fenetres_divreses::type_message(QStringLiteral("Voulez-vous sauvegarder la liste en cours?"),
                                               QStringLiteral("Quitter"), QStringLiteral("Sauvegarder"), QString(), 3,
                                               2);
     if (!fenetre_message::instance().OK) {
         platform.quit(0);
-        return false;
+        return;
     }
     // A document that could not be written keeps the program running, so
     // the list is not lost.
     if (DocumentSaving::run(moment, QString(), false) == DocumentSaving::Outcome::Written)
         platform.quit(0);
-    return false;
 }
 
-bool Window1::menfichierMenuouvrir_Action()
+void open(Window1 &window)
 {
     Platform &platform = Platform::get();
-    const QString path = platform.openFileName();
+    const QString path = platform.openFileName(FileTypes::pText);
     if (path.isEmpty())
-        return false;
+        return;
     // The whole file is read before the list is replaced, so a file that
     // cannot be read loses nothing.
     QFile file(path);
@@ -76,16 +79,15 @@ bool Window1::menfichierMenuouvrir_Action()
     if (!problem.isEmpty()) {
         platform.messageBox(
             QStringLiteral("Impossible d'ouvrir « %1 » : %2").arg(QDir::toNativeSeparators(path), problem));
-        return false;
+        return;
     }
     SavedList::Contents contents = SavedList::read(bytes);
-    ListBox1->deleteAllRows();
+    window.ListBox1->deleteAllRows();
     Variables_globales.Commentaire_encours = contents.comment;
-    ListBox1->addRows(contents.rows);
-    return false;
+    window.ListBox1->addRows(contents.rows);
 }
 
-bool Window1::menfichierImprimer_Action()
+void print(Window1 &window)
 {
     // Page geometry in points, from a printer with default settings.
     QPrinter defaults;
@@ -101,23 +103,23 @@ bool Window1::menfichierImprimer_Action()
     const QString comment = Fonctions_fenetres_divreses::Type_answer(
         QStringLiteral("Entrez un commentaire pour votre chronométrage."), Variables_globales.Commentaire_encours,
         QStringLiteral("Annuler"), QStringLiteral("Continuer"), QString(), 1, 0);
-    Pour_commentaire_impression->setText(comment);
+    window.Pour_commentaire_impression->setText(comment);
     if (!fenetre_answer::instance().OK)
-        return false;
+        return;
     QPrinter printer;
     printer.setResolution(72);
     if (!Platform::get().printDialog(printer))
-        return false;
+        return;
     QPainter painter;
     if (!painter.begin(&printer)) {
         Platform::get().messageBox(QStringLiteral("Impossible d'imprimer la liste."));
-        return false;
+        return;
     }
     fenetre_answer &answer = fenetre_answer::instance();
     PainterSurface surface(painter, printer, answer.EditField1->font());
     Module_impression::PrintComment(pageLeft, pageTop, pageWidth, answer.EditField1->toPlainText(), surface);
     Module_impression::PrintTwoCols(pageLeft, pageTop, pageWidth - 185, pageWidth - 105, height, width,
-                                    ListBox1->rows(ListBox1->rowCount()), surface);
+                                    window.ListBox1->rows(window.ListBox1->rowCount()), surface);
     painter.end();
-    return false;
 }
+} // namespace DocumentCommands

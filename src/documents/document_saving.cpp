@@ -1,12 +1,13 @@
 #include "documents/document_saving.h"
 
 #include "documents/saved_list.h"
+#include "engine/fenetre_answer.h"
+#include "engine/fonctions_fenetres_divreses.h"
 #include "engine/list_box.h"
 #include "engine/variables_globales.h"
 #include "engine/window1.h"
+#include "platform/file_types.h"
 #include "platform/platform.h"
-#include "shell/fenetre_answer.h"
-#include "shell/fonctions_fenetres_divreses.h"
 
 #include <QDir>
 #include <QSaveFile>
@@ -28,7 +29,7 @@ Outcome run(const QDateTime &moment, const QString &defaultComment, bool countTh
         QStringLiteral("Continuer"), QString(), 1, 0);
     if (!fenetre_answer::instance().OK)
         return Outcome::Cancelled;
-    const QString path = Platform::get().saveFileName(suggestedName());
+    const QString path = Platform::get().saveFileName(FileTypes::pText, suggestedName());
     if (path.isEmpty())
         return Outcome::Cancelled;
     if (countThisSave)

@@ -39,3 +39,9 @@ void alerte_vel::PushButton1_Action()
 {
     hide();
 }
+
+void alerte_vel::hideIfCreated()
+{
+    if (exists())
+        instance().hide();
+}

@@ -18,4 +18,6 @@ public:
     QPushButton *PushButton1;
 
     void PushButton1_Action();
+    // Hides the alert without creating it when no countdown has ended yet.
+    static void hideIfCreated();
 };

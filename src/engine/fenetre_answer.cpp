@@ -1,4 +1,4 @@
-#include "shell/fenetre_answer.h"
+#include "engine/fenetre_answer.h"
 
 #include "engine/cell_text.h"
 #include "engine/dialog_parts.h"

@@ -1,4 +1,4 @@
-#include "shell/fenetre_message.h"
+#include "engine/fenetre_message.h"
 
 #include "engine/dialog_parts.h"
 #include "engine/icon_canvas.h"

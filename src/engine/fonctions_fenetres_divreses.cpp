@@ -1,10 +1,10 @@
-#include "shell/fonctions_fenetres_divreses.h"
+#include "engine/fonctions_fenetres_divreses.h"
 
 #include "engine/dialog_parts.h"
+#include "engine/fenetre_answer.h"
+#include "engine/fenetre_message.h"
 #include "engine/icon_canvas.h"
 #include "platform/platform.h"
-#include "shell/fenetre_answer.h"
-#include "shell/fenetre_message.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>

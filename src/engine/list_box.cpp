@@ -47,13 +47,18 @@ ListBox::ListBox(QWidget *parent) : QTreeWidget(parent)
     setColumnWidths(QStringLiteral("50%,25%,25%"));
 }
 
-int ListBox::addRow(const QString &label)
+QTreeWidgetItem *ListBox::newItem(const ListRow &row) const
 {
-    auto *item = new QTreeWidgetItem(this);
+    auto *item = new QTreeWidgetItem(QStringList{row.label, row.time, row.difference});
     item->setFlags(item->flags() | Qt::ItemIsEditable);
-    item->setText(0, label);
     for (int column = 0; column < 3; ++column)
         item->setTextAlignment(column, alignments_[column]);
+    return item;
+}
+
+int ListBox::addRow(const ListRow &row)
+{
+    addTopLevelItem(newItem(row));
     lastAdded_ = topLevelItemCount() - 1;
     return lastAdded_;
 }
@@ -62,13 +67,8 @@ void ListBox::addRows(const QList<ListRow> &rows)
 {
     QList<QTreeWidgetItem *> items;
     items.reserve(rows.size());
-    for (const ListRow &row : rows) {
-        auto *item = new QTreeWidgetItem(QStringList{row.label, row.time, row.difference});
-        item->setFlags(item->flags() | Qt::ItemIsEditable);
-        for (int column = 0; column < 3; ++column)
-            item->setTextAlignment(column, alignments_[column]);
-        items.append(item);
-    }
+    for (const ListRow &row : rows)
+        items.append(newItem(row));
     addTopLevelItems(items);
     lastAdded_ = topLevelItemCount() - 1;
 }
@@ -112,6 +112,11 @@ void ListBox::selectRow(int row)
     }
     setCurrentItem(item);
     scrollToItem(item);
+}
+
+void ListBox::selectLastRow()
+{
+    selectRow(rowCount() - 1);
 }
 
 void ListBox::removeRow(int row)

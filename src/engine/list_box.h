@@ -12,7 +12,8 @@ class ListBox : public QTreeWidget {
 public:
     explicit ListBox(QWidget *parent = nullptr);
 
-    int addRow(const QString &label);
+    int addRow(const ListRow &row);
+    int addRow(const QString &label) { return addRow(ListRow{label, {}, {}}); }
     // Appends many rows at once, for opening large documents quickly.
     void addRows(const QList<ListRow> &rows);
     // The first count rows (all when count is larger).
@@ -24,6 +25,7 @@ public:
     // -1 when no row is selected.
     int selectedRow() const;
     void selectRow(int row);
+    void selectLastRow();
     void removeRow(int row);
     void deleteAllRows();
 
@@ -47,6 +49,7 @@ protected:
 
 private:
     void applyWidths();
+    QTreeWidgetItem *newItem(const ListRow &row) const;
 
     QString widthsText_;
     QList<int> percents_{50, 25, 25};

@@ -10,10 +10,4 @@ QString Nouv_calcul_temps();
 QString regle_timer(double secondes);
 // Formats Temps_nouveau - temps_precedent, then moves temps_precedent.
 QString Calcule_difference();
-// Puts the run controls of the main window into the idle state.
-void enregistrement_passe();
-// Help tags of the main window and the preferences window on or off; the
-// arrows keep theirs either way. Defined with the preferences window.
-void active_helptags();
-void desactive_helptags();
 } // namespace Methodes

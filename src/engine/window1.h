@@ -4,8 +4,11 @@
 #include "engine/help_tag.h"
 #include "engine/single_instance.h"
 
+#include <QHash>
 #include <QList>
 #include <QMainWindow>
+
+#include <functional>
 
 class QFrame;
 class QGroupBox;
@@ -16,6 +19,10 @@ class QRadioButton;
 class QTimer;
 class LittleArrows;
 class ListBox;
+struct ListRow;
+
+// The run's three states; each sets the run controls as one table says.
+enum class RunState { Idle, Running, Paused };
 
 // The program's one document window: the time display, the run buttons, the
 // mode, the preset arrows, the comment field and the lap list. Its controls
@@ -42,6 +49,15 @@ public:
     QList<HelpTag> helpTags() const;
     // Difference column shown at "50%,25%,25%" or hidden at "75%,25%,0%".
     void setDifferenceColumnShown(bool shown);
+
+    // Captions are compared ignoring letter case.
+    static bool captionIs(const QPushButton *button, const QString &caption);
+    // Run controls as the state's table row says.
+    void enterState(RunState state);
+
+    // The list and document commands live above the engine, which registers
+    // their handlers here under the control's or menu item's name.
+    void setHandler(const QString &name, std::function<void()> handler);
 
     // Controls, in creation order.
     QFrame *Rectangle1;
@@ -109,9 +125,12 @@ private:
     void stop();
     void expire();
     void closePauseIfPaused();
+    void closeRun();
     void stepPreset(int direction);
     int menuOffset() const;
+    bool dispatch(const QString &name);
 
     QWidget *content_;
+    QHash<QString, std::function<void()>> handlers_;
     Anchoring anchoring_{QSize(kLayoutWidth, kLayoutHeight)};
 };

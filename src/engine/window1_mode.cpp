@@ -16,8 +16,7 @@ constexpr qint64 kMinimumPreset = 5;
 
 void Window1::RadioButton1_Action()
 {
-    if (alerte_vel::exists())
-        alerte_vel::instance().hide();
+    alerte_vel::hideIfCreated();
     LittleArrows1->setVisible(false);
     Variables_globales.mode_timer = false;
     StaticText2->setText(Methodes::regle_timer(0));
@@ -25,8 +24,7 @@ void Window1::RadioButton1_Action()
 
 void Window1::RadioButton2_Action()
 {
-    if (alerte_vel::exists())
-        alerte_vel::instance().hide();
+    alerte_vel::hideIfCreated();
     LittleArrows1->setVisible(true);
     Variables_globales.mode_timer = true;
     if (StaticText1->text() != QStringLiteral("0")) {

@@ -1,11 +1,11 @@
 #include "laps/effacer_la_liste.h"
 
+#include "engine/fenetre_message.h"
+#include "engine/fonctions_fenetres_divreses.h"
 #include "engine/list_box.h"
 #include "engine/variables_globales.h"
 #include "engine/window1.h"
 #include "platform/platform.h"
-#include "shell/fenetre_message.h"
-#include "shell/fonctions_fenetres_divreses.h"
 
 namespace Methodes {
 void Effacer_la_liste()

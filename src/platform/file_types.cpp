@@ -1,4 +1,4 @@
-#include "shell/file_types.h"
+#include "platform/file_types.h"
 
 FileType FileTypes::pText;
 FileType FileTypes::pSimpletext;

@@ -10,6 +10,7 @@
 
 class QDialog;
 class QPrinter;
+struct FileType;
 
 // The one seam between the program and the outside world. Everything the
 // program asks of the system goes through the installed instance, so tests can
@@ -31,9 +32,9 @@ public:
     virtual void beep() = 0;
     // Shows a dialog modally and returns its result code.
     virtual int execModal(QDialog &dialog) = 0;
-    // Empty when the user cancels.
-    virtual QString saveFileName(const QString &suggestedName) = 0;
-    virtual QString openFileName() = 0;
+    // Empty when the user cancels. The dialogs offer documents of the type.
+    virtual QString saveFileName(const FileType &type, const QString &suggestedName) = 0;
+    virtual QString openFileName(const FileType &type) = 0;
     // False when the user cancels.
     virtual bool printDialog(QPrinter &printer) = 0;
 

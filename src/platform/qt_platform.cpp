@@ -1,6 +1,7 @@
 #include "platform/qt_platform.h"
 
 #include "platform/beep_player.h"
+#include "platform/file_types.h"
 
 #include <QApplication>
 #include <QDir>
@@ -67,22 +68,31 @@ int QtPlatform::execModal(QDialog &dialog)
     return dialog.exec();
 }
 
-QString QtPlatform::saveFileName(const QString &suggestedName)
+namespace {
+// The types carry no extension, so the filter shows every file.
+QString filterFor(const FileType &type)
+{
+    return type.name + QStringLiteral(" (*)");
+}
+} // namespace
+
+QString QtPlatform::saveFileName(const FileType &type, const QString &suggestedName)
 {
     if (lastFolder_.isEmpty())
         lastFolder_ = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     QString chosen = QFileDialog::getSaveFileName(QApplication::activeWindow(), QString(),
-                                                  QDir(lastFolder_).filePath(suggestedName));
+                                                  QDir(lastFolder_).filePath(suggestedName), filterFor(type));
     if (!chosen.isEmpty())
         lastFolder_ = QFileInfo(chosen).absolutePath();
     return chosen;
 }
 
-QString QtPlatform::openFileName()
+QString QtPlatform::openFileName(const FileType &type)
 {
     if (lastFolder_.isEmpty())
         lastFolder_ = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    QString chosen = QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(), lastFolder_);
+    QString chosen =
+        QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(), lastFolder_, filterFor(type));
     if (!chosen.isEmpty())
         lastFolder_ = QFileInfo(chosen).absolutePath();
     return chosen;

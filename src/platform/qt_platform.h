@@ -21,8 +21,8 @@ public:
     void messageBox(const QString &text) override;
     void beep() override;
     int execModal(QDialog &dialog) override;
-    QString saveFileName(const QString &suggestedName) override;
-    QString openFileName() override;
+    QString saveFileName(const FileType &type, const QString &suggestedName) override;
+    QString openFileName(const FileType &type) override;
     bool printDialog(QPrinter &printer) override;
     Qt::KeyboardModifiers keyboardModifiers() override;
     QStringList installedFonts() override;

@@ -1,17 +1,19 @@
 #include "shell/appli.h"
 
+#include "documents/document_commands.h"
 #include "engine/alerte_vel.h"
 #include "engine/demande_message_timer.h"
+#include "engine/fenetre_answer.h"
+#include "engine/fenetre_message.h"
+#include "engine/fonctions_fenetres_divreses.h"
 #include "engine/list_box.h"
-#include "engine/methodes.h"
+#include "engine/run_engine.h"
 #include "engine/variables_globales.h"
 #include "engine/window1.h"
+#include "laps/list_editing.h"
 #include "platform/date_texts.h"
 #include "platform/platform.h"
 #include "shell/bienvenue.h"
-#include "shell/fenetre_answer.h"
-#include "shell/fenetre_message.h"
-#include "shell/fonctions_fenetres_divreses.h"
 #include "shell/font_check.h"
 #include "shell/menu.h"
 #include "shell/pref_interm.h"
@@ -55,7 +57,7 @@ void appli::Open()
     prepareMainWindow(moment);
     restoreSettings();
     settingsRestored_ = true;
-    Methodes::enregistrement_passe();
+    Window1::instance().enterState(RunState::Idle);
     Window1::instance().show();
     Bienvenue::instance().show();
 }
@@ -75,13 +77,17 @@ void appli::prepareMainWindow(const QDateTime &moment)
     Window1 &w = Window1::instance();
     w.setMenuBar(&Menu::instance());
     w.AddMenuHandlers();
-    w.GroupBox2->setTitle(QStringLiteral("Etiquette pour le temps de départ"));
+    ListEditing::install(w);
+    DocumentCommands::install(w);
+    w.setHandler(QStringLiteral("AppleAproposdeVelTiming"), [] {
+        Bienvenue &about = Bienvenue::instance();
+        about.show();
+        about.raise();
+    });
+    w.setHandler(QStringLiteral("meneditionitempref"), [] { pref_interm::instance().showCurrentSettings(); });
+    w.GroupBox2->setTitle(RunEngine::startHeading());
     w.StaticText3->setText(DateTexts::longDate(moment));
-    w.bt_depart->setText(QStringLiteral("Départ"));
     w.setDefaultButton(w.bt_depart, true);
-    QFont display = w.StaticText2->font();
-    display.setFamily(QStringLiteral("helvetica"));
-    w.StaticText2->setFont(display);
     w.ListBox1->setColumnAlignment(1, Qt::AlignRight);
     w.ListBox1->setColumnAlignment(2, Qt::AlignRight);
 }

@@ -1,10 +1,10 @@
 // The settings restore of start-up and the settings written at quit.
 #include "engine/little_arrows.h"
-#include "engine/methodes.h"
 #include "engine/variables_globales.h"
 #include "engine/window1.h"
 #include "platform/platform.h"
 #include "shell/appli.h"
+#include "shell/methodes_help_tags.h"
 #include "shell/pref_interm.h"
 #include "shell/preferences_file.h"
 
@@ -85,16 +85,12 @@ Preferences appli::currentSettings()
     auto &vg = Variables_globales;
     const Window1 &w = Window1::instance();
     const QRect frame = w.contentFrame();
-    vg.coord_win1_top = frame.top();
-    vg.coord_win1_left = frame.left();
-    vg.coord_win1_hauteur = frame.height();
-    vg.coord_win1_largeur = frame.width();
 
     Preferences settings;
-    settings.left = vg.coord_win1_left;
-    settings.top = vg.coord_win1_top;
-    settings.hauteur = vg.coord_win1_hauteur;
-    settings.largeur = vg.coord_win1_largeur;
+    settings.left = frame.left();
+    settings.top = frame.top();
+    settings.hauteur = frame.height();
+    settings.largeur = frame.width();
     settings.demandeMessage = vg.demande_message_ou_pas;
     settings.voirEcarts = vg.voir_ecarts;
     settings.prefTips = vg.pref_tips;

@@ -1,7 +1,6 @@
 #include "shell/bienvenue.h"
 
 #include "engine/dialog_parts.h"
-#include "engine/methodes.h"
 #include "engine/text_number.h"
 #include "engine/window1.h"
 #include "shell/welcome_picture.h"
@@ -59,8 +58,8 @@ void Bienvenue::Timer1_Action()
     hide();
     Window1 &w = Window1::instance();
     // A run the user started meanwhile keeps going.
-    if (w.bt_depart->text() == QStringLiteral("Départ"))
-        Methodes::enregistrement_passe();
+    if (Window1::captionIs(w.bt_depart, QStringLiteral("Départ")))
+        w.enterState(RunState::Idle);
     w.show();
     w.raise();
     w.activateWindow();

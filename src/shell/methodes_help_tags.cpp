@@ -1,4 +1,4 @@
-#include "engine/methodes.h"
+#include "shell/methodes_help_tags.h"
 #include "engine/window1.h"
 #include "shell/pref_interm.h"
 

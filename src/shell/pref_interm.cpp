@@ -2,9 +2,9 @@
 
 #include "engine/dialog_parts.h"
 #include "engine/list_box.h"
-#include "engine/methodes.h"
 #include "engine/variables_globales.h"
 #include "engine/window1.h"
+#include "shell/methodes_help_tags.h"
 
 #include <QCheckBox>
 #include <QFrame>

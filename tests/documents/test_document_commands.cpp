@@ -1,9 +1,9 @@
+#include "engine/fenetre_answer.h"
+#include "engine/fenetre_message.h"
 #include "engine/list_box.h"
 #include "engine/variables_globales.h"
 #include "engine/window1.h"
 #include "program_fixture.h"
-#include "shell/fenetre_answer.h"
-#include "shell/fenetre_message.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,9 +1,9 @@
 #include "documents/module_impression.h"
 #include "documents/print_surface.h"
+#include "engine/fenetre_answer.h"
 #include "engine/list_box.h"
 #include "engine/window1.h"
 #include "program_fixture.h"
-#include "shell/fenetre_answer.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>

@@ -1,12 +1,12 @@
 #include "engine/alerte_vel.h"
 #include "engine/demande_message_timer.h"
+#include "engine/fenetre_answer.h"
+#include "engine/fenetre_message.h"
+#include "engine/fonctions_fenetres_divreses.h"
 #include "engine/list_box.h"
 #include "engine/window1.h"
 #include "program_fixture.h"
 #include "shell/bienvenue.h"
-#include "shell/fenetre_answer.h"
-#include "shell/fenetre_message.h"
-#include "shell/fonctions_fenetres_divreses.h"
 #include "shell/pref_interm.h"
 
 #include <QAccessible>

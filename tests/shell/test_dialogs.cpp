@@ -1,9 +1,9 @@
+#include "engine/fenetre_answer.h"
+#include "engine/fenetre_message.h"
+#include "engine/fonctions_fenetres_divreses.h"
 #include "engine/icon_canvas.h"
 #include "engine/variables_globales.h"
 #include "program_fixture.h"
-#include "shell/fenetre_answer.h"
-#include "shell/fenetre_message.h"
-#include "shell/fonctions_fenetres_divreses.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>

@@ -1,11 +1,11 @@
 #include "engine/list_box.h"
 #include "engine/little_arrows.h"
-#include "engine/methodes.h"
 #include "engine/variables_globales.h"
 #include "engine/window1.h"
 #include "program_fixture.h"
 #include "shell/bienvenue.h"
 #include "shell/menu.h"
+#include "shell/methodes_help_tags.h"
 #include "shell/pref_interm.h"
 
 #include <QAction>

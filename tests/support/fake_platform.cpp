@@ -1,4 +1,6 @@
-#include "platform/fake_platform.h"
+#include "fake_platform.h"
+
+#include "platform/file_types.h"
 
 #include <QDialog>
 
@@ -23,14 +25,16 @@ int FakePlatform::execModal(QDialog &dialog)
     return dialog.result();
 }
 
-QString FakePlatform::saveFileName(const QString &suggestedName)
+QString FakePlatform::saveFileName(const FileType &type, const QString &suggestedName)
 {
+    fileTypes.append(type.name);
     suggestedNames.append(suggestedName);
     return saveAnswers.isEmpty() ? QString() : saveAnswers.dequeue();
 }
 
-QString FakePlatform::openFileName()
+QString FakePlatform::openFileName(const FileType &type)
 {
+    fileTypes.append(type.name);
     return openAnswers.isEmpty() ? QString() : openAnswers.dequeue();
 }
 

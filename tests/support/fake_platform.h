@@ -25,8 +25,8 @@ public:
     void messageBox(const QString &text) override { messages.append(text); }
     void beep() override { ++beeps; }
     int execModal(QDialog &dialog) override;
-    QString saveFileName(const QString &suggestedName) override;
-    QString openFileName() override;
+    QString saveFileName(const FileType &type, const QString &suggestedName) override;
+    QString openFileName(const FileType &type) override;
     bool printDialog(QPrinter &printer) override;
     Qt::KeyboardModifiers keyboardModifiers() override { return modifiers; }
     QStringList installedFonts() override { return fonts; }
@@ -52,6 +52,7 @@ public:
     int beeps = 0;
     QList<int> quits;
     QStringList suggestedNames;
+    QStringList fileTypes; // the type each file dialog was asked for
     int unscriptedDialogs = 0;
 
 private:

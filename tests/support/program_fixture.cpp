@@ -3,7 +3,7 @@
 #include "engine/list_box.h"
 #include "engine/variables_globales.h"
 #include "engine/window1.h"
-#include "shell/file_types.h"
+#include "platform/file_types.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/fake_platform.h"
+#include "fake_platform.h"
 #include "shell/appli.h"
 
 #include <QStringList>
