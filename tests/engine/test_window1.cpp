@@ -1,6 +1,10 @@
-#include "engine/anchoring.h"
+// The main window's handlers wired to the run engine and to the controls.
+#include "engine/alerte_vel.h"
+#include "engine/demande_message_timer.h"
 #include "engine/list_box.h"
 #include "engine/little_arrows.h"
+#include "engine/time_format.h"
+#include "engine/variables_globales.h"
 #include "engine/window1.h"
 #include "program_fixture.h"
 
@@ -10,160 +14,323 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
+#include <QToolButton>
+
+namespace {
+const QString kStartHeading = QStringLiteral("Etiquette pour le temps de départ");
+QString lapHeading(int n)
+{
+    return QStringLiteral("Etiquette pour le temps intermédiaire  ") + QString::number(n);
+}
+} // namespace
 
 class TestWindow1 : public QObject {
     Q_OBJECT
     ProgramFixture program;
 
+    Window1 &w() { return program.window(); }
+    Demande_message_timer &question() { return Demande_message_timer::instance(); }
+    alerte_vel &alert() { return alerte_vel::instance(); }
+    void timerMode() { QTest::mouseClick(w().RadioButton2, Qt::LeftButton); }
+    void setPreset(const QString &seconds)
+    {
+        w().StaticText1->setText(seconds);
+        w().Preference_vel_Timer->setText(seconds);
+    }
+    // Clicks the named buttons one second apart.
+    void press(const QString &names)
+    {
+        for (const QString &name : names.split(' ', Qt::SkipEmptyParts)) {
+            if (name == "timer" || name == "chrono") {
+                QTest::mouseClick(name == "timer" ? w().RadioButton2 : w().RadioButton1, Qt::LeftButton);
+                continue;
+            }
+            program.platform.advance(1);
+            program.click(w().findChild<QPushButton *>(name));
+        }
+    }
+
 private slots:
     void init() { program.start(); }
 
-    void controlsInCreationOrder()
+    void buttons_data()
     {
-        const QStringList expected{"Rectangle1",     "bt_depart",
-                                   "bt_pause",       "LittleArrows1",
-                                   "ListBox1",       "intermediaire",
-                                   "preftexteligne", "RadioButton1",
-                                   "RadioButton2",   "GroupBox1",
-                                   "reset",          "StaticText4",
-                                   "StaticText3",    "StaticText2",
-                                   "Commentaire",    "GroupBox2",
-                                   "StaticText1",    "Preference_vel_Timer",
-                                   "efface_liste",   "Pour_commentaire_impression"};
-        QStringList names;
-        for (QObject *child : program.window().centralWidget()->children())
-            if (child->isWidgetType())
-                names.append(child->objectName());
-        names.sort();
-        QStringList sorted = expected;
-        sorted.sort();
-        QCOMPARE(names, sorted);
-        QCOMPARE(program.window().Timer3->objectName(), QStringLiteral("Timer3"));
+        QTest::addColumn<QString>("clicks");
+        QTest::addColumn<QString>("controls");
+        QTest::addColumn<bool>("arrows");
+        QTest::addColumn<QString>("defaultButton");
+        QTest::addColumn<QString>("heading");
+        QTest::addColumn<QString>("lastLabel");
+        QTest::addColumn<QString>("display");
+        // clang-format off
+        QTest::newRow("start-up") << "" << kIdle << true << "bt_depart" << kStartHeading << "" << "0:00:00:00";
+        QTest::newRow("start") << "bt_depart" << kRunning << true << "intermediaire" << lapHeading(1)
+                               << "Chronomètre 1, départ à: 14:02:12" << "0:00:00:00";
+        QTest::newRow("lap") << "bt_depart intermediaire intermediaire" << kRunning << true << "intermediaire"
+                             << lapHeading(3) << "Temps intermédiaire  2:" << "0:00:00:00";
+        QTest::newRow("pause") << "bt_depart bt_pause" << kPaused << true << "intermediaire" << lapHeading(1)
+                               << "Chronomètre mis en pause à 14:02:13" << "0:00:01:00";
+        QTest::newRow("resume") << "bt_depart bt_pause bt_pause" << kRunning << true << "intermediaire"
+                                << lapHeading(1) << "Chronomètre remis en marche à 14:02:14" << "0:00:01:00";
+        QTest::newRow("stop") << "bt_depart bt_depart" << kIdle << true << "reset" << kStartHeading << "" << "0:00:01:00";
+        QTest::newRow("stop while paused") << "bt_depart bt_pause bt_depart" << kIdle << true << "reset"
+                                           << kStartHeading << "" << "0:00:01:00";
+        QTest::newRow("reset") << "bt_depart reset" << kIdle << true << "bt_depart" << kStartHeading << ""
+                               << "0:00:00:00";
+        QTest::newRow("reset while paused") << "bt_depart bt_pause reset" << kIdle << true << "bt_depart"
+                                            << kStartHeading << "" << "0:00:00:00";
+        QTest::newRow("reset while idle") << "reset" << kIdle << true << "bt_depart" << kStartHeading << ""
+                                          << "0:00:00:00";
+        QTest::newRow("countdown") << "timer bt_depart" << kRunning << false << "intermediaire" << lapHeading(1)
+                                   << "Temps de départ 1:" << "0:05:00:00";
+        QTest::newRow("countdown paused") << "timer bt_depart bt_pause" << kPaused << false << "intermediaire"
+                                          << lapHeading(1) << "Timer mis en pause à 14:02:13" << "0:04:59:00";
+        QTest::newRow("countdown stopped") << "timer bt_depart bt_depart" << kIdle << true << "reset"
+                                           << kStartHeading << "" << "0:04:59:00";
+        QTest::newRow("countdown reset") << "timer bt_depart reset" << kIdle << true << "bt_depart" << kStartHeading
+                                         << "" << "0:05:00:00";
+        // clang-format on
     }
-
-    void afterStartUp()
+    void buttons()
     {
-        Window1 &w = program.window();
-        QCOMPARE(w.windowTitle(), QStringLiteral("Vel Timing"));
-        QCOMPARE(program.display(), QStringLiteral("0:00:00:00"));
-        QCOMPARE(w.StaticText3->text(), QStringLiteral("dimanche 6 décembre 2026"));
-        QCOMPARE(w.StaticText4->text(), QStringLiteral("Label:"));
-        QCOMPARE(w.bt_depart->text(), QStringLiteral("Départ"));
-        QCOMPARE(w.bt_pause->text(), QStringLiteral("Pause"));
-        QCOMPARE(w.intermediaire->text(), QStringLiteral("Intermédiaire"));
-        QCOMPARE(w.reset->text(), QStringLiteral("Initialiser"));
-        QCOMPARE(w.efface_liste->text(), QStringLiteral("Effacer la liste"));
-        QCOMPARE(w.GroupBox1->title(), QStringLiteral("Mode"));
-        QCOMPARE(w.GroupBox2->title(), QStringLiteral("Etiquette pour le temps de départ"));
-        QCOMPARE(w.preftexteligne->text(), QStringLiteral("Temps intermédiaire "));
-        QCOMPARE(w.defaultButton(), w.bt_depart);
-        QVERIFY(w.RadioButton1->isChecked());
-        QVERIFY(!w.bt_pause->isEnabled());
-        QVERIFY(!w.intermediaire->isEnabled());
-        QVERIFY(w.bt_depart->isEnabled());
-        QVERIFY(!w.Timer3->isActive());
-        QVERIFY(w.heure->isActive());
-        QCOMPARE(w.Timer3->interval(), 10);
-        QCOMPARE(w.Timer3->timerType(), Qt::PreciseTimer);
-        QCOMPARE(w.heure->interval(), 1000);
-        QCOMPARE(w.regarde_date->interval(), 60000);
-        QCOMPARE(w.StaticText1->text(), QStringLiteral("300"));
-        QCOMPARE(w.Preference_vel_Timer->text(), QStringLiteral("300"));
-    }
-
-    void hiddenControls()
-    {
-        Window1 &w = program.window();
-        QVERIFY(w.isVisible());
-        QVERIFY(!w.StaticText1->isVisible());
-        QVERIFY(!w.Preference_vel_Timer->isVisible());
-        QVERIFY(!w.Pour_commentaire_impression->isVisible());
-        QVERIFY(!w.LittleArrows1->isVisible());
-        QVERIFY(!w.preftexteligne->isEnabled());
-        QVERIFY(w.StaticText2->isVisible());
-        w.setContentFrame(20, 50, 800, 600);
-        QVERIFY(!w.Pour_commentaire_impression->isVisible());
-    }
-
-    void listColumns()
-    {
-        ListBox *list = program.window().ListBox1;
-        QCOMPARE(list->columnWidths(), QStringLiteral("50%,25%,25%"));
-        QVERIFY(list->isHeaderHidden());
-        QCOMPARE(list->columnAlignment(0) & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
-        QCOMPARE(list->columnAlignment(1) & Qt::AlignHorizontal_Mask, Qt::AlignRight);
-        QCOMPARE(list->columnAlignment(2) & Qt::AlignHorizontal_Mask, Qt::AlignRight);
-        const int row = list->addRow(QStringLiteral("a"));
-        QCOMPARE(Qt::Alignment(list->topLevelItem(row)->textAlignment(1)) & Qt::AlignHorizontal_Mask, Qt::AlignRight);
-
-        list->setColumnWidths(QStringLiteral("75%,25%,0%"));
-        QVERIFY(list->isColumnHidden(2));
-        const int total = list->viewport()->width();
-        QCOMPARE(list->columnWidth(0), total * 75 / 100);
-        list->setColumnWidths(QStringLiteral("50%,25%,25%"));
-        QVERIFY(!list->isColumnHidden(2));
-        QCOMPARE(list->columnWidth(0) + list->columnWidth(1) + list->columnWidth(2), list->viewport()->width());
-    }
-
-    void anchoring_data()
-    {
-        QTest::addColumn<QSize>("size");
-        QTest::newRow("minimum") << QSize(420, 357);
-        QTest::newRow("maximum") << QSize(600, 800);
-        QTest::newRow("layout") << QSize(520, 383);
-        QTest::newRow("first launch") << QSize(520, 357);
-    }
-    void anchoring()
-    {
-        QFETCH(QSize, size);
-        Window1 &w = program.window();
-        w.setContentFrame(20, 50, size.height(), size.width());
-        QCOMPARE(w.centralWidget()->size(), size);
-        const int dx = size.width() - 520;
-        const int dy = size.height() - 383;
-        QCOMPARE(w.ListBox1->geometry(), QRect(8, 21, 501 + dx, 167 + dy));
-        QCOMPARE(w.Commentaire->geometry(), QRect(14, 203 + dy, 378 + dx, 21));
-        QCOMPARE(w.bt_depart->geometry(), QRect(409 + dx, 242 + dy, 101, 20));
-        QCOMPARE(w.StaticText2->geometry(), QRect(17, 248 + dy, 138, 26));
-        QCOMPARE(w.StaticText4->geometry(), QRect(408 + dx, 3, 100, 20));
-        QCOMPARE(w.StaticText3->geometry(), QRect(7, 3, 236, 20));
-    }
-
-    void anchoringIsClampedToTheLimits()
-    {
-        Window1 &w = program.window();
-        w.setContentFrame(20, 50, 2000, 2000);
-        QCOMPARE(w.centralWidget()->size(), QSize(600, 800));
-        w.setContentFrame(20, 50, 10, 10);
-        QCOMPARE(w.centralWidget()->size(), QSize(420, 357));
+        QFETCH(QString, clicks);
+        press(clicks);
+        QTEST(program.controls(), "controls");
+        QTEST(w().LittleArrows1->isEnabled(), "arrows");
+        QTEST(w().defaultButton()->objectName(), "defaultButton");
+        QTEST(w().GroupBox2->title(), "heading");
+        QTEST(program.rowCount() ? program.lastRow()[0] : QString(), "lastLabel");
+        QTEST(program.display(), "display");
+        QCOMPARE(w().ListBox1->selectedRow(), program.rowCount() - 1);
     }
 
     void returnPressesTheDefaultButton()
     {
-        Window1 &w = program.window();
-        QSignalSpy clicked(w.bt_depart, &QPushButton::clicked);
-        w.Commentaire->setFocus();
-        QTest::keyClick(w.Commentaire, Qt::Key_Return);
-        QCOMPARE(clicked.count(), 1);
-        QCOMPARE(w.bt_depart->text(), QStringLiteral("Stop"));
-        QCOMPARE(w.defaultButton(), w.intermediaire);
+        QTest::keyClick(w().Commentaire, Qt::Key_Return);
+        QCOMPARE(program.controls(), kRunning);
+        program.typeComment(QStringLiteral("Virage"));
+        QTest::keyClick(w().Commentaire, Qt::Key_Enter);
+        QCOMPARE(program.lastRow()[0], QStringLiteral("1: Virage"));
+        QVERIFY(w().Commentaire->text().isEmpty());
+    }
+
+    void ticksShowTheRunningTime()
+    {
+        press("bt_depart");
+        program.tick(0.01);
+        QCOMPARE(program.display(), QStringLiteral("0:00:00:00"));
+        w().StaticText2->setText(QStringLiteral("x"));
+        program.tick(61.5);
+        QCOMPARE(program.display(), QStringLiteral("0:01:01:00"));
+        press("bt_depart");
+        QCOMPARE(program.row(1), QStringList({"Chronomètre 1, temps final:", "0:01:02:51", "+  0:01:02:51"}));
+    }
+
+    void expiry()
+    {
+        Variables_globales.pref_texte_timer = QStringLiteral("Thé prêt");
+        timerMode();
+        press("bt_depart");
+        program.tick(299.5);
+        QCOMPARE(program.display(), QStringLiteral("0:00:00:00"));
+        QCOMPARE(program.platform.beeps, 0);
+        program.tick(0.01);
+        QCOMPARE(program.platform.beeps, 3);
+        QCOMPARE(program.controls(), kIdle);
+        QVERIFY(w().LittleArrows1->isEnabled());
+        // The default button and the heading stay as the run left them.
+        QCOMPARE(w().defaultButton(), w().intermediaire);
+        QCOMPARE(w().GroupBox2->title(), lapHeading(1));
+        QCOMPARE(program.rowCount(), 4);
+        QCOMPARE(program.row(1)[0], QStringLiteral("Timer 2, temps écoulé à  14:07:11"));
+        QVERIFY(alert().isVisible());
+        QCOMPARE(alert().StaticText1->text(), QStringLiteral("Thé prêt"));
+    }
+
+    void actionsHideTheAlert_data()
+    {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("action");
+        QTest::newRow("start") << ""
+                               << "bt_depart";
+        QTest::newRow("stop") << "bt_depart"
+                              << "bt_depart";
+        QTest::newRow("reset") << ""
+                               << "reset";
+        QTest::newRow("Timer mode") << ""
+                                    << "timer";
+        QTest::newRow("Chronomètre mode") << "timer"
+                                          << "chrono";
+    }
+    void actionsHideTheAlert()
+    {
+        QFETCH(QString, before);
+        QFETCH(QString, action);
+        press(before);
+        alert().show();
+        press(action);
+        QVERIFY(!alert().isVisible());
+    }
+
+    void alertMessageQuestion_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("accept");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("answered") << "Thé prêt" << true << "Thé prêt";
+        QTest::newRow("cancelled") << "Autre" << false << "Temps écoulé!";
+        QTest::newRow("left open") << "pas pris" << false << "Temps écoulé!";
+    }
+    void alertMessageQuestion()
+    {
+        QFETCH(QString, typed);
+        QFETCH(bool, accept);
+        Variables_globales.demande_message_ou_pas = true;
+        timerMode();
+        press("bt_depart");
+        QVERIFY(question().isVisible());
+        QCOMPARE(question().EditField1->selectedText(), QStringLiteral("Temps écoulé!"));
+        typeInto(question().EditField1, typed);
+        if (accept)
+            QTest::keyClick(question().EditField1, Qt::Key_Return);
+        else if (QTest::currentDataTag() == QByteArray("cancelled"))
+            QTest::mouseClick(question().PushButton2, Qt::LeftButton);
+        program.tick(300);
+        QVERIFY(!question().isVisible());
+        QTEST(alert().StaticText1->text(), "shown");
+        program.click(w().reset);
+        QVERIFY(!alert().isVisible());
+    }
+
+    void arrows_data()
+    {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<int>("keys");
+        QTest::addColumn<bool>("up");
+        QTest::addColumn<QString>("current");
+        QTest::addColumn<QString>("remembered");
+        QTest::addColumn<QString>("message");
+        const int none = Qt::NoModifier, cmd = Qt::ControlModifier, opt = Qt::AltModifier;
+        const QString max = QStringLiteral("Le temps maximum pour le timer est 999 heures!");
+        const QString min = QStringLiteral("Le temps minimum pour le timer est  5 secondes!");
+        // clang-format off
+        QTest::newRow("up a second") << "300" << none << true << "301" << "301" << "";
+        QTest::newRow("command up a minute") << "300" << cmd << true << "360" << "360" << "";
+        QTest::newRow("option up an hour") << "300" << opt << true << "3900" << "3900" << "";
+        QTest::newRow("both keys step a minute") << "300" << (cmd | opt) << true << "360" << "360" << "";
+        QTest::newRow("up onto the maximum") << "3596399" << none << true << "3596400" << "3596400" << "";
+        QTest::newRow("option up past the maximum") << "3593000" << opt << true << "3596400" << "3593000" << max;
+        QTest::newRow("down a second") << "300" << none << false << "299" << "299" << "";
+        QTest::newRow("down onto the minimum") << "6" << none << false << "5" << "5" << "";
+        QTest::newRow("command down past the minimum") << "64" << cmd << false << "5" << "64" << min;
+        QTest::newRow("option down past the minimum") << "3600" << opt << false << "5" << "3600" << min;
+        // clang-format on
+    }
+    void arrows()
+    {
+        QFETCH(QString, from);
+        QFETCH(int, keys);
+        QFETCH(bool, up);
+        QFETCH(QString, current);
+        QFETCH(QString, message);
+        timerMode();
+        setPreset(from);
+        program.platform.modifiers = Qt::KeyboardModifiers(keys);
+        QTest::mouseClick(up ? w().LittleArrows1->upButton() : w().LittleArrows1->downButton(), Qt::LeftButton);
+        QCOMPARE(w().StaticText1->text(), current);
+        QTEST(w().Preference_vel_Timer->text(), "remembered");
+        QCOMPARE(program.display(), TimeFormat::presetTime(current.toDouble()));
+        QCOMPARE(program.platform.beeps, message.isEmpty() ? 0 : 1);
+        QCOMPARE(program.platform.messages, message.isEmpty() ? QStringList() : QStringList{message});
+    }
+
+    void startTakesTheCurrentPresetAndWritesTheRemembered()
+    {
+        timerMode();
+        setPreset(QStringLiteral("3593000"));
+        program.platform.modifiers = Qt::AltModifier;
+        QTest::mouseClick(w().LittleArrows1->upButton(), Qt::LeftButton);
+        program.platform.modifiers = Qt::NoModifier;
+        press("bt_depart");
+        QCOMPARE(program.row(0), QStringList({"Temps de départ 1:", "998:03:20:00", ""}));
+        QCOMPARE(w().StaticText1->text(), QStringLiteral("3593000"));
+        program.tick(0.01);
+        QCOMPARE(program.display(), QStringLiteral("998:59:59:00"));
+
+        // A countdown labelled by a comment keeps both holders and the selection.
+        press("reset");
+        w().ListBox1->selectRow(0);
+        w().StaticText1->setText(QStringLiteral("100"));
+        program.typeComment(QStringLiteral("Four"));
+        press("bt_depart");
+        QCOMPARE(program.lastRow(), QStringList({"3: Four", "", ""}));
+        QCOMPARE(w().StaticText1->text(), QStringLiteral("100"));
+        QCOMPARE(w().ListBox1->selectedRow(), 0);
+        program.tick(0.01);
+        QCOMPARE(program.display(), QStringLiteral("0:01:39:00"));
+    }
+
+    void modeSwitchAroundZero()
+    {
+        w().Preference_vel_Timer->setText(QStringLiteral("600"));
+        w().StaticText1->setText(QStringLiteral("0"));
+        timerMode();
+        QCOMPARE(w().Preference_vel_Timer->text(), QStringLiteral("300"));
+        QCOMPARE(program.display(), QStringLiteral("0:05:00:00"));
+        QVERIFY(w().LittleArrows1->isVisible() && Variables_globales.mode_timer);
+        w().Preference_vel_Timer->setText(QStringLiteral("600"));
+        QTest::mouseClick(w().RadioButton1, Qt::LeftButton);
+        QCOMPARE(program.display(), QStringLiteral("0:00:00:00"));
+        QVERIFY(!w().LittleArrows1->isVisible() && !Variables_globales.mode_timer);
+        timerMode();
+        QCOMPARE(w().StaticText1->text(), QStringLiteral("600"));
+        QCOMPARE(program.display(), QStringLiteral("0:10:00:00"));
+    }
+
+    void resizing_data()
+    {
+        QTest::addColumn<QSize>("asked");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("minimum") << QSize(420, 357) << QSize(420, 357);
+        QTest::newRow("maximum") << QSize(600, 800) << QSize(600, 800);
+        QTest::newRow("too large") << QSize(2000, 2000) << QSize(600, 800);
+        QTest::newRow("too small") << QSize(10, 10) << QSize(420, 357);
+    }
+    void resizing()
+    {
+        QFETCH(QSize, asked);
+        QFETCH(QSize, size);
+        w().setContentFrame(20, 50, Window1::kLayoutHeight, Window1::kLayoutWidth);
+        const QRect list = w().ListBox1->geometry(), comment = w().Commentaire->geometry();
+        const QRect start = w().bt_depart->geometry(), display = w().StaticText2->geometry();
+        const QRect clock = w().StaticText4->geometry(), date = w().StaticText3->geometry();
+        w().setContentFrame(20, 50, asked.height(), asked.width());
+        QCOMPARE(w().centralWidget()->size(), size);
+        const int dx = size.width() - Window1::kLayoutWidth, dy = size.height() - Window1::kLayoutHeight;
+        QCOMPARE(w().ListBox1->geometry(), list.adjusted(0, 0, dx, dy));
+        QCOMPARE(w().Commentaire->geometry(), comment.adjusted(0, dy, dx, dy));
+        QCOMPARE(w().bt_depart->geometry(), start.translated(dx, dy));
+        QCOMPARE(w().StaticText2->geometry(), display.translated(0, dy));
+        QCOMPARE(w().StaticText4->geometry(), clock.translated(dx, 0));
+        QCOMPARE(w().StaticText3->geometry(), date);
+    }
+
+    void differenceColumn()
+    {
+        ListBox *list = w().ListBox1;
+        w().setDifferenceColumnShown(false);
+        QVERIFY(list->isColumnHidden(2));
+        QCOMPARE(list->columnWidth(0), list->viewport()->width() * 75 / 100);
+        w().setDifferenceColumnShown(true);
+        QVERIFY(!list->isColumnHidden(2));
+        QCOMPARE(list->columnWidth(0) + list->columnWidth(1) + list->columnWidth(2), list->viewport()->width());
     }
 
     void clockLabelShowsTheTimeOfDay()
     {
         program.platform.advance(5);
-        program.window().heure_Action();
-        QCOMPARE(program.window().StaticText4->text(), QStringLiteral("14:02:16"));
-    }
-
-    void dateTimerChangesNothing()
-    {
-        Window1 &w = program.window();
-        const QString date = w.StaticText3->text();
-        program.platform.advance(3600);
-        QVERIFY(QMetaObject::invokeMethod(w.regarde_date, "timeout", Qt::DirectConnection));
-        QCOMPARE(w.StaticText3->text(), date);
-        QCOMPARE(program.rowCount(), 0);
+        w().heure_Action();
+        QCOMPARE(w().StaticText4->text(), QStringLiteral("14:02:16"));
     }
 };
 

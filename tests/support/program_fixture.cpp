@@ -5,10 +5,14 @@
 #include "engine/window1.h"
 #include "platform/file_types.h"
 
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 
 void destroyProgramWindows()
 {
@@ -79,6 +83,32 @@ void ProgramFixture::typeComment(const QString &text)
 {
     window().Commentaire->setFocus();
     typeInto(window().Commentaire, text);
+}
+
+void ProgramFixture::answer(int button, const QString &typed)
+{
+    platform.dialogScripts.enqueue([this, button, typed](QDialog &dialog) {
+        asked.append(dialog.findChild<QLabel *>(QStringLiteral("StaticText1"))->text());
+        if (auto *field = dialog.findChild<QPlainTextEdit *>(QStringLiteral("EditField1")); field && !typed.isNull())
+            field->setPlainText(typed);
+        const QString name = button == 1 ? QStringLiteral("PushButton1") : QStringLiteral("PushButton2");
+        QTest::mouseClick(dialog.findChild<QPushButton *>(name), Qt::LeftButton);
+    });
+}
+
+QString ProgramFixture::controls() const
+{
+    const Window1 &w = window();
+    const auto on = [](const QString &name, bool value) { return name + (value ? ":on" : ":off"); };
+    const bool modes = w.RadioButton1->isEnabled() && w.RadioButton2->isEnabled();
+    return QStringList{w.bt_depart->text(),
+                       on("pause", w.bt_pause->isEnabled()),
+                       w.bt_pause->text(),
+                       on("lap", w.intermediaire->isEnabled()),
+                       on("modes", modes),
+                       on("clear", w.efface_liste->isEnabled()),
+                       on("tick", w.Timer3->isActive())}
+        .join(QLatin1Char(' '));
 }
 
 void typeInto(QWidget *field, const QString &text)

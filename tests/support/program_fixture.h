@@ -33,8 +33,20 @@ public:
     void tick(double seconds);
     void typeComment(const QString &text);
 
+    // Scripts the next question: records its text in `asked`, types `typed`
+    // into its answer field if it has one, then clicks button 1 or 2.
+    void answer(int button, const QString &typed = QString());
+    QStringList asked;
+
+    // The run controls as one line, to compare with kIdle, kRunning, kPaused.
+    QString controls() const;
+
     FakePlatform platform;
 };
+
+inline const QString kIdle = QStringLiteral("Départ pause:off Pause lap:off modes:on clear:on tick:off");
+inline const QString kRunning = QStringLiteral("Stop pause:on Pause lap:on modes:off clear:off tick:on");
+inline const QString kPaused = QStringLiteral("Stop pause:on Reprendre lap:off modes:off clear:off tick:off");
 
 void destroyProgramWindows();
 // Types text into a field through key events, accents included.
