@@ -1,7 +1,4 @@
 #!/bin/sh
-# Runs one end-to-end scenario on its own session bus; the scenario starts its
-# own X display and the accessibility bus it drives the program through.
-#   run_e2e.sh BINARY SCENARIO [--screenshots DIR]
+# run_e2e.sh BINARY SCENARIO [--screenshots DIR]: one end-to-end scenario on its own session bus.
 set -eu
-script="$(cd "$(dirname "$0")" && pwd)/veltiming_e2e.py"
-exec dbus-run-session -- /usr/bin/python3 "$script" "$@"
+exec dbus-run-session -- /usr/bin/python3 "$(dirname "$0")/veltiming_e2e.py" "$@"

@@ -5,11 +5,7 @@
 #include "engine/variables_globales.h"
 #include "program_fixture.h"
 
-#include <QLabel>
-#include <QPlainTextEdit>
-#include <QPushButton>
-
-using namespace Fonctions_fenetres_divreses;
+#include <QtWidgets>
 
 class TestDialogs : public QObject {
     Q_OBJECT
@@ -18,107 +14,30 @@ class TestDialogs : public QObject {
 private slots:
     void init() { program.start(); }
 
-    void typeAnswerButtons_data()
+    void askAndTell()
     {
-        QTest::addColumn<bool>("second");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("returned");
-        QTest::addColumn<QString>("current");
-        QTest::newRow("Continuer") << true << "Course du matin"
-                                   << "Course du matin"
-                                   << "Course du matin";
-        QTest::newRow("Continuer, empty") << true << ""
-                                          << ""
-                                          << "";
-        QTest::newRow("Annuler") << false << "ignored"
-                                 << ""
-                                 << "avant";
-    }
-    void typeAnswerButtons()
-    {
-        QFETCH(bool, second);
-        QFETCH(QString, typed);
-        QFETCH(QString, returned);
-        QFETCH(QString, current);
-        Variables_globales.Commentaire_encours = QStringLiteral("avant");
-        program.platform.dialogScripts.enqueue([&](QDialog &dialog) {
-            auto &d = static_cast<fenetre_answer &>(dialog);
-            QCOMPARE(d.StaticText1->text(), QStringLiteral("Question\nsur deux lignes"));
-            QCOMPARE(d.EditField1->toPlainText(), QStringLiteral("avant"));
-            QCOMPARE(d.PushButton1->text(), QStringLiteral("Annuler"));
-            QCOMPARE(d.PushButton2->text(), QStringLiteral("Continuer"));
-            QCOMPARE(d.windowTitle(), QStringLiteral("Titre"));
-            QCOMPARE(d.icone_fenetre, 1);
-            d.EditField1->setPlainText(typed);
-            QTest::mouseClick(second ? d.PushButton2 : d.PushButton1, Qt::LeftButton);
+        fenetre_message &m = fenetre_message::instance();
+        m.OK = true;
+        program.platform.dialogScripts.enqueue([](QDialog &d) {
+            QTest::keyClick(&d, Qt::Key_Return); // presses neither button
+            QVERIFY(d.isVisible());
+            QTest::keyClick(&d, Qt::Key_Escape); // counts as the first
         });
-        const QString answer =
-            Type_answer(QStringLiteral("Question\rsur deux lignes"), QStringLiteral("avant"), QStringLiteral("Annuler"),
-                        QStringLiteral("Continuer"), QStringLiteral("Titre"), 1, 0);
-        QCOMPARE(answer, returned);
-        QCOMPARE(fenetre_answer::instance().OK, second);
-        QCOMPARE(Variables_globales.Commentaire_encours, current);
-        QVERIFY(!fenetre_answer::instance().isVisible());
-    }
-
-    void returnPressesTheDefault_data()
-    {
-        QTest::addColumn<int>("defaultButton");
-        QTest::addColumn<int>("closedBy"); // 0: still open
-        QTest::newRow("first") << 1 << 1;
-        QTest::newRow("second") << 2 << 2;
-        QTest::newRow("neither") << 0 << 0;
-    }
-    void returnPressesTheDefault()
-    {
-        QFETCH(int, defaultButton);
-        QFETCH(int, closedBy);
-        program.platform.dialogScripts.enqueue([&](QDialog &dialog) {
-            auto &d = static_cast<fenetre_message &>(dialog);
-            d.PushButton1->setFocus();
-            QTest::keyClick(&d, Qt::Key_Return);
-            QCOMPARE(d.isVisible(), closedBy == 0);
-            if (closedBy == 0)
-                QTest::mouseClick(d.PushButton2, Qt::LeftButton);
-        });
-        type_message(QStringLiteral("Message"), QStringLiteral("Quitter"), QStringLiteral("Continuer"), QString(), 3,
-                     defaultButton);
-        QCOMPARE(fenetre_message::instance().OK, closedBy != 1);
-    }
-
-    void iconCodes_data()
-    {
-        QTest::addColumn<int>("code");
-        QTest::newRow("note") << 1;
-        QTest::newRow("stop") << 2;
-        QTest::newRow("caution 0") << 0;
-        QTest::newRow("caution 3") << 3;
-    }
-    void iconCodes()
-    {
-        QFETCH(int, code);
-        program.platform.dialogScripts.enqueue([&](QDialog &dialog) {
-            auto &d = static_cast<fenetre_message &>(dialog);
-            QCOMPARE(d.icone_fenetre, code);
-            QCOMPARE(d.Canvas1->iconCode(), code);
-            d.Canvas1->grab(); // paints without failing whatever the code
-            QTest::mouseClick(d.PushButton1, Qt::LeftButton);
-        });
-        type_message(QStringLiteral("x"), QStringLiteral("a"), QStringLiteral("b"), QString(), code, 0);
-    }
-
-    void twoDialogsKeepTheirOwnOutcome()
-    {
-        program.platform.dialogScripts.enqueue(
-            [](QDialog &d) { QTest::mouseClick(static_cast<fenetre_message &>(d).PushButton2, Qt::LeftButton); });
-        program.platform.dialogScripts.enqueue(
-            [](QDialog &d) { QTest::mouseClick(static_cast<fenetre_answer &>(d).PushButton1, Qt::LeftButton); });
-        type_message(QStringLiteral("Voulez-vous sauvegarder la liste en cours?"), QStringLiteral("Quitter"),
-                     QStringLiteral("Sauvegarder"), QString(), 3, 2);
-        Type_answer(QStringLiteral("q"), QString(), QStringLiteral("Annuler"), QStringLiteral("Continuer"), QString(),
-                    1, 0);
-        QVERIFY(fenetre_message::instance().OK);
-        QVERIFY(!fenetre_answer::instance().OK);
+        Fonctions_fenetres_divreses::type_message("Deux\rlignes", "", "", "Titre", 0, 0);
+        QCOMPARE(QString::asprintf("%s|%s|%d%d|%d/%d OK%d", qUtf8Printable(m.StaticText1->text()),
+                                   qUtf8Printable(m.windowTitle()), m.PushButton1->isDefault(),
+                                   m.PushButton2->isDefault(), m.icone_fenetre, m.Canvas1->iconCode(), m.OK),
+                 "Deux\nlignes|Titre|00|0/0 OK0");
+        const fenetre_answer &a = fenetre_answer::instance();
+        for (const int button : {1, 2}) { // Annuler drops what was typed; Continuer keeps even an empty answer
+            Variables_globales.Commentaire_encours = "avant";
+            program.answer(button, button == 1 ? "Course" : "");
+            const QString answer = Fonctions_fenetres_divreses::Type_answer("q", "avant", "", "", "", 2, 1);
+            QCOMPARE(QString::asprintf("[%s] [%s] OK%d %d/%d %d%d", qUtf8Printable(answer),
+                                       qUtf8Printable(Variables_globales.Commentaire_encours), a.OK, a.icone_fenetre,
+                                       a.Canvas1->iconCode(), a.PushButton1->isDefault(), a.PushButton2->isDefault()),
+                     button == 1 ? "[] [avant] OK0 2/2 10" : "[] [] OK1 2/2 10");
+        }
     }
 };
 

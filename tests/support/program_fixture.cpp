@@ -34,6 +34,7 @@ void ProgramFixture::start(const std::function<void(FakePlatform &)> &prepare)
 {
     stop();
     platform = FakePlatform();
+    asked.clear();
     if (prepare)
         prepare(platform);
     Variables_globales = VariablesGlobales();
