@@ -5,260 +5,163 @@
 #include "engine/window1.h"
 #include "program_fixture.h"
 
-#include <QDir>
-#include <QFile>
-#include <QLabel>
-#include <QPlainTextEdit>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
+
+namespace {
+const QString kComment = "Entrez un commentaire pour votre chronométrage.";
+
+// The list init() makes, saved at 14:05.
+QByteArray document(const QString &comment)
+{
+    return ("Tableau de chronométrage créé le 06/12/2026 à 14:05 par VelTiming.\n" + QString(61, u'-') + '\n' +
+            comment + '\n' + QString(62, u'-') + "\nChronomètre 1, départ à: 14:02:11\t0:00:00:00\t\n" +
+            "Temps intermédiaire  1:\t0:01:05:37\t\nChronomètre 1, temps final:\t0:02:10:75\t+  0:01:05:38\n" +
+            QString(38, u'-') + "\t\t\n\t\t\n")
+        .toUtf8();
+}
+
+QByteArray contents(const QString &file)
+{
+    QFile f(file);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : "<missing>";
+}
+
+// The buttons of a dialog as last shown, "*" after the default one, then its icon.
+template <class Dialog>
+QString buttons()
+{
+    const auto b = [](const QPushButton *p) { return p->text() + (p->isDefault() ? "*" : ""); };
+    return b(Dialog::instance().PushButton1) + '|' + b(Dialog::instance().PushButton2) + '|' +
+           QString::number(Dialog::instance().icone_fenetre);
+}
+} // namespace
 
 class TestDocumentCommands : public QObject {
     Q_OBJECT
     ProgramFixture program;
-    QTemporaryDir folder;
-
+    std::unique_ptr<QTemporaryDir> folder;
     Window1 &w() { return program.window(); }
-    QString path(const QString &name) { return folder.filePath(name); }
-    void fillList()
-    {
-        program.click(w().bt_depart);
-        program.platform.advance(65.375);
-        program.click(w().intermediaire);
-        program.platform.advance(64.75);
-        program.click(w().bt_depart);
-    }
-    void answerComment(bool confirm, const QString &text = QString(), QString *offered = nullptr)
-    {
-        program.platform.dialogScripts.enqueue([=](QDialog &dialog) {
-            auto &d = static_cast<fenetre_answer &>(dialog);
-            QCOMPARE(d.StaticText1->text(), QStringLiteral("Entrez un commentaire pour votre chronométrage."));
-            QVERIFY(!d.PushButton1->isDefault() && !d.PushButton2->isDefault());
-            if (offered)
-                *offered = d.EditField1->toPlainText();
-            d.EditField1->setPlainText(text);
-            QTest::mouseClick(confirm ? d.PushButton2 : d.PushButton1, Qt::LeftButton);
-        });
-    }
-    void answerSaveToQuitQuestion()
-    {
-        program.platform.dialogScripts.enqueue([](QDialog &dialog) {
-            auto &d = static_cast<fenetre_message &>(dialog);
-            QCOMPARE(d.StaticText1->text(), QStringLiteral("Voulez-vous sauvegarder la liste en cours?"));
-            QVERIFY(d.PushButton2->isDefault());
-            QTest::keyClick(&d, Qt::Key_Return); // "Sauvegarder"
-        });
-    }
-    static QByteArray contents(const QString &file)
-    {
-        QFile f(file);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-    }
+    QString path(const QString &name) const { return name.isEmpty() ? name : QDir(folder->path()).filePath(name); }
 
 private slots:
     void init()
     {
-        QVERIFY(folder.isValid());
         program.start();
+        folder = std::make_unique<QTemporaryDir>();
+        for (QPushButton *button : {w().bt_depart, w().intermediaire, w().bt_depart}) {
+            program.click(button);
+            program.platform.advance(65.375);
+        }
     }
 
-    void saveWritesTheDocument()
+    // Every way saving, quitting and opening can go keeps the list.
+    void keepsTheList_data()
     {
-        fillList();
-        program.platform.setNow(QDateTime(QDate(2026, 12, 5), QTime(14, 3, 0)));
-        answerComment(true, QStringLiteral("Course du matin"));
-        program.platform.saveAnswers.enqueue(path("course"));
-        w().FileSauver_Action();
-        const QList<QByteArray> lines = contents(path("course")).split('\n');
-        QCOMPARE(lines.size(), 10);
-        QCOMPARE(QString::fromUtf8(lines[0]),
-                 QStringLiteral("Tableau de chronométrage créé le 05/12/2026 à 14:03 par VelTiming."));
-        QCOMPARE(lines[2], QByteArray("Course du matin"));
-        QCOMPARE(QString::fromUtf8(lines[5]), QStringLiteral("Temps intermédiaire  1:\t0:01:05:37\t"));
-        QCOMPARE(lines[6], QByteArray("Chronom\xc3\xa8tre 1, temps final:\t0:02:10:12\t+  0:01:04:75"));
-        QCOMPARE(program.platform.suggestedNames, QStringList({"Document VelTiming"}));
-        QCOMPARE(Variables_globales.no_sauvetage, 2);
-        QCOMPARE(Variables_globales.Commentaire_encours, QStringLiteral("Course du matin"));
-
-        // The next save offers the comment and the next name.
-        QString offered;
-        answerComment(true, QStringLiteral("x"), &offered);
-        program.platform.saveAnswers.enqueue(path("deux"));
-        w().FileSauver_Action();
-        QCOMPARE(offered, QStringLiteral("Course du matin"));
-        QCOMPARE(program.platform.suggestedNames.last(), QStringLiteral("Document VelTiming 2"));
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QList<int>>("presses"); // in the quit question, then in the comment question
+        QTest::addColumn<QString>("target");     // the file chosen, none when empty; "nouveau" is written
+        QTest::addColumn<QString>("message");    // "@" stands for the folder
+        QTest::addColumn<QString>("outcome");    // questions, suggested names, file types, no_sauvetage, quits, comment
+        const QString save = "Impossible d'enregistrer la liste dans « ", open = "Impossible d'ouvrir « ";
+        const QString noEntry = qt_error_string(ENOENT), noFolder = qt_error_string(ENOTDIR);
+        // clang-format off
+        QTest::newRow("save: empty list") << "save" << QList<int>{} << "" << "Il n'y a rien à sauvegarder!" << "0|||2|0|avant";
+        QTest::newRow("save: written") << "save" << QList<int>{2} << "nouveau" << "" << "1|Document VelTiming 2|text|3|0|avant";
+        QTest::newRow("save: dialog cancelled") << "save" << QList<int>{2} << "" << "" << "1|Document VelTiming 2|text|2|0|avant";
+        QTest::newRow("save: file as folder") << "save" << QList<int>{2} << "ancien/liste" << save + "@/ancien/liste » : " + noFolder << "1|Document VelTiming 2|text|3|0|avant";
+        QTest::newRow("save: directory") << "save" << QList<int>{2} << "occupé" << save + "@/occupé » : Le nom de fichier est associé à un répertoire" << "1|Document VelTiming 2|text|3|0|avant";
+        QTest::newRow("save: read-only folder") << "save" << QList<int>{2} << "/sys/liste" << save + "/sys/liste » : " + qt_error_string(EACCES) << "1|Document VelTiming 2|text|3|0|avant";
+        QTest::newRow("quit: empty list") << "quit" << QList<int>{} << "" << "" << "0|||1|1|avant";
+        QTest::newRow("quit: Quitter") << "quit" << QList<int>{1} << "" << "" << "1|||1|1|avant";
+        QTest::newRow("quit: Sauvegarder") << "quit" << QList<int>{2, 2} << "nouveau" << "" << "2|Document VelTiming|text|1|1|";
+        QTest::newRow("quit: Annuler") << "quit" << QList<int>{2, 1} << "" << "" << "2|||1|0|avant";
+        QTest::newRow("quit: dialog cancelled") << "quit" << QList<int>{2, 2} << "" << "" << "2|Document VelTiming|text|1|0|";
+        QTest::newRow("quit: missing folder") << "quit" << QList<int>{2, 2} << "absent/fin" << save + "@/absent/fin » : " + noEntry << "2|Document VelTiming|text|1|0|";
+        QTest::newRow("open: saved list") << "open" << QList<int>{} << "course" << "" << "0||text|1|0|Course\rdu matin\r";
+        QTest::newRow("open: cancelled") << "open" << QList<int>{} << "" << "" << "0||text|1|0|avant";
+        QTest::newRow("open: missing") << "open" << QList<int>{} << "absent" << open + "@/absent » : " + noEntry << "0||text|1|0|avant";
+        QTest::newRow("open: directory") << "open" << QList<int>{} << "occupé" << open + "@/occupé » : le fichier à ouvrir est un répertoire" << "0||text|1|0|avant";
+        QTest::newRow("open: over 256 MiB") << "open" << QList<int>{} << "énorme" << open + "@/énorme » : le fichier est trop volumineux pour être une liste de temps" << "0||text|1|0|avant";
+        QTest::newRow("open: unreadable") << "open" << QList<int>{} << "/proc/self/mem" << open + "/proc/self/mem » : " + qt_error_string(EIO) << "0||text|1|0|avant";
+        // clang-format on
+    }
+    void keepsTheList()
+    {
+        QFETCH(QString, command);
+        QFETCH(QList<int>, presses);
+        QFETCH(QString, target);
+        QVERIFY(QDir().mkpath(path("occupé")));
+        for (const QString name : {"ancien", "occupé/dedans", "énorme", "course"}) {
+            QFile f(path(name));
+            QVERIFY(f.open(QIODevice::WriteOnly) &&
+                    f.write(name == "course" ? document("Course\ndu matin") : "ancien\n"));
+        }
+        QVERIFY(QFile::resize(path("énorme"), 256 * 1024 * 1024 + 1)); // sparse: it takes no room
+        if (presses.isEmpty() && command != "open")                    // an empty list asks nothing
+            w().ListBox1->deleteAllRows();
+        const QList<ListRow> before = w().ListBox1->rows(9);
+        Variables_globales.Commentaire_encours = "avant";
+        Variables_globales.no_sauvetage = command == "save" ? 2 : 1;
+        for (const int button : presses)
+            program.answer(button);
+        program.platform.saveAnswers << path(target);
+        program.platform.openAnswers << path(target);
+        const QHash<QString, bool (Window1::*)()> actions{{"save", &Window1::FileSauver_Action},
+                                                          {"quit", &Window1::menfichieritemquitter_Action},
+                                                          {"open", &Window1::menfichierMenuouvrir_Action}};
+        QVERIFY(!(w().*actions.value(command))());
+        const FakePlatform &p = program.platform;
+        QTEST(p.messages.join(u'\n').replace(folder->path(), "@"), "message");
+        QTEST(QStringList({QString::number(program.asked.size()), p.suggestedNames.join(u','), p.fileTypes.join(u','),
+                           QString::number(Variables_globales.no_sauvetage), QString::number(p.quits.size()),
+                           Variables_globales.Commentaire_encours})
+                  .join(u'|'),
+              "outcome");
+        QCOMPARE(w().ListBox1->rows(9), before);
+        QCOMPARE(contents(path("nouveau")),
+                 target == "nouveau" ? document(command == "quit" ? "" : "avant") : "<missing>");
+        QCOMPARE(contents(path("ancien")) + contents(path("occupé/dedans")), "ancien\nancien\n");
+        if (program.asked.size() == 2)
+            QCOMPARE(program.asked.join(u'|') + '|' + buttons<fenetre_message>() + '|' + buttons<fenetre_answer>(),
+                     "Voulez-vous sauvegarder la liste en cours?|" + kComment +
+                         "|Quitter|Sauvegarder*|3|Annuler|Continuer|1");
     }
 
-    void saveAnEmptyList()
+    void print()
     {
-        w().FileSauver_Action();
-        QCOMPARE(program.platform.messages, QStringList({"Il n'y a rien à sauvegarder!"}));
-        QCOMPARE(program.platform.unscriptedDialogs, 0);
-    }
-
-    void cancellingChangesNothing()
-    {
-        fillList();
-        answerComment(false, QStringLiteral("oublié"));
-        w().FileSauver_Action();
-        QVERIFY(program.platform.suggestedNames.isEmpty());
-        QVERIFY(Variables_globales.Commentaire_encours.isEmpty());
-
-        answerComment(true, QStringLiteral("gardé"));
-        w().FileSauver_Action(); // the save dialog is cancelled
-        QCOMPARE(Variables_globales.no_sauvetage, 1);
-        QCOMPARE(Variables_globales.Commentaire_encours, QStringLiteral("gardé"));
-        QCOMPARE(program.rowCount(), 5);
-    }
-
-    void unwritableFolderIsReported()
-    {
-        fillList();
-        answerComment(true, QStringLiteral("c"));
-        const QString target = path("absent/dossier/liste");
-        program.platform.saveAnswers.enqueue(target);
-        w().FileSauver_Action();
-        QCOMPARE(program.platform.messages.size(), 1);
-        QVERIFY(program.platform.messages[0].contains(QStringLiteral("absent/dossier/liste")));
-        QCOMPARE(program.rowCount(), 5);
-    }
-
-    void targetThatCannotBeWrittenIsReported()
-    {
-        // A folder in the place of the document fails even for root.
-        QVERIFY(QDir(folder.path()).mkpath(QStringLiteral("occupé")));
-        fillList();
-        answerComment(true, QStringLiteral("c"));
-        program.platform.saveAnswers.enqueue(path("occupé"));
-        w().FileSauver_Action();
-        QCOMPARE(program.platform.messages.size(), 1);
-        QVERIFY(program.platform.messages[0].contains(QStringLiteral("occupé")));
-        QCOMPARE(program.rowCount(), 5);
-    }
-
-    void existingDocumentSurvivesAFailedSave()
-    {
-        QFile old(path("ancien"));
-        QVERIFY(old.open(QIODevice::WriteOnly));
-        old.write("ancien contenu\n");
-        old.close();
-        QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner);
-        fillList();
-        answerComment(true, QStringLiteral("c"));
-        program.platform.saveAnswers.enqueue(path("ancien"));
-        w().FileSauver_Action();
-        QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        if (program.platform.messages.isEmpty())
-            QSKIP("running with permissions that ignore a read-only folder");
-        QCOMPARE(contents(path("ancien")), QByteArray("ancien contenu\n"));
-    }
-
-    void quitWithAnEmptyListQuitsAtOnce()
-    {
-        w().menfichieritemquitter_Action();
-        QCOMPARE(program.platform.quits, QList<int>({0}));
-        QCOMPARE(program.platform.unscriptedDialogs, 0);
-    }
-
-    void quitWithoutSaving()
-    {
-        fillList();
-        program.platform.dialogScripts.enqueue(
-            [](QDialog &d) { QTest::mouseClick(static_cast<fenetre_message &>(d).PushButton1, Qt::LeftButton); });
-        w().menfichieritemquitter_Action();
-        QCOMPARE(program.platform.quits, QList<int>({0}));
-    }
-
-    void quitSavesThenQuits()
-    {
-        fillList();
-        Variables_globales.Commentaire_encours = QStringLiteral("pas proposé");
-        answerSaveToQuitQuestion();
-        QString offered = QStringLiteral("?");
-        answerComment(true, QStringLiteral("fin"), &offered);
-        program.platform.saveAnswers.enqueue(path("fin"));
-        w().menfichieritemquitter_Action();
-        QVERIFY(offered.isEmpty());
-        QCOMPARE(program.platform.quits, QList<int>({0}));
-        QCOMPARE(contents(path("fin")).split('\n')[2], QByteArray("fin"));
-        QCOMPARE(Variables_globales.no_sauvetage, 1);
-    }
-
-    void quitCancelledKeepsRunning_data()
-    {
-        QTest::addColumn<bool>("confirmComment");
-        QTest::newRow("Annuler in the comment") << false;
-        QTest::newRow("save dialog cancelled") << true;
-    }
-    void quitCancelledKeepsRunning()
-    {
-        QFETCH(bool, confirmComment);
-        fillList();
-        answerSaveToQuitQuestion();
-        answerComment(confirmComment, QStringLiteral("c"));
-        w().menfichieritemquitter_Action();
-        QVERIFY(program.platform.quits.isEmpty());
-        QCOMPARE(program.rowCount(), 5);
-    }
-
-    void quitDoesNotQuitWhenTheDocumentFails()
-    {
-        fillList();
-        answerSaveToQuitQuestion();
-        answerComment(true, QStringLiteral("c"));
-        program.platform.saveAnswers.enqueue(path("manque/fin"));
-        w().menfichieritemquitter_Action();
-        QVERIFY(program.platform.quits.isEmpty());
-        QCOMPARE(program.platform.messages.size(), 1);
-    }
-
-    void openReadsBackWhatWasSaved()
-    {
-        fillList();
-        const QList<ListRow> saved = w().ListBox1->rows(100);
-        answerComment(true, QStringLiteral("Course\nsous la pluie"));
-        program.platform.saveAnswers.enqueue(path("aller-retour"));
-        w().FileSauver_Action();
-        w().ListBox1->deleteAllRows();
-        Variables_globales.Commentaire_encours.clear();
-
-        program.platform.openAnswers.enqueue(path("aller-retour"));
-        w().menfichierMenuouvrir_Action();
-        QCOMPARE(w().ListBox1->rows(100), saved);
-        QCOMPARE(Variables_globales.Commentaire_encours, QStringLiteral("Course\rsous la pluie\r"));
-        QCOMPARE(Variables_globales.no_de_chrono, 2);
-    }
-
-    void openingWhileRunningKeepsTheRun()
-    {
-        QFile file(path("liste"));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("h\n-\nc\n-\na\t1\t2\n");
-        file.close();
-        program.click(w().bt_depart);
-        program.platform.openAnswers.enqueue(path("liste"));
-        w().menfichierMenuouvrir_Action();
-        QCOMPARE(program.rowCount(), 1);
-        program.click(w().intermediaire);
-        QCOMPARE(program.rowCount(), 2);
-        QCOMPARE(w().bt_depart->text(), QStringLiteral("Stop"));
-    }
-
-    void missingFileLosesNothing()
-    {
-        fillList();
-        program.platform.openAnswers.enqueue(path("nulle-part"));
-        w().menfichierMenuouvrir_Action();
-        QCOMPARE(program.rowCount(), 5);
-        QCOMPARE(program.platform.messages.size(), 1);
-        QVERIFY(program.platform.messages[0].contains(QStringLiteral("nulle-part")));
-    }
-
-    void cancelledOpenChangesNothing()
-    {
-        fillList();
-        w().menfichierMenuouvrir_Action();
-        QCOMPARE(program.rowCount(), 5);
-        QVERIFY(program.platform.messages.isEmpty());
+        Variables_globales.Commentaire_encours = "Course\nsous la pluie";
+        const QString pdf = path("liste.pdf");
+        program.platform.printScripts << [](QPrinter &) { return false; } << [=](QPrinter &p) {
+            p.setOutputFileName(pdf);
+            return true;
+        };
+        QStringList printed; // the comment kept for printing, and the printer dialogs left
+        for (const int button : {2, 1, 2}) {
+            program.answer(button);
+            QVERIFY(!w().menfichierImprimer_Action());
+            printed << w().Pour_commentaire_impression->text() + '|' +
+                           QString::number(program.platform.printScripts.size());
+        }
+        QCOMPARE(printed, QStringList({"Course\nsous la pluie|1", "|1", "Course\nsous la pluie|0"}));
+        QCOMPARE(program.asked.join(u'|') + '|' + buttons<fenetre_answer>(),
+                 QStringList(3, kComment).join(u'|') + "|Annuler|Continuer|1");
+        QProcess pdftotext;
+        pdftotext.start("pdftotext", {"-bbox", pdf, "-"});
+        if (!pdftotext.waitForFinished())
+            QSKIP("pdftotext (poppler-utils) is not installed");
+        QStringList words; // those at whole points: where a cell or a line of the comment starts
+        static const QRegularExpression word(R"re(xMin="(\d+)\.0+" yMin="([\d.]+)".*>(.*)</word>)re");
+        for (const QRegularExpressionMatch &m : word.globalMatch(QString::fromUtf8(pdftotext.readAllStandardOutput())))
+            words << m.captured(3) + '@' + m.captured(1) + ',' + QString::number(qRound(m.captured(2).toDouble()));
+        QCOMPARE(words.join(' '),
+                 "Commentaire:@20,32 Course@23,47 sous@23,61 Chronomètre@20,192 Temps@20,202 Chronomètre@20,212 "
+                 "--------------------------------------@20,222 0:00:00:00@410,192 0:01:05:37@410,202 "
+                 "0:02:10:75@410,212 VelTiming,@267,794 +@490,212");
     }
 };
 

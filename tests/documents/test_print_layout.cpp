@@ -1,131 +1,60 @@
 #include "documents/module_impression.h"
 #include "documents/print_surface.h"
-#include "engine/fenetre_answer.h"
-#include "engine/list_box.h"
-#include "engine/window1.h"
-#include "program_fixture.h"
 
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPrinter>
-#include <QProcess>
-#include <QPushButton>
-#include <QTemporaryDir>
+#include <QtTest>
 
-namespace {
-// Records every call as a line of text.
+// Records the drawing as "text@x,y", "rect@x,y,width,height" and "page".
 class RecordingSurface : public PrintSurface {
 public:
     QStringList calls;
-    void drawText(const QString &text, int x, int baseline) override
+    int lineHeight = 10;
+    template <class... Numbers>
+    void add(const QString &what, Numbers... n)
     {
-        calls.append(QStringLiteral("text %1 %2 %3").arg(x).arg(baseline).arg(text));
+        calls << what + u'@' + QStringList{QString::number(n)...}.join(u',');
     }
-    void drawRect(int x, int y, int width, int height) override
-    {
-        calls.append(QStringLiteral("rect %1 %2 %3 %4").arg(x).arg(y).arg(width).arg(height));
-    }
-    int textHeight() override { return 10; }
-    void drawTextBlock(const QString &text, int x, int top, int width, int maxHeight) override
-    {
-        calls.append(QStringLiteral("block %1 %2 %3 %4 %5").arg(x).arg(top).arg(width).arg(maxHeight).arg(text));
-    }
-    void nextPage() override { calls.append(QStringLiteral("page")); }
-    QStringList footers() const { return calls.filter(QStringLiteral("VelTiming, page")); }
+    void drawText(const QString &text, int x, int y) override { add(text, x, y); }
+    void drawRect(int x, int y, int w, int h) override { add("rect", x, y, w, h); }
+    int textHeight() override { return lineHeight; }
+    void drawTextBlock(const QString &text, int x, int y, int w, int h) override { add(text, x, y, w, h); }
+    void nextPage() override { calls << "page"; }
 };
-
-QList<ListRow> rows(int count)
-{
-    QList<ListRow> result;
-    for (int i = 0; i < count; ++i)
-        result.append({QStringLiteral("r%1").arg(i), QStringLiteral("t"), QStringLiteral("d")});
-    return result;
-}
-} // namespace
 
 class TestPrintLayout : public QObject {
     Q_OBJECT
 private slots:
-    void commentBlock()
+    void pages_data()
     {
-        RecordingSurface s;
-        Module_impression::PrintComment(-18, -18, 595, QStringLiteral("Note"), s);
-        QCOMPARE(s.calls, QStringList({"text 2 22 Commentaire:", "rect 2 27 550 130", "block 5 29 540 135 Note"}));
+        QTest::addColumn<QList<int>>("geometry"); // left, top, line height, page height, page width, rows
+        QTest::addColumn<QString>("comment");
+        QTest::addColumn<QString>("calls");
+        // clang-format off
+        QTest::newRow("one page, comment") << QList<int>{-18, -18, 10, 800, 559, 2} << "Note"
+            << "Commentaire:@2,22 rect@2,27,514,130 Note@5,29,540,135 "
+               "r0@2,182 t0@392,182 d0@472,182 r1@2,192 t1@392,192 d1@472,192 VelTiming, page1@249,770";
+        QTest::newRow("page full on the last row") << QList<int>{5, 10, 100, 360, 560, 1} << ""
+            << "r0@25,210 t0@415,210 d0@495,210 VelTiming, page1@250,330";
+        QTest::newRow("page breaks, odd width") << QList<int>{5, 10, 100, 360, 555, 5} << ""
+            << "r0@25,210 t0@415,210 d0@495,210 VelTiming, page1@247,330 page r1@25,40 t1@415,40 d1@495,40 "
+               "r2@25,140 t2@415,140 d2@495,140 r3@25,240 t3@415,240 d3@495,240 VelTiming, page2@247,360 page "
+               "r4@25,40 t4@415,40 d4@495,40 VelTiming, page3@247,330";
+        // clang-format on
     }
-
-    void onePage()
+    void pages()
     {
+        QFETCH(QList<int>, geometry);
+        QList<ListRow> list;
+        for (int i = 0; i < geometry[5]; ++i)
+            list.append({QStringLiteral("r%1").arg(i), QStringLiteral("t%1").arg(i), QStringLiteral("d%1").arg(i)});
         RecordingSurface s;
-        Module_impression::PrintTwoCols(-18, -18, 410, 490, 800, 559, rows(2), s);
-        QCOMPARE(s.calls, QStringList({"text 2 182 r0", "text 392 182 t", "text 472 182 d", "text 2 192 r1",
-                                       "text 392 192 t", "text 472 192 d", "text 249 770 VelTiming, page1"}));
-    }
-
-    void pageFillsOnTheLastRow()
-    {
-        // Rows at 200, 210 ... the fourth ends at 240 = 290 - 50: no new page.
-        RecordingSurface s;
-        Module_impression::PrintTwoCols(0, 0, 400, 480, 290, 560, rows(4), s);
-        QVERIFY(!s.calls.contains(QStringLiteral("page")));
-        QCOMPARE(s.footers(), QStringList({"text 250 260 VelTiming, page1"}));
-    }
-
-    void pageBreak()
-    {
-        RecordingSurface s;
-        Module_impression::PrintTwoCols(0, 0, 400, 480, 290, 560, rows(6), s);
-        const int breakAt = int(s.calls.indexOf(QStringLiteral("page")));
-        QVERIFY(breakAt > 0);
-        // Footer 20 below the next line position (240 + 20), then page 2 at top + 30.
-        QCOMPARE(s.calls[breakAt - 1], QStringLiteral("text 250 260 VelTiming, page1"));
-        QCOMPARE(s.calls[breakAt + 1], QStringLiteral("text 20 30 r4"));
-        QCOMPARE(s.calls.last(), QStringLiteral("text 250 260 VelTiming, page2"));
-    }
-
-    void oddWidthAndEmptyList()
-    {
-        RecordingSurface s;
-        Module_impression::PrintTwoCols(0, 0, 400, 480, 800, 555, {}, s);
-        QCOMPARE(s.calls, QStringList({"text 247 770 VelTiming, page1"}));
-    }
-
-    void realPrintToPdf()
-    {
-        const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-        if (pdftotext.isEmpty())
-            QSKIP("pdftotext (poppler-utils) is not installed");
-        ProgramFixture program;
-        program.start();
-        Window1 &w = program.window();
-        program.click(w.bt_depart);
-        program.platform.advance(3.5);
-        program.click(w.intermediaire);
-        program.click(w.bt_depart);
-        QTemporaryDir folder;
-        const QString pdf = folder.filePath(QStringLiteral("liste.pdf"));
-        program.platform.dialogScripts.enqueue([](QDialog &d) {
-            auto &answer = static_cast<fenetre_answer &>(d);
-            answer.EditField1->setPlainText(QStringLiteral("Essai d'impression"));
-            QTest::mouseClick(answer.PushButton2, Qt::LeftButton);
-        });
-        program.platform.printScripts.enqueue([pdf](QPrinter &printer) {
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(pdf);
-            return true;
-        });
-        w.menfichierImprimer_Action();
-        QCOMPARE(w.Pour_commentaire_impression->text(), QStringLiteral("Essai d'impression"));
-        QProcess process;
-        process.start(pdftotext, {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-        QVERIFY(process.waitForFinished(30000));
-        const QString text = QString::fromUtf8(process.readAllStandardOutput());
-        QVERIFY2(text.contains(QStringLiteral("VelTiming, page1")), qPrintable(text));
-        QVERIFY(text.contains(QStringLiteral("Essai d'impression")));
-        QVERIFY(text.contains(QStringLiteral("Temps intermédiaire  1:")) ||
-                text.contains(QStringLiteral("Temps intermédiaire 1:")));
-        QVERIFY(text.contains(QStringLiteral("0:00:03:50")));
+        s.lineHeight = geometry[2];
+        QFETCH(QString, comment);
+        if (!comment.isEmpty())
+            Module_impression::PrintComment(geometry[0], geometry[1], geometry[4], comment, s);
+        Module_impression::PrintTwoCols(geometry[0], geometry[1], 410, 490, geometry[3], geometry[4], list, s);
+        QTEST(s.calls.join(u' '), "calls");
     }
 };
 
-VEL_TEST_MAIN(TestPrintLayout)
+QTEST_GUILESS_MAIN(TestPrintLayout)
 #include "test_print_layout.moc"
