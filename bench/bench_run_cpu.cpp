@@ -3,9 +3,10 @@
 // lot from minute to minute, so each round measures, one after the other:
 //   1. bare wake-ups: a loop that only sleeps 10 ms at a time, without Qt;
 //   2. the program idle with an empty 10 ms Qt timer beside it;
-//   3. the running stopwatch, whose 10 ms tick does the real work.
-// 2 minus 1 is what Qt's event loop adds to each wake-up, 3 minus 2 what the
-// stopwatch itself adds; medians over the rounds smooth out the noise.
+//   3. the program idle;
+//   4. the running stopwatch.
+// Wake-ups are the voluntary context switches; medians over the rounds
+// smooth out the noise.
 #include "engine/window1.h"
 #include "platform/qt_platform.h"
 #include "shell/appli.h"
@@ -25,23 +26,37 @@
 #include <vector>
 
 namespace {
-double cpuSeconds()
+// CPU seconds and voluntary context switches (the process's wake-ups) so far.
+struct Usage {
+    double cpu;
+    long wakeUps;
+};
+
+Usage usageNow()
 {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
-           double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+    return {double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+                double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6,
+            usage.ru_nvcsw};
 }
 
-double percentOfCore(double cpu, int seconds)
+// Percent of one core and wake-ups a second between two usages.
+struct Result {
+    double percent;
+    double wakeUps;
+};
+
+Result since(const Usage &before, int seconds)
 {
-    return 100.0 * cpu / seconds;
+    const Usage after = usageNow();
+    return {100.0 * (after.cpu - before.cpu) / seconds, double(after.wakeUps - before.wakeUps) / seconds};
 }
 
 // Sleeps to absolute 10 ms deadlines, as a timer does, and nothing else.
-double bareWakeUps(int seconds)
+Result bareWakeUps(int seconds)
 {
-    const double before = cpuSeconds();
+    const Usage before = usageNow();
     timespec deadline{};
     clock_gettime(CLOCK_MONOTONIC, &deadline);
     for (int i = 0; i < seconds * 100; ++i) {
@@ -52,7 +67,7 @@ double bareWakeUps(int seconds)
         }
         clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &deadline, nullptr);
     }
-    return percentOfCore(cpuSeconds() - before, seconds);
+    return since(before, seconds);
 }
 
 double median(std::vector<double> values)
@@ -62,8 +77,8 @@ double median(std::vector<double> values)
     return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
-constexpr std::array<const char *, 3> kPhases = {"bare 10 ms wake-ups, no Qt", "idle program + empty 10 ms Qt timer",
-                                                 "running stopwatch"};
+constexpr std::array<const char *, 4> kPhases = {"bare 10 ms wake-ups, no Qt", "idle program + empty 10 ms Qt timer",
+                                                 "idle program", "running stopwatch"};
 
 class Rounds {
 public:
@@ -82,51 +97,64 @@ public:
             return;
         }
         results_[0].push_back(bareWakeUps(seconds_));
-        measure(
-            &emptyTimer_, [this] { emptyTimer_.start(); }, [this] { emptyTimer_.stop(); }, 1,
-            [this] { runStopwatch(); });
-    }
-
-private:
-    void runStopwatch()
-    {
         QPushButton *startStop = window_.bt_depart;
         measure(
-            startStop, [startStop] { startStop->click(); }, [startStop] { startStop->click(); }, 2,
-            [this] {
-                std::printf("round %zu: %.3f %%, %.3f %%, %.3f %%\n", results_[0].size(), results_[0].back(),
-                            results_[1].back(), results_[2].back());
-                std::fflush(stdout);
-                next();
+            &emptyTimer_, [this] { emptyTimer_.start(); }, [this] { emptyTimer_.stop(); }, 1,
+            [this, startStop] {
+                measure(
+                    startStop, [] {}, [] {}, 2,
+                    [this, startStop] {
+                        measure(
+                            startStop, [startStop] { startStop->click(); }, [startStop] { startStop->click(); }, 3,
+                            [this] {
+                                std::printf("round %zu:", results_[0].size());
+                                for (const auto &phase : results_)
+                                    std::printf("  %.3f %% %.1f/s", phase.back().percent, phase.back().wakeUps);
+                                std::printf("\n");
+                                std::fflush(stdout);
+                                next();
+                            });
+                    });
             });
     }
 
+private:
     void measure(QObject *context, const std::function<void()> &start, const std::function<void()> &stop,
                  std::size_t phase, const std::function<void()> &then)
     {
         start();
-        const double before = cpuSeconds();
+        const Usage before = usageNow();
         QTimer::singleShot(seconds_ * 1000, context, [this, before, stop, phase, then] {
-            results_[phase].push_back(percentOfCore(cpuSeconds() - before, seconds_));
+            results_[phase].push_back(since(before, seconds_));
             stop();
             // Lets the stop's repaint settle outside the next measurement.
             QTimer::singleShot(200, then);
         });
     }
 
+    double medianOf(std::size_t phase, double Result::*field) const
+    {
+        std::vector<double> values;
+        for (const Result &result : results_[phase])
+            values.push_back(result.*field);
+        return median(values);
+    }
+
     void report() const
     {
-        std::printf("median of %d rounds of %d s, as %% of one core:\n", rounds_, seconds_);
+        std::printf("median of %d rounds of %d s: %% of one core, wake-ups a second\n", rounds_, seconds_);
         for (std::size_t i = 0; i < kPhases.size(); ++i)
-            std::printf("  %-40s %.3f %%\n", kPhases[i], median(results_[i]));
-        std::printf("  %-40s %.3f %%\n", "what the stopwatch adds (3 - 2)", median(results_[2]) - median(results_[1]));
+            std::printf("  %-40s %.3f %%  %6.1f/s\n", kPhases[i], medianOf(i, &Result::percent),
+                        medianOf(i, &Result::wakeUps));
+        std::printf("  %-40s %.3f %%\n", "what the stopwatch adds (4 - 3)",
+                    medianOf(3, &Result::percent) - medianOf(2, &Result::percent));
     }
 
     Window1 &window_;
     int seconds_;
     int rounds_;
     QTimer emptyTimer_;
-    std::array<std::vector<double>, 3> results_;
+    std::array<std::vector<Result>, 4> results_;
 };
 } // namespace
 

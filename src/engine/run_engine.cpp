@@ -2,12 +2,22 @@
 
 #include "engine/time_format.h"
 
+#include <cmath>
+
 namespace {
 constexpr double kMicros = 1000000.0;
 
 double elapsed(const VariablesGlobales &vg, double reading)
 {
     return (reading - vg.depart_micro) / kMicros;
+}
+
+// Ticks aim this long after the change, so they never find the old text.
+constexpr int kAfterChangeMs = 1;
+
+int millisecondsUntil(double seconds)
+{
+    return int(std::ceil(seconds * 1000.0)) + kAfterChangeMs;
 }
 
 ListRow row(const QString &label, const QString &time = QString(), const QString &difference = QString())
@@ -66,6 +76,23 @@ ListRow startRow(VariablesGlobales &vg, bool timer, const QString &comment, cons
     if (!comment.isEmpty())
         return row(labelFor(run, comment, QString()));
     return row(QStringLiteral("Temps de départ %1:").arg(run), TimeFormat::presetTime(preset));
+}
+
+int nextTickDelay(const VariablesGlobales &vg, bool timer, double reading)
+{
+    const double t = elapsed(vg, reading);
+    if (!timer)
+        return millisecondsUntil(std::floor(t) + 1.0 - t);
+    // The tick after the one that finds the last second ends the countdown.
+    if (vg.temps_timer <= 1.0)
+        return kFirstTickMs;
+    const double remaining = vg.depart_timer - t;
+    return millisecondsUntil(remaining - std::floor(remaining));
+}
+
+int nextClockDelay(const QTime &moment)
+{
+    return 1000 - moment.msec() + kAfterChangeMs;
 }
 
 Tick tick(VariablesGlobales &vg, bool timer, double reading)

@@ -4,6 +4,7 @@
 #include "engine/variables_globales.h"
 
 #include <QList>
+#include <QTime>
 
 // The run engine's rules without widgets: every journal row and display text
 // of a start, stop, tick, pause, resume, reset, lap and expiry, worked out
@@ -28,6 +29,15 @@ QString lapHeading(int next);
 void start(VariablesGlobales &vg, double reading, double later, double presetSeconds);
 // The start row; a Timer start also advances the run number.
 ListRow startRow(VariablesGlobales &vg, bool timer, const QString &comment, const QString &longTime, int preset);
+
+// The tick comes this long after a start or a resume, and after the tick that
+// finds a countdown's last second; it is the engine's precision.
+constexpr int kFirstTickMs = 10;
+// Milliseconds from a tick at `reading` to the next one: just after the shown
+// second next changes (elapsed in Chronomètre mode, remaining in Timer mode).
+int nextTickDelay(const VariablesGlobales &vg, bool timer, double reading);
+// Milliseconds from `moment` to just after the next whole second of the day.
+int nextClockDelay(const QTime &moment);
 
 struct Tick {
     QString text; // the display's text, "H:MM:SS:00"

@@ -3,6 +3,8 @@
 #include "engine/cell_text.h"
 #include "engine/list_box.h"
 #include "engine/little_arrows.h"
+#include "engine/run_engine.h"
+#include "platform/platform.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -89,8 +91,10 @@ void Window1::buildControls()
     bt_depart = button("bt_depart", QStringLiteral("Départ"), QRect(409, 242, 101, 20), 12);
     bt_pause = button("bt_pause", QStringLiteral("Pause"), QRect(409, 271, 101, 20), 12);
 
-    Timer3 = timer("Timer3", 10);
+    // Single shots, each aimed at the display's next change.
+    Timer3 = timer("Timer3", RunEngine::kFirstTickMs);
     Timer3->setTimerType(Qt::PreciseTimer);
+    Timer3->setSingleShot(true);
 
     LittleArrows1 = new LittleArrows(content_);
     LittleArrows1->setToolTip(
@@ -132,6 +136,8 @@ void Window1::buildControls()
     place(StaticText4, "StaticText4", QRect(408, 3, 100, 20), A::Right);
 
     heure = timer("heure", 1000);
+    heure->setTimerType(Qt::PreciseTimer);
+    heure->setSingleShot(true);
 
     StaticText3 = new QLabel(QStringLiteral("Label:"), content_);
     StaticText3->setFont(pixelFont(kHelvetica, 12));
@@ -195,7 +201,7 @@ void Window1::buildControls()
     for (const HelpTag &tag : helpTags())
         tag.control->setToolTip(tag.text);
 
-    heure->start();
+    heure->start(RunEngine::nextClockDelay(Platform::get().now().time()));
     regarde_date->start();
 }
 

@@ -66,7 +66,7 @@ void Window1::enterState(RunState state)
     if (c.clearEnabled)
         efface_liste->setEnabled(*c.clearEnabled);
     if (c.ticking)
-        Timer3->start();
+        Timer3->start(RunEngine::kFirstTickMs);
     else
         Timer3->stop();
 }
@@ -150,12 +150,16 @@ void Window1::closePauseIfPaused()
 
 void Window1::Timer3_Action()
 {
-    const RunEngine::Tick tick =
-        RunEngine::tick(Variables_globales, RadioButton2->isChecked(), Platform::get().microseconds());
-    if (tick.expired)
+    const bool timer = RadioButton2->isChecked();
+    const double reading = Platform::get().microseconds();
+    const RunEngine::Tick tick = RunEngine::tick(Variables_globales, timer, reading);
+    if (tick.expired) {
         expire();
-    else if (tick.text != StaticText2->text())
+        return;
+    }
+    if (tick.text != StaticText2->text())
         StaticText2->setText(tick.text);
+    Timer3->start(RunEngine::nextTickDelay(Variables_globales, timer, reading));
 }
 
 void Window1::expire()
@@ -180,5 +184,7 @@ void Window1::expire()
 
 void Window1::heure_Action()
 {
-    StaticText4->setText(DateTexts::longTime(Platform::get().now()));
+    const QDateTime now = Platform::get().now();
+    StaticText4->setText(DateTexts::longTime(now));
+    heure->start(RunEngine::nextClockDelay(now.time()));
 }

@@ -18,6 +18,7 @@ struct Replay {
     bool timer = false;
     bool paused = false;
     QStringList rows;
+    QList<int> delays; // armed by each tick that does not expire
     QString display = QStringLiteral("0:00:00:00");
 
     void add(const ListRow &row) { rows.append(row.label + '|' + row.time + '|' + row.difference); }
@@ -45,6 +46,8 @@ struct Replay {
             display = tick.expired ? TimeFormat::presetTime(0) : tick.text;
             if (tick.expired)
                 add(QList<ListRow>{RunEngine::expiryRow(vg, time)} + RunEngine::closingRows());
+            else
+                delays.append(RunEngine::nextTickDelay(vg, timer, reading));
         } else if (name == "stop") {
             resumeIfPaused(reading);
             const RunEngine::Stop stop = RunEngine::stop(vg, timer, comment, time, reading, reading);
@@ -151,6 +154,42 @@ private slots:
         QTEST(replay.rows, "rows");
         QTEST(replay.display, "display");
         QTEST(int(replay.vg.no_de_chrono), "nextRun");
+    }
+
+    // Each tick aims just after the shown second changes; half milliseconds
+    // keep the expected values clear of rounding.
+    void tickDelays_data()
+    {
+        QTest::addColumn<bool>("timer");
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QList<int>>("delays");
+        // clang-format off
+        QTest::newRow("stopwatch") << false << "start@0 tick@0.0105 tick@1.0005 tick@3725.3755"
+                                   << QList<int>{991, 1001, 626};
+        QTest::newRow("pause") << false << "start@0 tick@0.0105 pause@0.5 resume@10.5 tick@10.5105"
+                               << QList<int>{991, 491};
+        QTest::newRow("countdown") << true << "start@0 tick@0.0105 tick@0.9995 tick@298.5005 tick@299.0015"
+                                   << QList<int>{991, 2, 501, 10};
+        QTest::newRow("countdown paused") << true << "start@0 pause@0.25 resume@5 tick@5.0105"
+                                          << QList<int>{741};
+        // clang-format on
+    }
+    void tickDelays()
+    {
+        QFETCH(bool, timer);
+        QFETCH(QString, steps);
+        Replay replay;
+        replay.timer = timer;
+        for (const QString &step : steps.split(' '))
+            replay.step(step.section('@', 0, 0), QString(), step.section('@', 1).toDouble());
+        QTEST(replay.delays, "delays");
+    }
+
+    void clockDelays()
+    {
+        QCOMPARE(RunEngine::nextClockDelay(QTime(14, 2, 11)), 1001);
+        QCOMPARE(RunEngine::nextClockDelay(QTime(14, 2, 11, 1)), 1000);
+        QCOMPARE(RunEngine::nextClockDelay(QTime(23, 59, 59, 999)), 2);
     }
 
     void secondRunStartsAfresh()

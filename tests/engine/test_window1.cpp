@@ -326,11 +326,30 @@ private slots:
         QCOMPARE(list->columnWidth(0) + list->columnWidth(1) + list->columnWidth(2), list->viewport()->width());
     }
 
-    void clockLabelShowsTheTimeOfDay()
+    void ticksAreAimedAtTheNextChange()
     {
-        program.platform.advance(5);
+        QVERIFY(w().Timer3->isSingleShot());
+        press("bt_depart");
+        QCOMPARE(w().Timer3->interval(), 10);
+        program.tick(0.0105);
+        QCOMPARE(w().Timer3->interval(), 991);
+        QVERIFY(w().Timer3->isActive());
+        press("bt_pause");
+        QVERIFY(!w().Timer3->isActive());
+        press("bt_pause");
+        QCOMPARE(w().Timer3->interval(), 10);
+        QVERIFY(w().Timer3->isActive());
+    }
+
+    void clockLabelFollowsTheWholeSeconds()
+    {
+        QVERIFY(w().heure->isSingleShot() && w().heure->isActive());
+        QCOMPARE(w().heure->interval(), 1001);
+        program.platform.advance(5.25);
         w().heure_Action();
         QCOMPARE(w().StaticText4->text(), QStringLiteral("14:02:16"));
+        QCOMPARE(w().heure->interval(), 751);
+        QVERIFY(w().heure->isActive());
     }
 };
 
