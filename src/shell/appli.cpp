@@ -14,6 +14,7 @@
 #include "platform/date_texts.h"
 #include "platform/platform.h"
 #include "shell/bienvenue.h"
+#include "shell/cursor_blink.h"
 #include "shell/font_check.h"
 #include "shell/menu.h"
 #include "shell/pref_interm.h"
@@ -31,6 +32,7 @@ appli::appli(int &argc, char **argv) : QApplication(argc, argv)
     setApplicationName(QStringLiteral("VelTiming"));
     setApplicationDisplayName(QStringLiteral("Vel Timing"));
     loadTranslations();
+    new CursorBlink(this);
     connect(this, &QCoreApplication::aboutToQuit, this, &appli::Close);
 }
 
