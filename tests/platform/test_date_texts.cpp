@@ -1,7 +1,6 @@
 #include "platform/date_texts.h"
-#include "program_fixture.h"
 
-#include <QDialog>
+#include <QtTest>
 
 class TestDateTexts : public QObject {
     Q_OBJECT
@@ -16,25 +15,7 @@ private slots:
         QCOMPARE(DateTexts::shortTime(moment), QStringLiteral("14:02"));
         QCOMPARE(DateTexts::longTime(QDateTime(QDate(2026, 1, 1), QTime(9, 5, 3))), QStringLiteral("09:05:03"));
     }
-
-    void fakeClockMovesBothClocks()
-    {
-        FakePlatform fake;
-        const QDateTime before = fake.now();
-        fake.advance(1.5);
-        QCOMPARE(fake.microseconds(), 1500000.0);
-        QCOMPARE(before.msecsTo(fake.now()), 1500);
-    }
-
-    void unscriptedDialogIsCancelledAndCounted()
-    {
-        FakePlatform fake;
-        QDialog dialog;
-        QCOMPARE(fake.execModal(dialog), int(QDialog::Rejected));
-        QCOMPARE(fake.unscriptedDialogs, 1);
-        QVERIFY(!dialog.isVisible());
-    }
 };
 
-VEL_TEST_MAIN(TestDateTexts)
+QTEST_GUILESS_MAIN(TestDateTexts)
 #include "test_date_texts.moc"

@@ -15,7 +15,6 @@ void FakePlatform::advance(double seconds)
 int FakePlatform::execModal(QDialog &dialog)
 {
     if (dialogScripts.isEmpty()) {
-        ++unscriptedDialogs;
         dialog.hide();
         return QDialog::Rejected;
     }

@@ -18,7 +18,6 @@ public:
 
     // Moves the microsecond clock and the wall clock together.
     void advance(double seconds);
-    void setNow(const QDateTime &moment) { now_ = moment; }
 
     double microseconds() override { return micros_; }
     QDateTime now() override { return now_; }
@@ -35,8 +34,8 @@ public:
     std::optional<int> systemVersion() override { return version; }
     void quit(int status) override { quits.append(status); }
 
-    // Scripts, used in order; an unscripted dialog is recorded and answered
-    // with cancel, so a forgotten script fails a test instead of hanging it.
+    // Scripts, used in order; an unscripted dialog is answered with cancel,
+    // so a forgotten script fails a test instead of hanging it.
     QQueue<DialogScript> dialogScripts;
     QQueue<QString> saveAnswers;
     QQueue<QString> openAnswers;
@@ -53,7 +52,6 @@ public:
     QList<int> quits;
     QStringList suggestedNames;
     QStringList fileTypes; // the type each file dialog was asked for
-    int unscriptedDialogs = 0;
 
 private:
     double micros_ = 0;

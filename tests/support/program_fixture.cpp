@@ -14,11 +14,6 @@
 #include <QTest>
 #include <QTimer>
 
-void destroyProgramWindows()
-{
-    appli::destroyWindows();
-}
-
 ProgramFixture::ProgramFixture()
 {
     Platform::install(&platform);
@@ -26,13 +21,13 @@ ProgramFixture::ProgramFixture()
 
 ProgramFixture::~ProgramFixture()
 {
-    stop();
+    appli::destroyWindows();
     Platform::install(nullptr);
 }
 
 void ProgramFixture::start(const std::function<void(FakePlatform &)> &prepare)
 {
-    stop();
+    appli::destroyWindows();
     platform = FakePlatform();
     asked.clear();
     if (prepare)
@@ -40,11 +35,6 @@ void ProgramFixture::start(const std::function<void(FakePlatform &)> &prepare)
     Variables_globales = VariablesGlobales();
     FileTypes::Initialize();
     App().Open();
-}
-
-void ProgramFixture::stop()
-{
-    destroyProgramWindows();
 }
 
 Window1 &ProgramFixture::window() const

@@ -19,8 +19,6 @@ public:
     // Fresh state, fresh windows, then the program's own start-up; prepare
     // sets up the fresh platform (fonts, preferences folder, screen) first.
     void start(const std::function<void(FakePlatform &)> &prepare = {});
-    // Destroys every window so the next start() builds them anew.
-    void stop();
 
     Window1 &window() const;
     int rowCount() const;
@@ -29,7 +27,7 @@ public:
     QString display() const;
 
     void click(QPushButton *button);
-    // Advances the clock and fires the tick once, as the 10 ms timer would.
+    // Advances the clock and fires the tick once, as Timer3 would.
     void tick(double seconds);
     void typeComment(const QString &text);
 
@@ -48,7 +46,6 @@ inline const QString kIdle = QStringLiteral("Départ pause:off Pause lap:off mod
 inline const QString kRunning = QStringLiteral("Stop pause:on Pause lap:on modes:off clear:off tick:on");
 inline const QString kPaused = QStringLiteral("Stop pause:on Reprendre lap:off modes:off clear:off tick:off");
 
-void destroyProgramWindows();
 // Types text into a field through key events, accents included.
 void typeInto(QWidget *field, const QString &text);
 
@@ -60,6 +57,6 @@ void typeInto(QWidget *field, const QString &text);
         appli app(argc, argv);                                                                                         \
         TestClass test;                                                                                                \
         const int status = QTest::qExec(&test, argc, argv);                                                            \
-        destroyProgramWindows();                                                                                       \
+        appli::destroyWindows();                                                                                       \
         return status;                                                                                                 \
     }
