@@ -100,6 +100,8 @@ private slots:
 
     void returnPressesTheDefaultButton()
     {
+        QTest::keyClick(w().Commentaire, Qt::Key_F5); // other keys the field leaves press nothing
+        QCOMPARE(program.controls(), kIdle);
         QTest::keyClick(w().Commentaire, Qt::Key_Return);
         QCOMPARE(program.controls(), kRunning);
         program.typeComment(QStringLiteral("Virage"));
