@@ -2,6 +2,7 @@
 
 #include "documents/demande_sauver.h"
 #include "documents/document_saving.h"
+#include "documents/list_journal.h"
 #include "documents/module_impression.h"
 #include "documents/painter_surface.h"
 #include "documents/saved_list.h"
@@ -15,16 +16,10 @@
 #include "platform/platform.h"
 
 #include <QDir>
-#include <QFile>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPrinter>
-
-namespace {
-// Far beyond any real timing; keeps a wrong choice of file from eating memory.
-constexpr qint64 kLargestDocument = 256LL * 1024 * 1024;
-} // namespace
 
 namespace DocumentCommands {
 void install(Window1 &window)
@@ -35,25 +30,28 @@ void install(Window1 &window)
     window.setHandler(QStringLiteral("menfichierImprimer"), [&window] { print(window); });
 }
 
+bool mayEnd(Window1 &window)
+{
+    bool ends = window.ListBox1->rowCount() == 0;
+    if (!ends) {
+        const QDateTime moment = Platform::get().now();
+        Fonctions_fenetres_divreses::type_message(QStringLiteral("Voulez-vous sauvegarder la liste en cours?"),
+                                                  QStringLiteral("Quitter"), QStringLiteral("Sauvegarder"), QString(),
+                                                  3, 2);
+        // A document that could not be written keeps the program running,
+        // so the list is not lost.
+        ends = !fenetre_message::instance().OK ||
+               DocumentSaving::run(moment, QString(), false) == DocumentSaving::Outcome::Written;
+    }
+    if (ListJournal *journal = ListJournal::current(); ends && journal)
+        journal->discard();
+    return ends;
+}
+
 void quit(Window1 &window)
 {
-    Platform &platform = Platform::get();
-    const QDateTime moment = platform.now();
-    if (window.ListBox1->rowCount() == 0) {
-        platform.quit(0);
-        return;
-    }
-    Fonctions_fenetres_divreses::type_message(QStringLiteral("Voulez-vous sauvegarder la liste en cours?"),
-                                              QStringLiteral("Quitter"), QStringLiteral("Sauvegarder"), QString(), 3,
-                                              2);
-    if (!fenetre_message::instance().OK) {
-        platform.quit(0);
-        return;
-    }
-    // A document that could not be written keeps the program running, so
-    // the list is not lost.
-    if (DocumentSaving::run(moment, QString(), false) == DocumentSaving::Outcome::Written)
-        platform.quit(0);
+    if (mayEnd(window))
+        Platform::get().quit(0);
 }
 
 void open(Window1 &window)
@@ -64,27 +62,46 @@ void open(Window1 &window)
         return;
     // The whole file is read before the list is replaced, so a file that
     // cannot be read loses nothing.
-    QFile file(path);
     QString problem;
-    QByteArray bytes;
-    if (!file.open(QIODevice::ReadOnly))
-        problem = file.errorString();
-    else if (file.size() > kLargestDocument)
-        problem = QStringLiteral("le fichier est trop volumineux pour être une liste de temps");
-    else {
-        bytes = file.readAll();
-        if (file.error() != QFileDevice::NoError)
-            problem = file.errorString();
-    }
-    if (!problem.isEmpty()) {
+    const std::optional<QByteArray> bytes = DocumentSaving::readFile(path, problem);
+    if (!bytes) {
         platform.messageBox(
             QStringLiteral("Impossible d'ouvrir « %1 » : %2").arg(QDir::toNativeSeparators(path), problem));
         return;
     }
-    SavedList::Contents contents = SavedList::read(bytes);
+    SavedList::Contents contents = SavedList::read(*bytes);
     window.ListBox1->deleteAllRows();
     Variables_globales.Commentaire_encours = contents.comment;
     window.ListBox1->addRows(contents.rows);
+}
+
+void offerRecovery(Window1 &window)
+{
+    ListJournal *journal = ListJournal::current();
+    if (!journal)
+        return;
+    QString problem;
+    const std::optional<QByteArray> bytes =
+        journal->path().isEmpty() ? std::nullopt : DocumentSaving::readFile(journal->path(), problem);
+    SavedList::Contents earlier = bytes ? SavedList::read(*bytes) : SavedList::Contents();
+    bool recovered = false;
+    if (!earlier.rows.isEmpty()) {
+        Fonctions_fenetres_divreses::type_message(
+            QStringLiteral("VelTiming s'est fermé sans que la liste en cours soit sauvegardée. "
+                           "Voulez-vous la récupérer?"),
+            QStringLiteral("Oublier"), QStringLiteral("Récupérer"), QString(), 3, 2);
+        recovered = fenetre_message::instance().OK;
+    }
+    if (recovered) {
+        // Rows timed while the question waited follow the earlier ones.
+        earlier.rows += window.ListBox1->rows(window.ListBox1->rowCount());
+        window.ListBox1->deleteAllRows();
+        Variables_globales.Commentaire_encours = earlier.comment;
+        window.ListBox1->addRows(earlier.rows);
+    } else {
+        journal->discard();
+    }
+    journal->release();
 }
 
 void print(Window1 &window)

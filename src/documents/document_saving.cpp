@@ -1,5 +1,6 @@
 #include "documents/document_saving.h"
 
+#include "documents/list_journal.h"
 #include "documents/saved_list.h"
 #include "engine/fenetre_answer.h"
 #include "engine/fonctions_fenetres_divreses.h"
@@ -10,6 +11,7 @@
 #include "platform/platform.h"
 
 #include <QDir>
+#include <QFile>
 #include <QSaveFile>
 
 namespace DocumentSaving {
@@ -35,7 +37,11 @@ Outcome run(const QDateTime &moment, const QString &defaultComment, bool countTh
     if (countThisSave)
         ++Variables_globales.no_sauvetage;
     const QByteArray document = SavedList::write(SavedList::headerLine(moment), comment, list->rows(rowCount));
-    return writeFile(path, document) ? Outcome::Written : Outcome::Failed;
+    if (!writeFile(path, document))
+        return Outcome::Failed;
+    if (ListJournal *journal = ListJournal::current())
+        journal->discard();
+    return Outcome::Written;
 }
 
 bool writeFile(const QString &path, const QByteArray &bytes)
@@ -46,5 +52,24 @@ bool writeFile(const QString &path, const QByteArray &bytes)
     Platform::get().messageBox(QStringLiteral("Impossible d'enregistrer la liste dans « %1 » : %2")
                                    .arg(QDir::toNativeSeparators(path), file.errorString()));
     return false;
+}
+
+namespace {
+// Far beyond any real timing; keeps a wrong choice of file from eating memory.
+constexpr qint64 kLargestDocument = 256LL * 1024 * 1024;
+} // namespace
+
+std::optional<QByteArray> readFile(const QString &path, QString &problem)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        problem = file.errorString();
+    else if (file.size() > kLargestDocument)
+        problem = QStringLiteral("le fichier est trop volumineux pour être une liste de temps");
+    else if (QByteArray bytes = file.readAll(); file.error() == QFileDevice::NoError)
+        return bytes;
+    else
+        problem = file.errorString();
+    return std::nullopt;
 }
 } // namespace DocumentSaving

@@ -4,7 +4,10 @@
 #include <QDateTime>
 #include <QString>
 
-// The save sequence shared by "Sauver la liste" and the quit command.
+#include <optional>
+
+// The save sequence shared by "Sauver la liste" and the quit command, and
+// the reading of a document file.
 namespace DocumentSaving {
 enum class Outcome { Cancelled, Written, Failed };
 
@@ -16,4 +19,6 @@ Outcome run(const QDateTime &moment, const QString &defaultComment, bool countTh
 // Replaces the file only once the whole document is written; reports a
 // failure in a message box naming the file and the reason.
 bool writeFile(const QString &path, const QByteArray &bytes);
+// The whole file, or nothing and the reason in problem.
+std::optional<QByteArray> readFile(const QString &path, QString &problem);
 } // namespace DocumentSaving

@@ -45,4 +45,5 @@ void fenetre_answer::PushButton2_Action()
     Variables_globales.Commentaire_encours = EditField1->toPlainText();
     OK = true;
     hide();
+    emit answered();
 }

@@ -27,4 +27,8 @@ public:
 
     void PushButton1_Action();
     void PushButton2_Action();
+
+signals:
+    // The answer was confirmed and became the current comment.
+    void answered();
 };

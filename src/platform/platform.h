@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <Qt>
 
+#include <functional>
 #include <optional>
 
 class QDialog;
@@ -42,8 +43,17 @@ public:
     virtual QStringList installedFonts() = 0;
     // Empty when the system gives no preferences folder.
     virtual QString preferencesFolder() = 0;
+    // The program's own data folder; empty when the system gives none.
+    virtual QString dataFolder() = 0;
     virtual QSize screenSize() = 0;
     // The system's version as 0xMMmm, where the system has such a number.
     virtual std::optional<int> systemVersion() = 0;
     virtual void quit(int status) = 0;
+
+    // Runs handler on the event thread when the system asks the program to
+    // end (SIGTERM, SIGINT, SIGHUP).
+    virtual void onTermination(std::function<void()> handler) = 0;
+    // Runs handler when the session ends; interactive tells whether the user
+    // may be asked. The handler returns false to cancel the logout.
+    virtual void onSessionEnd(std::function<bool(bool interactive)> handler) = 0;
 };

@@ -2,6 +2,7 @@
 
 #include "platform/beep_player.h"
 #include "platform/file_types.h"
+#include "platform/termination_signals.h"
 
 #include <QApplication>
 #include <QDir>
@@ -12,6 +13,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QScreen>
+#include <QSessionManager>
 #include <QStandardPaths>
 
 namespace {
@@ -119,6 +121,11 @@ QString QtPlatform::preferencesFolder()
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
 }
 
+QString QtPlatform::dataFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+}
+
 QSize QtPlatform::screenSize()
 {
     const QScreen *screen = QGuiApplication::primaryScreen();
@@ -134,4 +141,21 @@ std::optional<int> QtPlatform::systemVersion()
 void QtPlatform::quit(int status)
 {
     QCoreApplication::exit(status);
+}
+
+void QtPlatform::onTermination(std::function<void()> handler)
+{
+    signals_ = std::make_unique<TerminationSignals>(std::move(handler));
+}
+
+void QtPlatform::onSessionEnd(std::function<bool(bool interactive)> handler)
+{
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, qApp, [handler](QSessionManager &manager) {
+        // Asking for interaction is what lets the program show its questions.
+        const bool interactive = manager.allowsInteraction();
+        if (!handler(interactive))
+            manager.cancel();
+        if (interactive)
+            manager.release();
+    });
 }

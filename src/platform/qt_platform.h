@@ -6,6 +6,7 @@
 #include <memory>
 
 class BeepPlayer;
+class TerminationSignals;
 
 // The platform as the real program sees it, through Qt and the system clock.
 class QtPlatform : public Platform {
@@ -27,12 +28,16 @@ public:
     Qt::KeyboardModifiers keyboardModifiers() override;
     QStringList installedFonts() override;
     QString preferencesFolder() override;
+    QString dataFolder() override;
     QSize screenSize() override;
     std::optional<int> systemVersion() override;
     void quit(int status) override;
+    void onTermination(std::function<void()> handler) override;
+    void onSessionEnd(std::function<bool(bool interactive)> handler) override;
 
 private:
     timespec start_{};
     std::unique_ptr<BeepPlayer> beeper_;
+    std::unique_ptr<TerminationSignals> signals_;
     QString lastFolder_;
 };

@@ -1,6 +1,7 @@
 #include "shell/appli.h"
 
 #include "documents/document_commands.h"
+#include "documents/list_journal.h"
 #include "engine/alerte_vel.h"
 #include "engine/demande_message_timer.h"
 #include "engine/fenetre_answer.h"
@@ -59,9 +60,15 @@ void appli::Open()
     prepareMainWindow(moment);
     restoreSettings();
     settingsRestored_ = true;
-    Window1::instance().enterState(RunState::Idle);
-    Window1::instance().show();
+    Window1 &w = Window1::instance();
+    w.enterState(RunState::Idle);
+    w.show();
     Bienvenue::instance().show();
+    connect(
+        &Bienvenue::instance(), &Bienvenue::welcomeEnded, this, [&w] { DocumentCommands::offerRecovery(w); },
+        Qt::SingleShotConnection);
+    Platform::get().onTermination([this] { endOnSignal(); });
+    Platform::get().onSessionEnd([this](bool interactive) { return endSession(interactive); });
 }
 
 bool appli::fontsAccepted()
@@ -81,6 +88,8 @@ void appli::prepareMainWindow(const QDateTime &moment)
     w.AddMenuHandlers();
     ListEditing::install(w);
     DocumentCommands::install(w);
+    // Held until an earlier run's journal has been offered back.
+    (new ListJournal(*w.ListBox1, Platform::get().dataFolder(), &w))->hold();
     w.setHandler(QStringLiteral("AppleAproposdeVelTiming"), [] {
         Bienvenue &about = Bienvenue::instance();
         about.show();
@@ -96,13 +105,37 @@ void appli::prepareMainWindow(const QDateTime &moment)
 
 void appli::Close()
 {
+    savePreferences(true);
+}
+
+void appli::savePreferences(bool report)
+{
     if (!settingsRestored_ || !Window1::exists())
         return;
     const QString folder = Platform::get().preferencesFolder();
     const QString problem = PreferencesFile::save(folder, currentSettings());
-    if (!problem.isEmpty())
+    if (!problem.isEmpty() && report)
         Platform::get().messageBox(QStringLiteral("Impossible d'enregistrer les préférences dans « %1 » : %2")
                                        .arg(QDir::toNativeSeparators(PreferencesFile::path(folder)), problem));
+}
+
+void appli::endOnSignal()
+{
+    if (ListJournal *journal = ListJournal::current())
+        journal->writeNow();
+    savePreferences(false);
+    settingsRestored_ = false; // written: the quit that follows writes nothing more
+    Platform::get().quit(0);
+}
+
+bool appli::endSession(bool interactive)
+{
+    if (interactive && Window1::exists() && !DocumentCommands::mayEnd(Window1::instance()))
+        return false;
+    if (ListJournal *journal = ListJournal::current(); journal && !interactive)
+        journal->writeNow();
+    savePreferences(false);
+    return true;
 }
 
 bool appli::HandleAppleEvent(const QString &eventClass, const QString &eventId)

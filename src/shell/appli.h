@@ -19,6 +19,13 @@ public:
 
 private:
     void loadTranslations();
+    // Writes the settings; report tells whether a failure is shown.
+    void savePreferences(bool report);
+    // A termination signal: the list's journal and the settings are written
+    // without a question, then the program ends.
+    void endOnSignal();
+    // Logout: with interaction, as the quit command; without, as a signal.
+    bool endSession(bool interactive);
     // False when the user chose to quit at the missing-fonts warning.
     bool fontsAccepted();
     void prepareMainWindow(const QDateTime &moment);

@@ -63,6 +63,7 @@ void Bienvenue::Timer1_Action()
     w.show();
     w.raise();
     w.activateWindow();
+    emit welcomeEnded();
 }
 
 bool Bienvenue::MouseDown(const QPoint &position)

@@ -23,6 +23,10 @@ public:
     void Timer1_Action();
     bool MouseDown(const QPoint &position);
 
+signals:
+    // The start-up welcome is over and the main window in front.
+    void welcomeEnded();
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;

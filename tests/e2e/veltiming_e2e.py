@@ -1,5 +1,5 @@
 #!/usr/bin/python3
-"""veltiming_e2e.py BINARY {chronometre,countdown} [--screenshots DIR]: the real program on an X display, driven
+"""veltiming_e2e.py BINARY {chronometre,countdown,journal} [--screenshots DIR]: the real program on an X display, driven
 as a user would through the accessibility bus. run_e2e.sh gives the session bus; the rest starts here."""
 import contextlib, os, pathlib, re, shutil, socket, subprocess, sys, tempfile, time
 import pyatspi
@@ -33,8 +33,10 @@ class Program:
     def __init__(self, binary, home, screenshots):
         self.binary, self.home, self.screenshots, self.process = binary, home, screenshots, None
         self.prefs = pathlib.Path(home, "config", "Pref Vel Timing")
+        self.journal = pathlib.Path(home, "data", "VelTiming", "Liste en cours")
     def start(self):
-        env = dict(os.environ, HOME=self.home, XDG_CONFIG_HOME=str(self.prefs.parent), QT_QPA_PLATFORM="xcb",
+        env = dict(os.environ, HOME=self.home, XDG_CONFIG_HOME=str(self.prefs.parent),
+                   XDG_DATA_HOME=str(self.journal.parent.parent), QT_QPA_PLATFORM="xcb",
                    QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1", ASAN_OPTIONS="detect_leaks=0")
         self.process, attempts = None, iter(range(3))
         def started():  # a fresh display now and then refuses the first connection: start the program again
@@ -132,6 +134,28 @@ def countdown(p):
     p.click("Augmenter le timer", lambda: p.display() == "0:00:06:00")  # the stored 5 s and one step
     p.quit()
 
+def journal(p):
+    """A kill -9 and a SIGTERM, each followed by a restart that offers the list back."""
+    question = "VelTiming s'est fermé sans que la liste en cours soit sauvegardée. Voulez-vous la récupérer?"
+    p.start()
+    p.click("Départ", "Stop")
+    p.click("Intermédiaire", lambda: p.rows().count("\n") == 1)
+    wait(p.journal.exists, 3, "the journal, a second after the lap")
+    p.process.kill()
+    p.process.wait()
+    check(not p.prefs.exists(), "preferences written despite the kill")
+    for ending in ("SIGTERM", "Quitter"):
+        p.start()
+        p.answer(question, "Récupérer")
+        wait(lambda: re.fullmatch("Chronomètre 1, départ à: {0}\t0:00:00:00\t\nTemps intermédiaire  1:\t0:00:0\\d:\\d\\d\t"
+                                  .format(LONG_TIME), p.rows()), 5, "the list back")
+        if ending == "SIGTERM":
+            p.process.terminate()
+            check(p.process.wait(30) == 0, "status %d after SIGTERM" % p.process.returncode)
+            check(p.prefs.exists() and p.journal.exists(), "preferences and journal after SIGTERM")
+    p.quit(("Sauvegarder", "Quitter"))
+    check(not p.journal.exists(), "the journal left after Quitter")
+
 def start_display(helpers):
     read_end, write_end = os.pipe()
     helpers.append(subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24"],
@@ -152,7 +176,7 @@ def main(binary, scenario, *options):
     try:
         start_display(helpers)
         helpers.append(subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"]))
-        {"chronometre": chronometre, "countdown": countdown}[scenario](program)
+        {"chronometre": chronometre, "countdown": countdown, "journal": journal}[scenario](program)
         print("PASS: " + scenario)
         return 0
     except BaseException as failure:

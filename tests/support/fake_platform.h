@@ -30,9 +30,12 @@ public:
     Qt::KeyboardModifiers keyboardModifiers() override { return modifiers; }
     QStringList installedFonts() override { return fonts; }
     QString preferencesFolder() override { return preferences; }
+    QString dataFolder() override { return data; }
     QSize screenSize() override { return screen; }
     std::optional<int> systemVersion() override { return version; }
     void quit(int status) override { quits.append(status); }
+    void onTermination(std::function<void()> handler) override { terminate = std::move(handler); }
+    void onSessionEnd(std::function<bool(bool)> handler) override { endSession = std::move(handler); }
 
     // Scripts, used in order; an unscripted dialog is answered with cancel,
     // so a forgotten script fails a test instead of hanging it.
@@ -44,6 +47,10 @@ public:
     Qt::KeyboardModifiers modifiers = Qt::NoModifier;
     QStringList fonts{QStringLiteral("Helvetica"), QStringLiteral("Courier")};
     QString preferences;
+    QString data;
+    // What the program asked to run on a termination signal and at logout.
+    std::function<void()> terminate;
+    std::function<bool(bool interactive)> endSession;
     QSize screen{1440, 900};
     std::optional<int> version;
 
