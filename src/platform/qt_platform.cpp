@@ -145,7 +145,8 @@ void QtPlatform::quit(int status)
 
 void QtPlatform::onTermination(std::function<void()> handler)
 {
-    signals_ = std::make_unique<TerminationSignals>(std::move(handler));
+    // Owned by the application, so the socket goes with its event loop.
+    new TerminationSignals(std::move(handler), qApp);
 }
 
 void QtPlatform::onSessionEnd(std::function<bool(bool interactive)> handler)

@@ -6,7 +6,6 @@
 #include <memory>
 
 class BeepPlayer;
-class TerminationSignals;
 
 // The platform as the real program sees it, through Qt and the system clock.
 class QtPlatform : public Platform {
@@ -38,6 +37,5 @@ public:
 private:
     timespec start_{};
     std::unique_ptr<BeepPlayer> beeper_;
-    std::unique_ptr<TerminationSignals> signals_;
     QString lastFolder_;
 };

@@ -19,7 +19,8 @@ void onSignal(int)
 }
 } // namespace
 
-TerminationSignals::TerminationSignals(std::function<void()> handler) : handler_(std::move(handler))
+TerminationSignals::TerminationSignals(std::function<void()> handler, QObject *parent)
+    : QObject(parent), handler_(std::move(handler))
 {
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0, sockets) != 0)
         return;

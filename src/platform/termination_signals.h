@@ -10,7 +10,7 @@ class QSocketNotifier;
 // signal handler only writes a byte to a socket; Qt reads it like any event.
 class TerminationSignals : public QObject {
 public:
-    explicit TerminationSignals(std::function<void()> handler);
+    TerminationSignals(std::function<void()> handler, QObject *parent);
     ~TerminationSignals() override;
 
 private:

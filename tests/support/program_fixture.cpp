@@ -14,17 +14,6 @@
 #include <QTest>
 #include <QTimer>
 
-ProgramFixture::ProgramFixture()
-{
-    Platform::install(&platform);
-}
-
-ProgramFixture::~ProgramFixture()
-{
-    appli::destroyWindows();
-    Platform::install(nullptr);
-}
-
 void ProgramFixture::start(const std::function<void(FakePlatform &)> &prepare)
 {
     appli::destroyWindows();
@@ -37,25 +26,10 @@ void ProgramFixture::start(const std::function<void(FakePlatform &)> &prepare)
     App().Open();
 }
 
-Window1 &ProgramFixture::window() const
-{
-    return Window1::instance();
-}
-
-int ProgramFixture::rowCount() const
-{
-    return window().ListBox1->rowCount();
-}
-
 QStringList ProgramFixture::row(int index) const
 {
     const ListBox *list = window().ListBox1;
     return {list->cell(index, 0), list->cell(index, 1), list->cell(index, 2)};
-}
-
-QString ProgramFixture::display() const
-{
-    return window().StaticText2->text();
 }
 
 void ProgramFixture::click(QPushButton *button)

@@ -1,30 +1,34 @@
 #pragma once
 
+#include "engine/list_box.h"
+#include "engine/window1.h"
 #include "fake_platform.h"
 #include "shell/appli.h"
 
+#include <QLabel>
 #include <QStringList>
 #include <QtTest>
-
-class Window1;
-class QPushButton;
 
 // Runs the program's start-up against a fake platform and gives tests short
 // ways to reach the main window and its list.
 class ProgramFixture {
 public:
-    ProgramFixture();
-    ~ProgramFixture();
+    ProgramFixture() { Platform::install(&platform); }
+    ~ProgramFixture()
+    {
+        appli::destroyWindows();
+        Platform::install(nullptr);
+    }
 
     // Fresh state, fresh windows, then the program's own start-up; prepare
     // sets up the fresh platform (fonts, preferences folder, screen) first.
     void start(const std::function<void(FakePlatform &)> &prepare = {});
 
-    Window1 &window() const;
-    int rowCount() const;
+    Window1 &window() const { return Window1::instance(); }
+    int rowCount() const { return window().ListBox1->rowCount(); }
     QStringList row(int index) const;
     QStringList lastRow() const { return row(rowCount() - 1); }
-    QString display() const;
+    QString display() const { return window().StaticText2->text(); }
 
     void click(QPushButton *button);
     // Advances the clock and fires the tick once, as Timer3 would.
