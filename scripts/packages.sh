@@ -28,3 +28,6 @@ VEL_RUN_PACKAGES=(qt6-qpa-plugins qt6-translations-l10n fonts-urw-base35 libqt6m
 # validators.
 VEL_TEST_PACKAGES=(xvfb dbus at-spi2-core python3-pyatspi imagemagick poppler-utils
                    desktop-file-utils appstream)
+# The fuzzers: clang and its libFuzzer and sanitizer runtimes, which on
+# Debian 12 come in their own package.
+VEL_FUZZ_PACKAGES=(clang-14 libclang-rt-14-dev)

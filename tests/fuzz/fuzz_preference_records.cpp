@@ -1,0 +1,28 @@
+// Fuzzing of the preferences file's records and settings, with fuzz_main.cpp.
+#include "shell/preference_records.h"
+#include "shell/preferences.h"
+
+#include <algorithm>
+
+QList<QByteArray> seeds()
+{
+    const Preferences changed{.voirEcarts = false, .texteTimer = QString(200, u'é'), .chronometre = false};
+    return {Preferences().encode(), changed.encode()};
+}
+
+bool holds(const QByteArray &input)
+{
+    using namespace PreferenceRecords;
+    // The first record is what its length byte says; it is empty, and the last, when that is more than is left.
+    const bool whole = !input.isEmpty() && uchar(input[0]) < input.size();
+    const QList<QByteArray> records = read(input, 11), rest = read(whole ? input.mid(1 + uchar(input[0])) : "", 11);
+    // Written after the records, the input keeps its longest start within 255 bytes that ends before a character.
+    const QByteArray written = write(records + QList{input}), cut = read(written, 12)[11];
+    const QByteArray file = Preferences::decode(input).encode();
+    const auto inside = [](char byte) { return (uchar(byte) & 0xC0) == 0x80; }; // a byte that continues a character
+    const bool cutWell = cut == input || (input.size() > 255 && (cut.isEmpty() || !inside(input[cut.size()])) &&
+                                          std::all_of(input.begin() + cut.size() + 1, input.begin() + 256, inside));
+    return records == QList{whole ? input.mid(1, uchar(input[0])) : ""} + rest.first(10) &&
+           read(written, 11) == records && written.size() == 12 + records.join().size() + cut.size() &&
+           input.startsWith(cut) && cutWell && Preferences::decode(file).encode() == file;
+}
