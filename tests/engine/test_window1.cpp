@@ -240,18 +240,6 @@ private slots:
         QCOMPARE(w().StaticText1->text(), QStringLiteral("3593000"));
         program.tick(0.01);
         QCOMPARE(program.display(), QStringLiteral("998:59:59:00"));
-
-        // A countdown labelled by a comment keeps both holders and the selection.
-        press("reset");
-        w().ListBox1->selectRow(0);
-        w().StaticText1->setText(QStringLiteral("100"));
-        program.typeComment(QStringLiteral("Four"));
-        press("bt_depart");
-        QCOMPARE(program.lastRow(), QStringList({"3: Four", "", ""}));
-        QCOMPARE(w().StaticText1->text(), QStringLiteral("100"));
-        QCOMPARE(w().ListBox1->selectedRow(), 0);
-        program.tick(0.01);
-        QCOMPARE(program.display(), QStringLiteral("0:01:39:00"));
     }
 
     void modeSwitchAroundZero()
@@ -275,8 +263,6 @@ private slots:
     {
         QTest::addColumn<QSize>("asked");
         QTest::addColumn<QSize>("size");
-        QTest::newRow("minimum") << QSize(420, 357) << QSize(420, 357);
-        QTest::newRow("maximum") << QSize(600, 800) << QSize(600, 800);
         QTest::newRow("too large") << QSize(2000, 2000) << QSize(600, 800);
         QTest::newRow("too small") << QSize(10, 10) << QSize(420, 357);
     }

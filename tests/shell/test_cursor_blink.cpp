@@ -21,15 +21,6 @@ private slots:
         QTest::mouseClick(&field, Qt::LeftButton);
         QCOMPARE(QApplication::cursorFlashTime(), 1000);
     }
-
-    void aCursorThatDoesNotBlinkIsLeftAlone()
-    {
-        QApplication::setCursorFlashTime(0);
-        CursorBlink blink(nullptr, 60000);
-        QLineEdit field;
-        QTest::keyClick(&field, Qt::Key_A);
-        QCOMPARE(QApplication::cursorFlashTime(), 0);
-    }
 };
 
 QTEST_MAIN(TestCursorBlink)
