@@ -1,5 +1,6 @@
 // Runs as sequences of steps at clock times, checked against the rows and
-// the display a user would see.
+// the display a user would see; and the time formats they use.
+#include "engine/methodes.h"
 #include "engine/run_engine.h"
 #include "engine/time_format.h"
 #include "platform/date_texts.h"
@@ -70,12 +71,50 @@ struct Replay {
             QFAIL(qPrintable("unknown step " + name));
         }
     }
+    void play(bool countdown, const QString &steps)
+    {
+        timer = countdown;
+        for (const QString &s : steps.split(' '))
+            step(s.section('@', 0, 0).section(':', 0, 0), s.section('@', 0, 0).section(':', 1),
+                 s.section('@', 1).toDouble());
+    }
 };
 } // namespace
 
 class TestRunEngine : public QObject {
     Q_OBJECT
 private slots:
+    void formats_data()
+    {
+        QTest::addColumn<double>("seconds");
+        QTest::addColumn<QString>("display");
+        QTest::addColumn<QString>("preset");
+        QTest::addColumn<QString>("difference");
+        // clang-format off
+        QTest::newRow("worked example") << 3725.375 << "1:02:05:37" << "1:02:05:00" << "+  1:02:05:38";
+        QTest::newRow("float noise") << (3725.37 - 3725.0) << "0:00:00:37" << "0:00:00:00" << "+  0:00:00:37";
+        QTest::newRow("small fraction") << 0.05 << "0:00:00:05" << "0:00:00:00" << "+  0:00:00:05";
+        QTest::newRow("half away from zero") << 0.125 << "0:00:00:12" << "0:00:00:00" << "+  0:00:00:13";
+        QTest::newRow("cut, not rounded") << 59.999 << "0:00:59:99" << "0:00:59:00" << "+  0:01:00:00";
+        QTest::newRow("below the carry") << 4.994 << "0:00:04:99" << "0:00:04:00" << "+  0:00:04:99";
+        QTest::newRow("carry into hours") << 3599.999 << "0:59:59:99" << "0:59:59:00" << "+  1:00:00:00";
+        QTest::newRow("an hour") << 3600.0 << "1:00:00:00" << "1:00:00:00" << "+  1:00:00:00";
+        QTest::newRow("100 hours") << 360000.5 << "100:00:00:50" << "100:00:00:00" << "+  100:00:00:50";
+        QTest::newRow("999 hours less a hundredth") << 3596399.99 << "998:59:59:99" << "998:59:59:00" << "+  998:59:59:99";
+        QTest::newRow("carry at 999 hours") << 3596399.996 << "998:59:59:99" << "998:59:59:00" << "+  999:00:00:00";
+        QTest::newRow("zero") << 0.0 << "0:00:00:00" << "0:00:00:00" << "+  0:00:00:00";
+        QTest::newRow("negative") << -61.25 << "-0:01:01:25" << "-0:01:01:00" << "+  -0:01:01:25";
+        // clang-format on
+    }
+    void formats()
+    {
+        QFETCH(double, seconds);
+        QTEST(TimeFormat::displayTime(seconds), "display");
+        QTEST(TimeFormat::presetTime(seconds), "preset");
+        QTEST(Methodes::regle_timer(seconds), "preset");
+        QTEST(TimeFormat::differenceText(seconds), "difference");
+    }
+
     void run_data()
     {
         QTest::addColumn<bool>("timer");
@@ -145,12 +184,7 @@ private slots:
         QFETCH(bool, timer);
         QFETCH(QString, steps);
         Replay replay;
-        replay.timer = timer;
-        for (const QString &step : steps.split(' ')) {
-            const QStringList parts = step.split('@');
-            const QString name = parts[0].section(':', 0, 0);
-            replay.step(name, parts[0].section(':', 1), parts[1].toDouble());
-        }
+        replay.play(timer, steps);
         QTEST(replay.rows, "rows");
         QTEST(replay.display, "display");
         QTEST(int(replay.vg.no_de_chrono), "nextRun");
@@ -179,9 +213,7 @@ private slots:
         QFETCH(bool, timer);
         QFETCH(QString, steps);
         Replay replay;
-        replay.timer = timer;
-        for (const QString &step : steps.split(' '))
-            replay.step(step.section('@', 0, 0), QString(), step.section('@', 1).toDouble());
+        replay.play(timer, steps);
         QTEST(replay.delays, "delays");
     }
 
@@ -195,18 +227,11 @@ private slots:
     void secondRunStartsAfresh()
     {
         Replay replay;
-        for (const char *step : {"start", "lap", "lap", "stop", "start", "lap", "lap"})
-            replay.step(QString::fromLatin1(step), QString(), replay.rows.size());
+        replay.play(false, "start@0 lap@1 lap@2 stop@3 start@6 lap@7 lap@8");
         QCOMPARE(replay.rows.mid(6),
                  QStringList({"Chronomètre 2, départ à: 14:02:17|0:00:00:00|", "Temps intermédiaire  1:|0:00:01:00|",
                               "Temps intermédiaire  2:|0:00:02:00|+  0:00:01:00"}));
         QCOMPARE(replay.vg.no_de_intermediaire, 3);
-    }
-
-    void headings()
-    {
-        QCOMPARE(RunEngine::startHeading(), QStringLiteral("Etiquette pour le temps de départ"));
-        QCOMPARE(RunEngine::lapHeading(12), QStringLiteral("Etiquette pour le temps intermédiaire  12"));
     }
 };
 

@@ -6,8 +6,10 @@
 #include "engine/time_format.h"
 #include "engine/variables_globales.h"
 #include "engine/window1.h"
+#include "platform/qt_platform.h"
 #include "program_fixture.h"
 
+#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -64,25 +66,16 @@ private slots:
         QTest::addColumn<QString>("display");
         // clang-format off
         QTest::newRow("start-up") << "" << kIdle << true << "bt_depart" << kStartHeading << "" << "0:00:00:00";
-        QTest::newRow("start") << "bt_depart" << kRunning << true << "intermediaire" << lapHeading(1)
-                               << "Chronomètre 1, départ à: 14:02:12" << "0:00:00:00";
-        QTest::newRow("lap") << "bt_depart intermediaire intermediaire" << kRunning << true << "intermediaire"
-                             << lapHeading(3) << "Temps intermédiaire  2:" << "0:00:00:00";
-        QTest::newRow("pause") << "bt_depart bt_pause" << kPaused << true << "intermediaire" << lapHeading(1)
-                               << "Chronomètre mis en pause à 14:02:13" << "0:00:01:00";
-        QTest::newRow("resume") << "bt_depart bt_pause bt_pause" << kRunning << true << "intermediaire"
-                                << lapHeading(1) << "Chronomètre remis en marche à 14:02:14" << "0:00:01:00";
+        QTest::newRow("start") << "bt_depart" << kRunning << true << "intermediaire" << lapHeading(1) << "Chronomètre 1, départ à: 14:02:12" << "0:00:00:00";
+        QTest::newRow("lap") << "bt_depart intermediaire intermediaire" << kRunning << true << "intermediaire" << lapHeading(3) << "Temps intermédiaire  2:" << "0:00:00:00";
+        QTest::newRow("pause") << "bt_depart bt_pause" << kPaused << true << "intermediaire" << lapHeading(1) << "Chronomètre mis en pause à 14:02:13" << "0:00:01:00";
+        QTest::newRow("resume") << "bt_depart bt_pause bt_pause" << kRunning << true << "intermediaire" << lapHeading(1) << "Chronomètre remis en marche à 14:02:14" << "0:00:01:00";
         QTest::newRow("stop") << "bt_depart bt_depart" << kIdle << true << "reset" << kStartHeading << "" << "0:00:01:00";
-        QTest::newRow("reset") << "bt_depart reset" << kIdle << true << "bt_depart" << kStartHeading << ""
-                               << "0:00:00:00";
-        QTest::newRow("countdown") << "timer bt_depart" << kRunning << false << "intermediaire" << lapHeading(1)
-                                   << "Temps de départ 1:" << "0:05:00:00";
-        QTest::newRow("countdown paused") << "timer bt_depart bt_pause" << kPaused << false << "intermediaire"
-                                          << lapHeading(1) << "Timer mis en pause à 14:02:13" << "0:04:59:00";
-        QTest::newRow("countdown stopped") << "timer bt_depart bt_depart" << kIdle << true << "reset"
-                                           << kStartHeading << "" << "0:04:59:00";
-        QTest::newRow("countdown reset") << "timer bt_depart reset" << kIdle << true << "bt_depart" << kStartHeading
-                                         << "" << "0:05:00:00";
+        QTest::newRow("reset") << "bt_depart reset" << kIdle << true << "bt_depart" << kStartHeading << "" << "0:00:00:00";
+        QTest::newRow("countdown") << "timer bt_depart" << kRunning << false << "intermediaire" << lapHeading(1) << "Temps de départ 1:" << "0:05:00:00";
+        QTest::newRow("countdown paused") << "timer bt_depart bt_pause" << kPaused << false << "intermediaire" << lapHeading(1) << "Timer mis en pause à 14:02:13" << "0:04:59:00";
+        QTest::newRow("countdown stopped") << "timer bt_depart bt_depart" << kIdle << true << "reset" << kStartHeading << "" << "0:04:59:00";
+        QTest::newRow("countdown reset") << "timer bt_depart reset" << kIdle << true << "bt_depart" << kStartHeading << "" << "0:05:00:00";
         // clang-format on
     }
     void buttons()
@@ -135,16 +128,13 @@ private slots:
     {
         QTest::addColumn<QString>("before");
         QTest::addColumn<QString>("action");
-        QTest::newRow("start") << ""
-                               << "bt_depart";
-        QTest::newRow("stop") << "bt_depart"
-                              << "bt_depart";
-        QTest::newRow("reset") << ""
-                               << "reset";
-        QTest::newRow("Timer mode") << ""
-                                    << "timer";
-        QTest::newRow("Chronomètre mode") << "timer"
-                                          << "chrono";
+        // clang-format off
+        QTest::newRow("start") << "" << "bt_depart";
+        QTest::newRow("stop") << "bt_depart" << "bt_depart";
+        QTest::newRow("reset") << "" << "reset";
+        QTest::newRow("Timer mode") << "" << "timer";
+        QTest::newRow("Chronomètre mode") << "timer" << "chrono";
+        // clang-format on
     }
     void actionsHideTheAlert()
     {
@@ -312,6 +302,28 @@ private slots:
         QCOMPARE(w().StaticText4->text(), QStringLiteral("14:02:16"));
         QCOMPARE(w().heure->interval(), 751);
         QVERIFY(w().heure->isActive());
+    }
+
+    void displayChangesOncePerSecond()
+    {
+        QtPlatform real; // the stopwatch on the real clock for a few seconds
+        Platform::install(&real);
+        Window1 &w = program.window();
+        QTest::mouseClick(w.bt_depart, Qt::LeftButton);
+
+        QStringList seen;
+        QList<qint64> changedAt;
+        QElapsedTimer clock;
+        for (clock.start(); clock.elapsed() < 3300; QTest::qWait(5))
+            if (seen.isEmpty() || seen.last() != w.StaticText2->text())
+                seen.append(w.StaticText2->text()), changedAt.append(clock.elapsed());
+        QTest::mouseClick(w.bt_depart, Qt::LeftButton);
+        Platform::install(&program.platform);
+
+        QCOMPARE(seen.mid(0, 4), QStringList({"0:00:00:00", "0:00:01:00", "0:00:02:00", "0:00:03:00"}));
+        // One change per second, give or take a busy machine.
+        for (int i = 2; i < 4; ++i)
+            QVERIFY2(qAbs(changedAt[i] - changedAt[i - 1] - 1000) < 200, qPrintable(seen.join(' ')));
     }
 };
 
