@@ -47,7 +47,9 @@ Outcome run(const QDateTime &moment, const QString &defaultComment, bool countTh
 bool writeFile(const QString &path, const QByteArray &bytes)
 {
     QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+    // commit() overlooks a failure of its own final flush (a full disk) and
+    // replaces the document with an empty file; flushing first catches it.
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush() && file.commit())
         return true;
     Platform::get().messageBox(QStringLiteral("Impossible d'enregistrer la liste dans « %1 » : %2")
                                    .arg(QDir::toNativeSeparators(path), file.errorString()));

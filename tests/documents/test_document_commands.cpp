@@ -10,6 +10,9 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 
+#include <sched.h>
+#include <sys/mount.h>
+
 namespace {
 const QString kComment = "Entrez un commentaire pour votre chronométrage.";
 
@@ -56,6 +59,7 @@ private slots:
             program.platform.advance(65.375);
         }
     }
+    void cleanup() { umount2(QFile::encodeName(path("disque")), MNT_DETACH); }
 
     // Every way saving, quitting and opening can go keeps the list.
     void keepsTheList_data()
@@ -73,6 +77,7 @@ private slots:
         QTest::newRow("save: dialog cancelled") << "save" << QList<int>{2} << "" << "" << "1|Document VelTiming 2|text|2|0|avant";
         QTest::newRow("save: file as folder") << "save" << QList<int>{2} << "ancien/liste" << save + "@/ancien/liste » : " + noFolder << "1|Document VelTiming 2|text|3|0|avant";
         QTest::newRow("save: directory") << "save" << QList<int>{2} << "occupé" << save + "@/occupé » : Le nom de fichier est associé à un répertoire" << "1|Document VelTiming 2|text|3|0|avant";
+        QTest::newRow("save: full disk") << "save" << QList<int>{2} << "disque/ancien" << save + "@/disque/ancien » : " + qt_error_string(ENOSPC) << "1|Document VelTiming 2|text|3|0|avant";
         QTest::newRow("save: read-only folder") << "save" << QList<int>{2} << "/sys/liste" << save + "/sys/liste » : " + qt_error_string(EACCES) << "1|Document VelTiming 2|text|3|0|avant";
         QTest::newRow("quit: empty list") << "quit" << QList<int>{} << "" << "" << "0|||1|1|avant";
         QTest::newRow("quit: Quitter") << "quit" << QList<int>{1} << "" << "" << "1|||1|1|avant";
@@ -93,14 +98,21 @@ private slots:
         QFETCH(QString, command);
         QFETCH(QList<int>, presses);
         QFETCH(QString, target);
-        QVERIFY(QDir().mkpath(path("occupé")));
-        for (const QString name : {"ancien", "occupé/dedans", "énorme", "course"}) {
+        QVERIFY(QDir().mkpath(path("occupé")) && QDir().mkpath(path("disque")));
+        // "disque": a 64 KiB file system, in a mount namespace of this thread's own so that none outlives the test.
+        const bool small = target.startsWith("disque/");
+        if (small && (unshare(CLONE_NEWNS) || mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) ||
+                      mount("tmpfs", QFile::encodeName(path("disque")), "tmpfs", 0, "size=64k")))
+            QSKIP("Mounting a small file system takes root");
+        for (const QString name : {"ancien", "occupé/dedans", "disque/ancien", "énorme", "course"}) {
             QFile f(path(name));
             QVERIFY(f.open(QIODevice::WriteOnly) &&
                     f.write(name == "course" ? document("Course\ndu matin") : "ancien\n"));
         }
         QVERIFY(QFile::resize(path("énorme"), 256 * 1024 * 1024 + 1)); // sparse: it takes no room
-        if (presses.isEmpty() && command != "open")                    // an empty list asks nothing
+        QFile filler(path("disque/plein"));                            // fills the small disk up
+        QVERIFY(!small || (filler.open(QIODevice::WriteOnly) && filler.write(QByteArray(1 << 17, 'x')) < (1 << 17)));
+        if (presses.isEmpty() && command != "open") // an empty list asks nothing
             w().ListBox1->deleteAllRows();
         const QList<ListRow> before = w().ListBox1->rows(9);
         Variables_globales.Commentaire_encours = "avant";
@@ -123,7 +135,8 @@ private slots:
         QCOMPARE(w().ListBox1->rows(9), before);
         QCOMPARE(contents(path("nouveau")),
                  target == "nouveau" ? document(command == "quit" ? "" : "avant") : "<missing>");
-        QCOMPARE(contents(path("ancien")) + contents(path("occupé/dedans")), "ancien\nancien\n");
+        QCOMPARE(contents(path("ancien")) + contents(path("occupé/dedans")) + contents(path("disque/ancien")),
+                 "ancien\nancien\nancien\n");
         if (program.asked.size() == 2)
             QCOMPARE(program.asked.join(u'|') + '|' + buttons<fenetre_message>() + '|' + buttons<fenetre_answer>(),
                      "Voulez-vous sauvegarder la liste en cours?|" + kComment +
