@@ -9,10 +9,10 @@
 #include "engine/window1.h"
 #include "platform/file_types.h"
 #include "platform/platform.h"
+#include "platform/whole_file.h"
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 
 namespace DocumentSaving {
 QString suggestedName()
@@ -46,13 +46,11 @@ Outcome run(const QDateTime &moment, const QString &defaultComment, bool countTh
 
 bool writeFile(const QString &path, const QByteArray &bytes)
 {
-    QSaveFile file(path);
-    // commit() overlooks a failure of its own final flush (a full disk) and
-    // replaces the document with an empty file; flushing first catches it.
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush() && file.commit())
+    const QString problem = WholeFile::write(path, bytes);
+    if (problem.isEmpty())
         return true;
     Platform::get().messageBox(QStringLiteral("Impossible d'enregistrer la liste dans « %1 » : %2")
-                                   .arg(QDir::toNativeSeparators(path), file.errorString()));
+                                   .arg(QDir::toNativeSeparators(path), problem));
     return false;
 }
 

@@ -5,11 +5,11 @@
 #include "engine/list_box.h"
 #include "engine/variables_globales.h"
 #include "platform/platform.h"
+#include "platform/whole_file.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 ListJournal *running = nullptr;
@@ -18,9 +18,7 @@ constexpr int kDelayMs = 1000;
 void writeFile(const QString &path, const QByteArray &bytes)
 {
     QDir().mkpath(QFileInfo(path).path());
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size())
-        file.commit();
+    WholeFile::write(path, bytes); // a failure is tried again at the next change
 }
 } // namespace
 

@@ -1,8 +1,9 @@
 #include "shell/preferences_file.h"
 
+#include "platform/whole_file.h"
+
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 
 namespace PreferencesFile {
 namespace {
@@ -32,9 +33,6 @@ QString save(const QString &folder, const Preferences &preferences)
     if (!QDir().mkpath(folder))
         return QStringLiteral("le dossier « %1 » ne peut pas être créé").arg(QDir::toNativeSeparators(folder));
     const QByteArray bytes = preferences.encode();
-    QSaveFile file(path(folder));
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
-        return QString();
-    return file.errorString();
+    return WholeFile::write(path(folder), bytes);
 }
 } // namespace PreferencesFile
