@@ -156,6 +156,9 @@ void Window1::buildControls()
     // description tells what it is.
     StaticText2->setAccessibleDescription(QStringLiteral("Temps"));
     place(StaticText2, "StaticText2", QRect(17, 248, 138, 26), A::Bottom);
+    // Painting its own background spares the frame and the window behind it a
+    // repaint at every change of the time.
+    StaticText2->setAutoFillBackground(true);
 
     Commentaire = new QLineEdit(content_);
     Commentaire->setFont(pixelFont(kHelvetica, 12));
