@@ -22,7 +22,7 @@ vel_install_missing() {
 }
 
 VEL_BUILD_PACKAGES=(cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev)
-VEL_RUN_PACKAGES=(qt6-qpa-plugins qt6-translations-l10n fonts-urw-base35 libqt6multimedia6)
+VEL_RUN_PACKAGES=(qt6-qpa-plugins qt6-translations-l10n fonts-urw-base35 libqt6multimedia6 libqt6svg6)
 # Tests: Xvfb and the accessibility bus for the end-to-end runs, ImageMagick
 # for their screenshots, poppler for reading printed PDFs, and the packaging
 # validators.

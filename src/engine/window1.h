@@ -124,6 +124,8 @@ private:
     void start();
     void stop();
     void expire();
+    // Hides the alert of a countdown's end and withdraws its notification.
+    void dismissAlert();
     void closePauseIfPaused();
     void closeRun();
     void stepPreset(int direction);

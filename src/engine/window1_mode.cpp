@@ -1,5 +1,4 @@
 // Mode switch and the countdown preset arrows of the main window.
-#include "engine/alerte_vel.h"
 #include "engine/little_arrows.h"
 #include "engine/methodes.h"
 #include "engine/text_number.h"
@@ -16,7 +15,7 @@ constexpr qint64 kMinimumPreset = 5;
 
 void Window1::RadioButton1_Action()
 {
-    alerte_vel::hideIfCreated();
+    dismissAlert();
     LittleArrows1->setVisible(false);
     Variables_globales.mode_timer = false;
     StaticText2->setText(Methodes::regle_timer(0));
@@ -24,7 +23,7 @@ void Window1::RadioButton1_Action()
 
 void Window1::RadioButton2_Action()
 {
-    alerte_vel::hideIfCreated();
+    dismissAlert();
     LittleArrows1->setVisible(true);
     Variables_globales.mode_timer = true;
     if (StaticText1->text() != QStringLiteral("0")) {

@@ -1,5 +1,4 @@
 // Pause, resume, reset and laps of the main window.
-#include "engine/alerte_vel.h"
 #include "engine/demande_message_timer.h"
 #include "engine/list_box.h"
 #include "engine/methodes.h"
@@ -39,7 +38,7 @@ void Window1::reset_Action()
 {
     Platform &platform = Platform::get();
     const QString longTime = DateTexts::longTime(platform.now());
-    alerte_vel::hideIfCreated();
+    dismissAlert();
     Demande_message_timer::instance().hide();
     setDefaultButton(reset, false);
     setDefaultButton(bt_depart, true);

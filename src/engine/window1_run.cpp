@@ -71,6 +71,12 @@ void Window1::enterState(RunState state)
         Timer3->stop();
 }
 
+void Window1::dismissAlert()
+{
+    alerte_vel::hideIfCreated();
+    Platform::get().withdrawNotification();
+}
+
 void Window1::closeRun()
 {
     ListBox1->addRows(RunEngine::closingRows());
@@ -83,7 +89,7 @@ void Window1::bt_depart_Action()
         start();
     else
         stop();
-    alerte_vel::hideIfCreated();
+    dismissAlert();
 }
 
 void Window1::start()
@@ -177,6 +183,8 @@ void Window1::expire()
     alert.StaticText1->setText(Variables_globales.pref_texte_timer);
     Demande_message_timer::instance().hide();
     alert.show();
+    // Seen where the alert may not be: on another workspace, over a full-screen window.
+    platform.notify(QStringLiteral("Vel Timing"), Variables_globales.pref_texte_timer);
 
     ListBox1->addRow(RunEngine::expiryRow(Variables_globales, longTime));
     closeRun();

@@ -1,6 +1,7 @@
 #include "platform/qt_platform.h"
 
 #include "platform/beep_player.h"
+#include "platform/desktop_notifier.h"
 #include "platform/file_types.h"
 #include "platform/termination_signals.h"
 
@@ -63,6 +64,19 @@ void QtPlatform::beep()
     if (!beeper_)
         beeper_ = std::make_unique<BeepPlayer>();
     beeper_->beep();
+}
+
+void QtPlatform::notify(const QString &summary, const QString &body)
+{
+    if (!notifier_)
+        notifier_ = std::make_unique<DesktopNotifier>(QGuiApplication::desktopFileName());
+    notifier_->post(summary, body);
+}
+
+void QtPlatform::withdrawNotification()
+{
+    if (notifier_)
+        notifier_->withdraw();
 }
 
 int QtPlatform::execModal(QDialog &dialog)

@@ -6,6 +6,7 @@
 #include <memory>
 
 class BeepPlayer;
+class DesktopNotifier;
 
 // The platform as the real program sees it, through Qt and the system clock.
 class QtPlatform : public Platform {
@@ -20,6 +21,8 @@ public:
     QDateTime now() override;
     void messageBox(const QString &text) override;
     void beep() override;
+    void notify(const QString &summary, const QString &body) override;
+    void withdrawNotification() override;
     int execModal(QDialog &dialog) override;
     QString saveFileName(const FileType &type, const QString &suggestedName) override;
     QString openFileName(const FileType &type) override;
@@ -37,5 +40,6 @@ public:
 private:
     timespec start_{};
     std::unique_ptr<BeepPlayer> beeper_;
+    std::unique_ptr<DesktopNotifier> notifier_;
     QString lastFolder_;
 };

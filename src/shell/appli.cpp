@@ -23,6 +23,7 @@
 
 #include <QDir>
 #include <QGroupBox>
+#include <QIcon>
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QPushButton>
@@ -32,6 +33,9 @@ appli::appli(int &argc, char **argv) : QApplication(argc, argv)
 {
     setApplicationName(QStringLiteral("VelTiming"));
     setApplicationDisplayName(QStringLiteral("Vel Timing"));
+    // Names the icon and the desktop entry to the desktop and its notifications.
+    setDesktopFileName(QStringLiteral(VEL_APP_ID));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/" VEL_APP_ID ".svg")));
     loadTranslations();
     new CursorBlink(this);
     connect(this, &QCoreApplication::aboutToQuit, this, &appli::Close);

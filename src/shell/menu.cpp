@@ -39,12 +39,11 @@ Menu::Menu()
     UntitledMenu3 = addMenu(QStringLiteral("Fichier"));
     UntitledMenu3->setObjectName(QStringLiteral("UntitledMenu3"));
     UntitledMenu3->setAccessibleName(UntitledMenu3->title());
-    menfichierMenuouvrir = addItem(UntitledMenu3, "menfichierMenuouvrir", QStringLiteral("Ouvrir une liste"),
-                                   QKeySequence(QStringLiteral("Ctrl+O")));
-    FileSauver =
-        addItem(UntitledMenu3, "FileSauver", QStringLiteral("Sauver la liste"), QKeySequence(QStringLiteral("Ctrl+S")));
-    menfichierImprimer = addItem(UntitledMenu3, "menfichierImprimer", QStringLiteral("Imprimer la liste"),
-                                 QKeySequence(QStringLiteral("Ctrl+P")));
+    menfichierMenuouvrir =
+        addItem(UntitledMenu3, "menfichierMenuouvrir", QStringLiteral("Ouvrir une liste"), QKeySequence::Open);
+    FileSauver = addItem(UntitledMenu3, "FileSauver", QStringLiteral("Sauver la liste"), QKeySequence::Save);
+    menfichierImprimer =
+        addItem(UntitledMenu3, "menfichierImprimer", QStringLiteral("Imprimer la liste"), QKeySequence::Print);
     UntitledMenu4 = addNamedSeparator(UntitledMenu3, "UntitledMenu4");
     menfichieritemquitter =
         addItem(UntitledMenu3, "menfichieritemquitter", QStringLiteral("Quitter"), {}, QAction::QuitRole);
@@ -52,12 +51,12 @@ Menu::Menu()
     UntitledMenu0 = addMenu(QStringLiteral("Edition"));
     UntitledMenu0->setObjectName(QStringLiteral("UntitledMenu0"));
     UntitledMenu0->setAccessibleName(UntitledMenu0->title());
-    EditUndo = addItem(UntitledMenu0, "EditUndo", QStringLiteral("Annuler"), QKeySequence(QStringLiteral("Ctrl+Z")));
+    EditUndo = addItem(UntitledMenu0, "EditUndo", QStringLiteral("Annuler"), QKeySequence::Undo);
     EditUndo->setEnabled(false);
     UntitledMenu2 = addNamedSeparator(UntitledMenu0, "UntitledMenu2");
-    EditCut = addItem(UntitledMenu0, "EditCut", QStringLiteral("Couper"), QKeySequence(QStringLiteral("Ctrl+X")));
-    EditCopy = addItem(UntitledMenu0, "EditCopy", QStringLiteral("Copier"), QKeySequence(QStringLiteral("Ctrl+C")));
-    EditPaste = addItem(UntitledMenu0, "EditPaste", QStringLiteral("Coller"), QKeySequence(QStringLiteral("Ctrl+V")));
+    EditCut = addItem(UntitledMenu0, "EditCut", QStringLiteral("Couper"), QKeySequence::Cut);
+    EditCopy = addItem(UntitledMenu0, "EditCopy", QStringLiteral("Copier"), QKeySequence::Copy);
+    EditPaste = addItem(UntitledMenu0, "EditPaste", QStringLiteral("Coller"), QKeySequence::Paste);
     EditClear = addItem(UntitledMenu0, "EditClear", QStringLiteral("Effacer la liste"));
     meneditionitemeffacerlaligne =
         addItem(UntitledMenu0, "meneditionitemeffacerlaligne", QStringLiteral("Effacer la ligne"));

@@ -31,7 +31,7 @@ def press(node):
 
 class Program:
     def __init__(self, binary, home, screenshots):
-        self.binary, self.home, self.screenshots, self.process = binary, home, screenshots, None
+        self.binary, self.home, self.screenshots, self.process, self.helpers = binary, home, screenshots, None, []
         self.prefs = pathlib.Path(home, "config", "Pref Vel Timing")
         self.journal = pathlib.Path(home, "data", "VelTiming", "Liste en cours")
     def start(self):
@@ -110,8 +110,25 @@ def chronometre(p):
     check(re.fullmatch(r"Tableau de chronométrage créé le [\d/]{10} à \d\d:\d\d par VelTiming\.", header), header)
     check(body == "-" * 61 + "\nCourse du dimanche\n" + "-" * 62 + "\n" + rows + "\n", "document body:\n" + body)
 
+NOTIFICATIONS = """<node><interface name="org.freedesktop.Notifications"><method name="Notify">%s<arg type="as"/>
+  <arg type="a{sv}"/><arg type="i"/><arg type="u" direction="out"/></method><method name="CloseNotification">
+  <arg type="u"/></method></interface></node>""" % ('<arg type="s"/><arg type="u"/>' + '<arg type="s"/>' * 3)
+def notification_service(record):  # the desktop's, on this test's session bus: writes each call as a line
+    from gi.repository import Gio
+    def called(bus, sender, path, interface, method, args, invocation):
+        with open(record, "a") as out: print(method, *args.unpack()[:5], sep="|", file=out)
+        invocation.return_value(GLib.Variant("(u)", (7,)) if method == "Notify" else None)
+    bus = Gio.bus_get_sync(Gio.BusType.SESSION)
+    bus.register_object("/org/freedesktop/Notifications", Gio.DBusNodeInfo.new_for_xml(NOTIFICATIONS).interfaces[0],
+                        called)
+    Gio.bus_own_name_on_connection(bus, "org.freedesktop.Notifications", 0, None, None)
+    GLib.MainLoop().run()
+
 def countdown(p):
-    """A 5 s countdown set by a preferences file written beforehand; a quit, and the settings back at restart."""
+    """A 5 s countdown set by a preferences file written beforehand, and its notification; a quit, and the settings
+    back at restart."""
+    record = pathlib.Path(p.home, "notifications")
+    p.helpers.append(subprocess.Popen([sys.executable, __file__, "notification-service", str(record)]))
     texts = ["140", "90", "400", "560", "0", "1", "0", "Les pâtes sont prêtes", "5", "2", "Tour"]
     stored = b"".join(bytes([len(t.encode())]) + t.encode() for t in texts)
     p.prefs.parent.mkdir(parents=True)
@@ -123,10 +140,15 @@ def countdown(p):
     alert = wait(lambda: p.window("Vel Timing message"), 15, "the alert")
     check(find(alert, "label", "Les pâtes sont prêtes", False), "the alert's message")
     check(p.display() == "0:00:00:00", "display at the end: " + p.display())
+    wait(lambda: record.read_text() == "Notify|VelTiming|0|org.veltiming.VelTiming|Vel Timing|Les pâtes sont prêtes\n",
+         5, "the notification")
     find(p.main, "push button", "Départ")
     check(re.fullmatch("Temps de départ 1:\t0:00:05:00\t\nTour 1:\t0:00:0[0-4]:\\d\\d\t\nTimer 2, temps écoulé à  "
                        "{0}\t\t\n-{{38}}\t\t\n\t\t".format(LONG_TIME), rows := p.rows()), "rows:\n" + rows)
     p.screenshot(alert, "veltiming-alert.png")
+    p.click("Départ", "Stop")
+    wait(lambda: record.read_text().endswith("\nCloseNotification|7\n"), 5, "the notification withdrawn")
+    p.click("Stop", "Départ")
     p.quit(("Sauvegarder", "Quitter"))
     check(p.prefs.read_bytes() == stored, "preferences written at quit: %r" % p.prefs.read_bytes())
     p.start()
@@ -185,10 +207,10 @@ def main(binary, scenario, *options):
         print("FAIL: %s: %s" % (scenario, failure), file=sys.stderr)
         return 1
     finally:
-        for process in [program.process] + helpers[::-1]:
+        for process in [program.process] + program.helpers + helpers[::-1]:
             if process and process.poll() is None: process.terminate()
             if process: process.wait()
         shutil.rmtree(home, ignore_errors=True)
 
 if __name__ == "__main__":
-    sys.exit(main(*sys.argv[1:]))
+    sys.exit(notification_service(sys.argv[2]) if sys.argv[1] == "notification-service" else main(*sys.argv[1:]))

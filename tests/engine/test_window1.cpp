@@ -113,6 +113,7 @@ private slots:
         QCOMPARE(program.platform.beeps, 0);
         program.tick(0.01);
         QCOMPARE(program.platform.beeps, 3);
+        QCOMPARE(program.platform.notifications, QStringList{QStringLiteral("Vel Timing\nThé prêt")});
         QCOMPARE(program.controls(), kIdle);
         QVERIFY(w().LittleArrows1->isEnabled());
         // The default button and the heading stay as the run left them.
@@ -124,7 +125,7 @@ private slots:
         QCOMPARE(alert().StaticText1->text(), QStringLiteral("Thé prêt"));
     }
 
-    void actionsHideTheAlert_data()
+    void actionsDismissTheAlert_data()
     {
         QTest::addColumn<QString>("before");
         QTest::addColumn<QString>("action");
@@ -136,14 +137,17 @@ private slots:
         QTest::newRow("Chronomètre mode") << "timer" << "chrono";
         // clang-format on
     }
-    void actionsHideTheAlert()
+    void actionsDismissTheAlert()
     {
         QFETCH(QString, before);
         QFETCH(QString, action);
         press(before);
         alert().show();
+        program.platform.shownNotification = QStringLiteral("Vel Timing\nFini");
         press(action);
         QVERIFY(!alert().isVisible());
+        QVERIFY(!program.platform.shownNotification);
+        QVERIFY(program.platform.notifications.isEmpty()); // a run that stops posts nothing
     }
 
     void alertMessageQuestion_data()

@@ -1,8 +1,26 @@
 #include "platform/beep_player.h"
 #include "platform/date_texts.h"
+#include "platform/desktop_notifier.h"
 
 #include <QSoundEffect>
+#include <QtDBus>
 #include <QtTest>
+
+// Stands in for the desktop's notification service.
+class NotificationService : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
+public:
+    QStringList calls;
+public slots:
+    uint Notify(const QString &app, uint, const QString &icon, const QString &summary, const QString &body,
+                const QStringList &, const QVariantMap &hints, int)
+    {
+        calls << QStringList{app, icon, hints.value("desktop-entry").toString(), summary, body}.join('|');
+        return calls.size();
+    }
+    void CloseNotification(uint id) { calls << QString::number(id); }
+};
 
 class TestPlatform : public QObject {
     Q_OBJECT
@@ -33,6 +51,32 @@ private slots:
         QTest::qWait(600);                                   // the two queued beeps
         QVERIFY(QDir::setCurrent(QDir::tempPath()));
         QVERIFY(QDir(folder.path()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
+    }
+
+    void notifications()
+    {
+        QTest::failOnWarning(QRegularExpression(".*"));
+        QProcess bus;
+        bus.start("dbus-daemon", {"--session", "--nofork", "--print-address=1"});
+        QVERIFY(bus.waitForReadyRead(10000));
+        const QString address = QString::fromUtf8(bus.readLine().trimmed());
+        qputenv("DBUS_SESSION_BUS_ADDRESS", address.toUtf8());
+        DesktopNotifier notifier("org.veltiming.VelTiming");
+        notifier.post("Vel Timing", "Sans service"); // nothing happens, nothing is said
+        NotificationService service;
+        QDBusConnection serving = QDBusConnection::connectToBus(address, "service");
+        QVERIFY(serving.registerObject("/org/freedesktop/Notifications", &service, QDBusConnection::ExportAllSlots));
+        QVERIFY(serving.registerService("org.freedesktop.Notifications"));
+        notifier.post("Vel Timing", "Fini");
+        notifier.withdraw(); // before the service answers: closed once it does
+        notifier.post("Vel Timing", "Encore");
+        QTRY_COMPARE(service.calls.size(), 3);
+        notifier.withdraw();
+        notifier.withdraw();
+        const QString posted = "test_platform|org.veltiming.VelTiming|org.veltiming.VelTiming|Vel Timing|";
+        QTRY_COMPARE(service.calls, QStringList({posted + "Fini", posted + "Encore", "1", "2"}));
+        bus.kill();
+        bus.waitForFinished();
     }
 };
 

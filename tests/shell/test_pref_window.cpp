@@ -1,3 +1,4 @@
+#include "engine/alerte_vel.h"
 #include "engine/window1.h"
 #include "program_fixture.h"
 #include "shell/bienvenue.h"
@@ -65,6 +66,18 @@ private slots:
                                     Bienvenue::instance().isVisible(), pref_interm::instance().isVisible(), handled,
                                     program.platform.quits.value(0, -1)),
               "effect");
+    }
+
+    void desktopConventions()
+    {
+        const QStringList linuxKeys{"Ctrl+O", "Ctrl+S", "Ctrl+P", "Ctrl+Z", "Ctrl+X", "Ctrl+C", "Ctrl+V"};
+        int i = 0;
+        for (const char *name : {"menfichierMenuouvrir", "FileSauver", "menfichierImprimer", "EditUndo", "EditCut",
+                                 "EditCopy", "EditPaste"})
+            QCOMPARE(item(name)->shortcut().toString(), linuxKeys[i++]);
+        // Drawn, not merely named: a missing SVG plugin gives an empty icon.
+        QVERIFY(!program.window().windowIcon().pixmap(32).isNull());
+        QVERIFY(!alerte_vel::instance().windowIcon().pixmap(32).isNull());
     }
 };
 

@@ -23,6 +23,8 @@ public:
     QDateTime now() override { return now_; }
     void messageBox(const QString &text) override { messages.append(text); }
     void beep() override { ++beeps; }
+    void notify(const QString &summary, const QString &body) override;
+    void withdrawNotification() override { shownNotification.reset(); }
     int execModal(QDialog &dialog) override;
     QString saveFileName(const FileType &type, const QString &suggestedName) override;
     QString openFileName(const FileType &type) override;
@@ -56,6 +58,8 @@ public:
 
     QStringList messages;
     int beeps = 0;
+    QStringList notifications; // summary and body of each, a line apart
+    std::optional<QString> shownNotification;
     QList<int> quits;
     QStringList suggestedNames;
     QStringList fileTypes; // the type each file dialog was asked for

@@ -1,0 +1,59 @@
+#include "platform/desktop_notifier.h"
+
+#include <QCoreApplication>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+#include <QStringList>
+#include <QVariantMap>
+
+namespace {
+const QString kService = QStringLiteral("org.freedesktop.Notifications");
+const QString kPath = QStringLiteral("/org/freedesktop/Notifications");
+
+QDBusMessage call(const QString &method)
+{
+    return QDBusMessage::createMethodCall(kService, kPath, kService, method);
+}
+} // namespace
+
+DesktopNotifier::DesktopNotifier(QString icon, QObject *parent) : QObject(parent), icon_(std::move(icon)) {}
+
+void DesktopNotifier::post(const QString &summary, const QString &body)
+{
+    withdraw();
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected())
+        return;
+    QDBusMessage notify = call(QStringLiteral("Notify"));
+    const QVariantMap hints{{QStringLiteral("desktop-entry"), icon_}};
+    notify << QCoreApplication::applicationName() << uint(0) << icon_ << summary << body << QStringList() << hints
+           << -1;
+    const quint64 post = ++posts_;
+    auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(notify), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, post](QDBusPendingCallWatcher *answer) {
+        answer->deleteLater();
+        const QDBusPendingReply<uint> reply = *answer;
+        if (reply.isError())
+            return; // no service, or it refused: the alert window still tells
+        if (post == posts_)
+            shown_ = reply.value();
+        else
+            close(reply.value()); // withdrawn before the service answered
+    });
+}
+
+void DesktopNotifier::withdraw()
+{
+    ++posts_;
+    if (shown_ != 0)
+        close(std::exchange(shown_, 0));
+}
+
+void DesktopNotifier::close(uint id)
+{
+    QDBusMessage closing = call(QStringLiteral("CloseNotification"));
+    closing << id;
+    QDBusConnection::sessionBus().send(closing);
+}
