@@ -110,18 +110,17 @@ def chronometre(p):
     check(re.fullmatch(r"Tableau de chronométrage créé le [\d/]{10} à \d\d:\d\d par VelTiming\.", header), header)
     check(body == "-" * 61 + "\nCourse du dimanche\n" + "-" * 62 + "\n" + rows + "\n", "document body:\n" + body)
 
-NOTIFICATIONS = """<node><interface name="org.freedesktop.Notifications"><method name="Notify">%s<arg type="as"/>
-  <arg type="a{sv}"/><arg type="i"/><arg type="u" direction="out"/></method><method name="CloseNotification">
-  <arg type="u"/></method></interface></node>""" % ('<arg type="s"/><arg type="u"/>' + '<arg type="s"/>' * 3)
 def notification_service(record):  # the desktop's, on this test's session bus: writes each call as a line
     from gi.repository import Gio
     def called(bus, sender, path, interface, method, args, invocation):
         with open(record, "a") as out: print(method, *args.unpack()[:5], sep="|", file=out)
         invocation.return_value(GLib.Variant("(u)", (7,)) if method == "Notify" else None)
-    bus = Gio.bus_get_sync(Gio.BusType.SESSION)
-    bus.register_object("/org/freedesktop/Notifications", Gio.DBusNodeInfo.new_for_xml(NOTIFICATIONS).interfaces[0],
-                        called)
-    Gio.bus_own_name_on_connection(bus, "org.freedesktop.Notifications", 0, None, None)
+    arg = lambda kind, out="in": '<arg type="%s" direction="%s"/>' % (kind, out)
+    interface = Gio.DBusNodeInfo.new_for_xml('<node><interface name="org.freedesktop.Notifications"><method name="Notify">'
+        + "".join(arg(kind) for kind in ("s", "u", "s", "s", "s", "as", "a{sv}", "i")) + arg("u", "out")
+        + '</method><method name="CloseNotification">' + arg("u") + "</method></interface></node>").interfaces[0]
+    Gio.bus_own_name(Gio.BusType.SESSION, "org.freedesktop.Notifications", 0,
+                     lambda bus, name: bus.register_object("/org/freedesktop/Notifications", interface, called), None, None)
     GLib.MainLoop().run()
 
 def countdown(p):

@@ -10,8 +10,6 @@
 class NotificationService : public QObject {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
-public:
-    QStringList calls;
 public slots:
     uint Notify(const QString &app, uint, const QString &icon, const QString &summary, const QString &body,
                 const QStringList &, const QVariantMap &hints, int)
@@ -20,6 +18,9 @@ public slots:
         return calls.size();
     }
     void CloseNotification(uint id) { calls << QString::number(id); }
+
+public:
+    QStringList calls;
 };
 
 class TestPlatform : public QObject {
@@ -56,17 +57,17 @@ private slots:
     void notifications()
     {
         QTest::failOnWarning(QRegularExpression(".*"));
-        QProcess bus;
+        QProcess bus; // a session bus of the test's own
         bus.start("dbus-daemon", {"--session", "--nofork", "--print-address=1"});
         QVERIFY(bus.waitForReadyRead(10000));
-        const QString address = QString::fromUtf8(bus.readLine().trimmed());
-        qputenv("DBUS_SESSION_BUS_ADDRESS", address.toUtf8());
+        const QByteArray address = bus.readLine().trimmed();
+        qputenv("DBUS_SESSION_BUS_ADDRESS", address);
         DesktopNotifier notifier("org.veltiming.VelTiming");
         notifier.post("Vel Timing", "Sans service"); // nothing happens, nothing is said
         NotificationService service;
         QDBusConnection serving = QDBusConnection::connectToBus(address, "service");
-        QVERIFY(serving.registerObject("/org/freedesktop/Notifications", &service, QDBusConnection::ExportAllSlots));
-        QVERIFY(serving.registerService("org.freedesktop.Notifications"));
+        QVERIFY(serving.registerObject("/org/freedesktop/Notifications", &service, QDBusConnection::ExportAllSlots) &&
+                serving.registerService("org.freedesktop.Notifications"));
         notifier.post("Vel Timing", "Fini");
         notifier.withdraw(); // before the service answers: closed once it does
         notifier.post("Vel Timing", "Encore");

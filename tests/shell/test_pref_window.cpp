@@ -1,4 +1,3 @@
-#include "engine/alerte_vel.h"
 #include "engine/window1.h"
 #include "program_fixture.h"
 #include "shell/bienvenue.h"
@@ -77,7 +76,6 @@ private slots:
             QCOMPARE(item(name)->shortcut().toString(), linuxKeys[i++]);
         // Drawn, not merely named: a missing SVG plugin gives an empty icon.
         QVERIFY(!program.window().windowIcon().pixmap(32).isNull());
-        QVERIFY(!alerte_vel::instance().windowIcon().pixmap(32).isNull());
     }
 };
 

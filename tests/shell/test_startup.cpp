@@ -74,7 +74,6 @@ private slots:
         QTest::newRow("all off, empty texts") << fonts << write({"-40", "120", "400", "560", "1", "0", "0", "", "abc", "7", ""}) << ""
                                               << "|00|-40,120 560x400 2/timer arrows1 abc/abc 75%,25%,0% [Intermédiaire] [] 100 100 tags0 1111 [] [] 0";
         QTest::newRow("top below the screen, font clones") << "Nimbus Sans [urw],Nimbus Mono PS [UKWN] 0" << write({"10", "901"}) + kEx.mid(6) << "" << "|00|1240,700" + kRest;
-        QTest::newRow("left beyond the screen, font clones") << "FreeSans,FreeMono 0" << write({"1441", "10"}) + kEx.mid(6) << "" << "|00|1240,700" + kRest;
         QTest::newRow("on the screen's edges") << fonts << write({"1440", "900"}) + kEx.mid(6) << "" << "|00|1440,900" + kRest;
         QTest::newRow("no Courier, Continuer") << "Helvetica,Courier New 2" << kEx << "" << "La police \"Courier\" n'est pas installée." + kTail + "20,50" + kRest;
         QTest::newRow("no Helvetica, Quitter") << "Helvetica Neue,Courier 1" << kEx << "" << "La police \"Helvetica\" n'est pas installée." + kTail + "quit 0";

@@ -12,12 +12,6 @@ void FakePlatform::advance(double seconds)
     now_ = now_.addMSecs(qint64(seconds * 1000.0));
 }
 
-void FakePlatform::notify(const QString &summary, const QString &body)
-{
-    notifications.append(summary + QLatin1Char('\n') + body);
-    shownNotification = notifications.last();
-}
-
 int FakePlatform::execModal(QDialog &dialog)
 {
     if (dialogScripts.isEmpty()) {

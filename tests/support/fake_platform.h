@@ -23,7 +23,10 @@ public:
     QDateTime now() override { return now_; }
     void messageBox(const QString &text) override { messages.append(text); }
     void beep() override { ++beeps; }
-    void notify(const QString &summary, const QString &body) override;
+    void notify(const QString &summary, const QString &body) override
+    {
+        shownNotification = notifications.emplace_back(summary + '\n' + body);
+    }
     void withdrawNotification() override { shownNotification.reset(); }
     int execModal(QDialog &dialog) override;
     QString saveFileName(const FileType &type, const QString &suggestedName) override;
