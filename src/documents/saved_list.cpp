@@ -64,6 +64,10 @@ QByteArray write(const QString &header, const QString &comment, const QList<List
 {
     QString commentLines = comment;
     commentLines.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    // A comment read back ends with its last line's break; the line end
+    // written after the comment stands for it.
+    if (commentLines.endsWith(QLatin1Char('\n')))
+        commentLines.chop(1);
     QByteArray out;
     out.reserve(256 + rows.size() * 48);
     out += header.toUtf8() + '\n';
@@ -94,27 +98,44 @@ Contents read(const QByteArray &bytes)
 {
     Contents contents;
     const QString text = decode(bytes);
-    int lineNumber = 0;
-    for (const QStringView line : splitLines(text)) {
+    const QList<QStringView> lines = splitLines(text);
+    // A document of the program's own keeps its comment, every line of it,
+    // between the line of 61 hyphens and the last line of 62.
+    qsizetype commentEnd = -1;
+    if (lines.size() > 1 && lines[1] == QLatin1String(kHyphens61))
+        for (qsizetype i = lines.size() - 1; i > 1 && commentEnd < 0; --i)
+            if (lines[i] == QLatin1String(kHyphens62))
+                commentEnd = i;
+    // The empty comment is written as one empty line.
+    const bool emptyComment = commentEnd == 3 && lines[2].isEmpty();
+    for (qsizetype i = 2; i < commentEnd && !emptyComment; ++i) {
+        contents.comment += lines[i];
+        contents.comment += QLatin1Char('\r');
+    }
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (commentEnd >= 0 && i >= 1 && i <= commentEnd)
+            continue;
+        const QStringView line = lines[i];
         const qsizetype firstTab = line.indexOf(QLatin1Char('\t'));
         if (firstTab < 0) {
-            if (lineNumber >= 2 && !line.isEmpty() && line.front() != QLatin1Char('-')) {
+            // Elsewhere, forgiving: non-empty lines from the third on that do
+            // not begin with "-" make the comment.
+            if (i >= 2 && !line.isEmpty() && line.front() != QLatin1Char('-')) {
                 contents.comment += line;
                 contents.comment += QLatin1Char('\r');
             }
-        } else {
-            const qsizetype secondTab = line.indexOf(QLatin1Char('\t'), firstTab + 1);
-            ListRow row;
-            row.label = line.left(firstTab).toString();
-            if (secondTab < 0) {
-                row.time = line.mid(firstTab + 1).toString();
-            } else {
-                row.time = line.mid(firstTab + 1, secondTab - firstTab - 1).toString();
-                row.difference = line.mid(secondTab + 1).toString();
-            }
-            contents.rows.append(std::move(row));
+            continue;
         }
-        ++lineNumber;
+        const qsizetype secondTab = line.indexOf(QLatin1Char('\t'), firstTab + 1);
+        ListRow row;
+        row.label = line.left(firstTab).toString();
+        if (secondTab < 0) {
+            row.time = line.mid(firstTab + 1).toString();
+        } else {
+            row.time = line.mid(firstTab + 1, secondTab - firstTab - 1).toString();
+            row.difference = line.mid(secondTab + 1).toString();
+        }
+        contents.rows.append(std::move(row));
     }
     return contents;
 }

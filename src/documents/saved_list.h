@@ -18,7 +18,9 @@ struct Contents {
     QString comment; // each comment line followed by a carriage return
     QList<ListRow> rows;
 };
-// Forgiving: any line with a tab is a row; other non-empty lines from the
+// The comment is every line between the line of 61 hyphens (the second) and
+// the last line of 62, when the document has both. Elsewhere reading is
+// forgiving: any line with a tab is a row; other non-empty lines from the
 // third on that do not begin with "-" make the comment. Accepts LF, CRLF and
 // CR line ends, and reads text that is not UTF-8 as Mac OS Roman.
 Contents read(const QByteArray &bytes);

@@ -5,10 +5,30 @@
 class TestSavedList : public QObject {
     Q_OBJECT
 private slots:
-    void commentLineBreaks()
+    // What the program writes reads back whole: every line of the comment, and the rows.
+    void ownDocuments_data()
     {
-        QCOMPARE(SavedList::write("h", "un\ndeux\rtrois\r\nquatre", {}),
-                 "h\n" + QByteArray(61, '-') + "\nun\ndeux\ntrois\nquatre\n" + QByteArray(62, '-') + '\n');
+        QTest::addColumn<QString>("comment");
+        QTest::addColumn<QByteArray>("lines"); // the comment as written
+        QTest::addColumn<QString>("read");
+        const QString h62(62, u'-');
+        // clang-format off
+        QTest::newRow("empty") << "" << QByteArray("\n") << "";
+        QTest::newRow("line breaks of all kinds") << "un\ndeux\rtrois\r\nquatre" << QByteArray("un\ndeux\ntrois\nquatre\n") << "un\rdeux\rtrois\rquatre\r";
+        QTest::newRow("as read back") << "un\r\r-deux\r" << QByteArray("un\n\n-deux\n") << "un\r\r-deux\r";
+        QTest::newRow("blank, dashes, tabs, separators") << "\n- a\n\tb\tc\n" + h62 + "\n\n" << "\n- a\n\tb\tc\n" + h62.toUtf8() + "\n\n" << "\r- a\r\tb\tc\r" + h62 + "\r\r";
+        // clang-format on
+    }
+    void ownDocuments()
+    {
+        QFETCH(QString, comment);
+        const QList<ListRow> rows{{"Chronomètre 1, départ à: 14:02:11", "0:00:00:00", ""}, {"", "", ""}};
+        const QByteArray document = SavedList::write("h", comment, rows);
+        QTEST(document.mid(64, document.lastIndexOf(QByteArray(62, '-')) - 64), "lines");
+        const SavedList::Contents contents = SavedList::read(document);
+        QTEST(contents.comment, "read");
+        QCOMPARE(contents.rows, rows);
+        QCOMPARE(SavedList::write("h", contents.comment, contents.rows), document);
     }
 
     void forgivingReader_data()
