@@ -56,7 +56,6 @@ int main(int argc, char **argv)
     w.ListBox1->deleteAllRows();
     w.ListBox1->addRows(rows.mid(0, kJournalRows));
     ListJournal &journal = *ListJournal::current();
-    journal.release();
     auto *delay = journal.findChild<QTimer *>();
     qint64 worstNs = 0, wholeNs = 0;
     for (int round = 0; round < 20; ++round) {

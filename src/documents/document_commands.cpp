@@ -7,7 +7,6 @@
 #include "documents/painter_surface.h"
 #include "documents/saved_list.h"
 #include "engine/fenetre_answer.h"
-#include "engine/fenetre_message.h"
 #include "engine/fonctions_fenetres_divreses.h"
 #include "engine/list_box.h"
 #include "engine/variables_globales.h"
@@ -35,13 +34,20 @@ bool mayEnd(Window1 &window)
     bool ends = window.ListBox1->rowCount() == 0;
     if (!ends) {
         const QDateTime moment = Platform::get().now();
-        Fonctions_fenetres_divreses::type_message(QStringLiteral("Voulez-vous sauvegarder la liste en cours?"),
-                                                  QStringLiteral("Quitter"), QStringLiteral("Sauvegarder"), QString(),
-                                                  3, 2);
-        // A document that could not be written keeps the program running,
-        // so the list is not lost.
-        ends = !fenetre_message::instance().OK ||
-               DocumentSaving::run(moment, QString(), false) == DocumentSaving::Outcome::Written;
+        switch (Fonctions_fenetres_divreses::type_message(QStringLiteral("Voulez-vous sauvegarder la liste en cours?"),
+                                                          QStringLiteral("Quitter"), QStringLiteral("Sauvegarder"),
+                                                          QString(), 3, 2)) {
+        case Answer::First:
+            ends = true;
+            break;
+        case Answer::Second:
+            // A document that could not be written keeps the program
+            // running, so the list is not lost.
+            ends = DocumentSaving::run(moment, QString(), false) == DocumentSaving::Outcome::Written;
+            break;
+        case Answer::Cancelled:
+            break;
+        }
     }
     if (ListJournal *journal = ListJournal::current(); ends && journal)
         journal->discard();
@@ -54,8 +60,34 @@ void quit(Window1 &window)
         Platform::get().quit(0);
 }
 
+namespace {
+// Asks before rows that are nowhere else are replaced; false when the user
+// cancels, or chose to save and the list was not written.
+bool mayReplace(Window1 &window)
+{
+    const ListJournal *journal = ListJournal::current();
+    if (window.ListBox1->rowCount() == 0 || (journal && !journal->unsaved()))
+        return true;
+    const QDateTime moment = Platform::get().now();
+    switch (Fonctions_fenetres_divreses::type_message(
+        QStringLiteral("Voulez-vous sauvegarder la liste en cours avant d'ouvrir une autre liste?"),
+        QStringLiteral("Ne pas sauvegarder"), QStringLiteral("Sauvegarder"), QString(), 3, 2)) {
+    case Answer::First:
+        return true;
+    case Answer::Second:
+        return DocumentSaving::run(moment, Variables_globales.Commentaire_encours, true) ==
+               DocumentSaving::Outcome::Written;
+    case Answer::Cancelled:
+        break;
+    }
+    return false;
+}
+} // namespace
+
 void open(Window1 &window)
 {
+    if (!mayReplace(window))
+        return;
     Platform &platform = Platform::get();
     const QString path = platform.openFileName(FileTypes::pText);
     if (path.isEmpty())
@@ -73,35 +105,30 @@ void open(Window1 &window)
     window.ListBox1->deleteAllRows();
     Variables_globales.Commentaire_encours = contents.comment;
     window.ListBox1->addRows(contents.rows);
+    if (ListJournal *journal = ListJournal::current())
+        journal->discard(); // the list is the document's, kept on disk
 }
 
 void offerRecovery(Window1 &window)
 {
     ListJournal *journal = ListJournal::current();
-    if (!journal)
+    if (!journal || journal->earlier().rows.isEmpty())
         return;
-    QString problem;
-    const std::optional<QByteArray> bytes =
-        journal->path().isEmpty() ? std::nullopt : DocumentSaving::readFile(journal->path(), problem);
-    SavedList::Contents earlier = bytes ? SavedList::read(*bytes) : SavedList::Contents();
-    bool recovered = false;
-    if (!earlier.rows.isEmpty()) {
-        Fonctions_fenetres_divreses::type_message(
-            QStringLiteral("VelTiming s'est fermé sans que la liste en cours soit sauvegardée. "
-                           "Voulez-vous la récupérer?"),
-            QStringLiteral("Oublier"), QStringLiteral("Récupérer"), QString(), 3, 2);
-        recovered = fenetre_message::instance().OK;
-    }
-    if (recovered) {
+    const Answer answer = Fonctions_fenetres_divreses::type_message(
+        QStringLiteral("VelTiming s'est fermé sans que la liste en cours soit sauvegardée. "
+                       "Voulez-vous la récupérer?"),
+        QStringLiteral("Oublier"), QStringLiteral("Récupérer"), QString(), 3, 2);
+    if (answer == Answer::Cancelled)
+        return; // kept as it is, and offered again at the next start
+    if (answer == Answer::Second) {
         // Rows timed while the question waited follow the earlier ones.
+        SavedList::Contents earlier = journal->earlier();
         earlier.rows += window.ListBox1->rows(window.ListBox1->rowCount());
         window.ListBox1->deleteAllRows();
         Variables_globales.Commentaire_encours = earlier.comment;
         window.ListBox1->addRows(earlier.rows);
-    } else {
-        journal->discard();
     }
-    journal->release();
+    journal->settleEarlier();
 }
 
 void print(Window1 &window)
@@ -117,11 +144,11 @@ void print(Window1 &window)
     const int width = int(printable.width());
     const int height = int(printable.height());
 
-    const QString comment = Fonctions_fenetres_divreses::Type_answer(
+    const Reply reply = Fonctions_fenetres_divreses::Type_answer(
         QStringLiteral("Entrez un commentaire pour votre chronométrage."), Variables_globales.Commentaire_encours,
         QStringLiteral("Annuler"), QStringLiteral("Continuer"), QString(), 1, 0);
-    window.Pour_commentaire_impression->setText(comment);
-    if (!fenetre_answer::instance().OK)
+    window.Pour_commentaire_impression->setText(reply.text);
+    if (reply.answer != Answer::Second)
         return;
     QPrinter printer;
     printer.setResolution(72);

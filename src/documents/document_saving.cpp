@@ -2,7 +2,6 @@
 
 #include "documents/list_journal.h"
 #include "documents/saved_list.h"
-#include "engine/fenetre_answer.h"
 #include "engine/fonctions_fenetres_divreses.h"
 #include "engine/list_box.h"
 #include "engine/variables_globales.h"
@@ -12,7 +11,6 @@
 #include "platform/whole_file.h"
 
 #include <QDir>
-#include <QFile>
 
 namespace DocumentSaving {
 QString suggestedName()
@@ -26,17 +24,17 @@ Outcome run(const QDateTime &moment, const QString &defaultComment, bool countTh
 {
     ListBox *list = Window1::instance().ListBox1;
     const int rowCount = list->rowCount();
-    const QString comment = Fonctions_fenetres_divreses::Type_answer(
+    const Reply reply = Fonctions_fenetres_divreses::Type_answer(
         QStringLiteral("Entrez un commentaire pour votre chronométrage."), defaultComment, QStringLiteral("Annuler"),
         QStringLiteral("Continuer"), QString(), 1, 0);
-    if (!fenetre_answer::instance().OK)
+    if (reply.answer != Answer::Second)
         return Outcome::Cancelled;
     const QString path = Platform::get().saveFileName(FileTypes::pText, suggestedName());
     if (path.isEmpty())
         return Outcome::Cancelled;
     if (countThisSave)
         ++Variables_globales.no_sauvetage;
-    const QByteArray document = SavedList::write(SavedList::headerLine(moment), comment, list->rows(rowCount));
+    const QByteArray document = SavedList::write(SavedList::headerLine(moment), reply.text, list->rows(rowCount));
     if (!writeFile(path, document))
         return Outcome::Failed;
     if (ListJournal *journal = ListJournal::current())
@@ -61,15 +59,6 @@ constexpr qint64 kLargestDocument = 256LL * 1024 * 1024;
 
 std::optional<QByteArray> readFile(const QString &path, QString &problem)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        problem = file.errorString();
-    else if (file.size() > kLargestDocument)
-        problem = QStringLiteral("le fichier est trop volumineux pour être une liste de temps");
-    else if (QByteArray bytes = file.readAll(); file.error() == QFileDevice::NoError)
-        return bytes;
-    else
-        problem = file.errorString();
-    return std::nullopt;
+    return WholeFile::read(path, kLargestDocument, problem);
 }
 } // namespace DocumentSaving

@@ -1,6 +1,5 @@
 #include "documents/list_journal.h"
 
-#include "documents/saved_list.h"
 #include "engine/fenetre_answer.h"
 #include "engine/list_box.h"
 #include "engine/variables_globales.h"
@@ -10,22 +9,24 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPointer>
 
 namespace {
 ListJournal *running = nullptr;
 constexpr int kDelayMs = 1000;
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    WholeFile::write(path, bytes); // a failure is tried again at the next change
-}
+constexpr qint64 kLargestJournal = 256LL * 1024 * 1024;
 } // namespace
 
 ListJournal::ListJournal(ListBox &list, const QString &folder, QObject *parent)
     : QObject(parent), list_(list), path_(folder.isEmpty() ? QString() : QDir(folder).filePath("Liste en cours"))
 {
     running = this;
+    QString problem;
+    if (const std::optional<QByteArray> bytes =
+            path_.isEmpty() ? std::nullopt : WholeFile::read(path_, kLargestJournal, problem))
+        earlier_ = SavedList::read(*bytes);
+    if (earlier_.rows.isEmpty())
+        earlier_ = {};
     writer_.setMaxThreadCount(1); // one write at a time, in order
     delay_.setSingleShot(true);
     delay_.setTimerType(Qt::PreciseTimer);
@@ -51,57 +52,66 @@ ListJournal *ListJournal::current()
     return running;
 }
 
-void ListJournal::hold()
+void ListJournal::settleEarlier()
 {
-    held_ = true;
-}
-
-void ListJournal::release()
-{
-    held_ = false;
-    if (std::exchange(pending_, false))
-        changed();
+    earlier_ = {};
+    if (!delay_.isActive())
+        delay_.start();
 }
 
 void ListJournal::changed()
 {
-    if (held_)
-        pending_ = true;
-    else if (!delay_.isActive())
+    unsaved_ = true;
+    if (!delay_.isActive())
         delay_.start();
-}
-
-void ListJournal::writeNow()
-{
-    if (!held_)
-        write(true);
 }
 
 void ListJournal::discard()
 {
-    delay_.stop();
-    writer_.waitForDone();
-    if (!path_.isEmpty())
-        QFile::remove(path_);
+    unsaved_ = false;
+    write(true);
+}
+
+void ListJournal::writeLast()
+{
+    write(true);
+    sealed_ = true;
 }
 
 void ListJournal::write(bool wait)
 {
     delay_.stop();
-    if (path_.isEmpty())
+    if (path_.isEmpty() || sealed_)
         return;
-    if (list_.rowCount() == 0) {
-        discard();
+    SavedList::Contents kept = earlier_;
+    if (unsaved_) {
+        kept.comment += Variables_globales.Commentaire_encours;
+        kept.rows += list_.rows(list_.rowCount());
+    }
+    if (kept.rows.isEmpty()) {
+        writer_.waitForDone();
+        QFile::remove(path_);
         return;
     }
     // Only the snapshot is taken here; encoding and writing run on the
     // writer's thread.
     const QString header = SavedList::headerLine(Platform::get().now());
-    const auto task = [path = path_, header, comment = Variables_globales.Commentaire_encours,
-                       rows = list_.rows(list_.rowCount())] {
-        writeFile(path, SavedList::write(header, comment, rows));
-    };
-    writer_.start(task);
+    writer_.start([this, path = path_, header, kept = std::move(kept)] {
+        QDir().mkpath(QFileInfo(path).path());
+        const QString problem = WholeFile::write(path, SavedList::write(header, kept.comment, kept.rows));
+        if (!problem.isEmpty())
+            QMetaObject::invokeMethod(
+                this, [this, problem] { report(problem); }, Qt::QueuedConnection);
+    });
     if (wait)
         writer_.waitForDone();
+}
+
+void ListJournal::report(const QString &problem)
+{
+    if (std::exchange(reported_, true) || sealed_)
+        return;
+    Platform::get().messageBox(QStringLiteral("La liste en cours n'est pas protégée : sa copie de secours ne peut "
+                                              "pas être écrite dans « %1 » : %2")
+                                   .arg(QDir::toNativeSeparators(path_), problem));
 }

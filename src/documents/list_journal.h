@@ -1,5 +1,7 @@
 #pragma once
 
+#include "documents/saved_list.h"
+
 #include <QObject>
 #include <QString>
 #include <QThreadPool>
@@ -9,11 +11,13 @@ class ListBox;
 
 // The list in progress and its comment, kept as a saved list in the data
 // folder so that a crash, a kill or a logout loses nothing. It is written
-// whole a second after a change, away from the event thread, and removed
-// once the list is saved, given up or empty. A journal that cannot be
-// written is tried again at the next change.
+// whole a second after a change, away from the event thread, and holds only
+// what is not safe elsewhere: the rows since the list was last saved, opened
+// or given up, and the list an earlier run left until that one is taken or
+// given up. With nothing to hold, the file is removed.
 class ListJournal : public QObject {
 public:
+    // Reads what an earlier run left in the folder.
     ListJournal(ListBox &list, const QString &folder, QObject *parent);
     ~ListJournal() override;
 
@@ -21,26 +25,34 @@ public:
     static ListJournal *current();
     QString path() const { return path_; }
 
-    // Holds writes back, so an earlier run's journal stays as it is until it
-    // has been offered back; release() writes what changed meanwhile.
-    void hold();
-    void release();
+    // The list an earlier run left, until settleEarlier().
+    const SavedList::Contents &earlier() const { return earlier_; }
+    // The earlier list joined the list in progress, or was given up.
+    void settleEarlier();
 
+    // The list or its comment changed since it was last saved or opened.
+    bool unsaved() const { return unsaved_; }
     void changed();
-    // Writes at once, for a signal or a logout.
-    void writeNow();
-    // The list was saved or given up.
+    // The list in progress was saved, opened, or given up.
     void discard();
+    // Writes at once, for a logout.
+    void writeNow() { write(true); }
+    // Writes at once and for the last time: the program is ending, and
+    // nothing that still runs may change or remove the copy.
+    void writeLast();
     // Waits for a write under way.
     void finishWriting() { writer_.waitForDone(); }
 
 private:
     void write(bool wait);
+    void report(const QString &problem);
 
     ListBox &list_;
     QString path_;
+    SavedList::Contents earlier_;
     QTimer delay_{this};
     QThreadPool writer_;
-    bool held_ = false;
-    bool pending_ = false;
+    bool unsaved_ = false;
+    bool sealed_ = false;
+    bool reported_ = false;
 };

@@ -37,6 +37,7 @@ fenetre_answer::fenetre_answer() : QDialog(nullptr, Qt::Dialog)
 void fenetre_answer::PushButton1_Action()
 {
     OK = false;
+    answer = Answer::First;
     hide();
 }
 
@@ -44,6 +45,13 @@ void fenetre_answer::PushButton2_Action()
 {
     Variables_globales.Commentaire_encours = EditField1->toPlainText();
     OK = true;
+    answer = Answer::Second;
     hide();
     emit answered();
+}
+
+void fenetre_answer::reject()
+{
+    answer = Answer::Cancelled;
+    hide();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/answer.h"
 #include "engine/single_instance.h"
 
 #include <QDialog>
@@ -10,7 +11,8 @@ class QPushButton;
 class IconCanvas;
 
 // The program's two-button question dialog with an answer field; OK tells
-// which button closed it (false: the left one, true: the right one).
+// which button last closed it (false: the left one, true: the right one),
+// answer how it last closed.
 class fenetre_answer : public QDialog, public SingleInstance<fenetre_answer> {
     Q_OBJECT
 public:
@@ -24,9 +26,12 @@ public:
 
     bool OK = false;
     int icone_fenetre = 0;
+    Answer answer = Answer::Cancelled;
 
     void PushButton1_Action();
     void PushButton2_Action();
+    // Escape and the close box press neither button.
+    void reject() override;
 
 signals:
     // The answer was confirmed and became the current comment.

@@ -30,11 +30,19 @@ fenetre_message::fenetre_message() : QDialog(nullptr, Qt::Dialog | Qt::Customize
 void fenetre_message::PushButton1_Action()
 {
     OK = false;
+    answer = Answer::First;
     hide();
 }
 
 void fenetre_message::PushButton2_Action()
 {
     OK = true;
+    answer = Answer::Second;
+    hide();
+}
+
+void fenetre_message::reject()
+{
+    answer = Answer::Cancelled;
     hide();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/answer.h"
 #include "engine/single_instance.h"
 
 #include <QDialog>
@@ -8,8 +9,8 @@ class QLabel;
 class QPushButton;
 class IconCanvas;
 
-// The program's two-button message dialog; OK tells which button closed it
-// (false: the left one, true: the right one).
+// The program's two-button message dialog; OK tells which button last closed
+// it (false: the left one, true: the right one), answer how it last closed.
 class fenetre_message : public QDialog, public SingleInstance<fenetre_message> {
     Q_OBJECT
 public:
@@ -22,7 +23,10 @@ public:
 
     bool OK = false;
     int icone_fenetre = 0;
+    Answer answer = Answer::Cancelled;
 
     void PushButton1_Action();
     void PushButton2_Action();
+    // Escape and the close box press neither button.
+    void reject() override;
 };

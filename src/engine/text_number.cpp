@@ -7,12 +7,12 @@
 #include <limits>
 
 namespace TextNumber {
-double value(const QString &text)
+std::optional<double> leading(const QString &text)
 {
     static const QRegularExpression leading(QStringLiteral("^\\s*([-+]?(?:\\d+\\.?\\d*|\\.\\d+)(?:[eE][-+]?\\d+)?)"));
     const QRegularExpressionMatch match = leading.match(text);
     if (!match.hasMatch())
-        return 0;
+        return std::nullopt;
     const double number = match.captured(1).toDouble();
     return std::isfinite(number) ? number : 0;
 }

@@ -2,16 +2,12 @@
 #include "engine/little_arrows.h"
 #include "engine/methodes.h"
 #include "engine/text_number.h"
+#include "engine/timer_preset.h"
 #include "engine/variables_globales.h"
 #include "engine/window1.h"
 #include "platform/platform.h"
 
 #include <QLabel>
-
-namespace {
-constexpr qint64 kMaximumPreset = 3596400; // 999 hours
-constexpr qint64 kMinimumPreset = 5;
-} // namespace
 
 void Window1::RadioButton1_Action()
 {
@@ -31,9 +27,10 @@ void Window1::RadioButton2_Action()
         StaticText1->setText(QString::number(preset));
         StaticText2->setText(Methodes::regle_timer(preset));
     } else {
-        Preference_vel_Timer->setText(QStringLiteral("300"));
-        StaticText1->setText(QStringLiteral("300"));
-        StaticText2->setText(Methodes::regle_timer(300));
+        const QString fallback = QString::number(TimerPreset::kFallback);
+        Preference_vel_Timer->setText(fallback);
+        StaticText1->setText(fallback);
+        StaticText2->setText(Methodes::regle_timer(TimerPreset::kFallback));
     }
 }
 
@@ -58,7 +55,7 @@ void Window1::stepPreset(int direction)
         step = 3600;
     const qint64 preset = qint64(TextNumber::wholeValue(StaticText1->text())) + direction * step;
 
-    const bool accepted = direction > 0 ? preset <= kMaximumPreset : preset >= kMinimumPreset;
+    const bool accepted = direction > 0 ? preset <= TimerPreset::kMaximum : preset >= TimerPreset::kMinimum;
     if (accepted) {
         const QString text = QString::number(preset);
         StaticText1->setText(text);
@@ -70,13 +67,13 @@ void Window1::stepPreset(int direction)
     // The current preset lands on the limit; the remembered one stays at the
     // last accepted value.
     if (direction > 0) {
-        StaticText1->setText(QString::number(kMaximumPreset));
+        StaticText1->setText(QString::number(TimerPreset::kMaximum));
         StaticText2->setText(QStringLiteral("999:00:00:00"));
         platform.beep();
         platform.messageBox(QStringLiteral("Le temps maximum pour le timer est 999 heures!"));
     } else {
         StaticText2->setText(QStringLiteral("0:00:05:00"));
-        StaticText1->setText(QString::number(kMinimumPreset));
+        StaticText1->setText(QString::number(TimerPreset::kMinimum));
         platform.beep();
         platform.messageBox(QStringLiteral("Le temps minimum pour le timer est  5 secondes!"));
     }

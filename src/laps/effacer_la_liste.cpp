@@ -1,6 +1,5 @@
 #include "laps/effacer_la_liste.h"
 
-#include "engine/fenetre_message.h"
 #include "engine/fonctions_fenetres_divreses.h"
 #include "engine/list_box.h"
 #include "engine/variables_globales.h"
@@ -15,10 +14,10 @@ void Effacer_la_liste()
         Platform::get().messageBox(QStringLiteral("La liste est déjà vide!"));
         return;
     }
-    Fonctions_fenetres_divreses::type_message(QStringLiteral("Vraiment effacer la liste?"),
-                                              QStringLiteral("Effacer la liste"), QStringLiteral("Annuler"), QString(),
-                                              3, 2);
-    if (!fenetre_message::instance().OK) {
+    // Only the first button clears; Escape keeps the list as "Annuler" does.
+    if (Fonctions_fenetres_divreses::type_message(QStringLiteral("Vraiment effacer la liste?"),
+                                                  QStringLiteral("Effacer la liste"), QStringLiteral("Annuler"),
+                                                  QString(), 3, 2) == Answer::First) {
         list->deleteAllRows();
         Variables_globales.no_de_chrono = 1;
     }

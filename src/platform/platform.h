@@ -1,7 +1,8 @@
 #pragma once
 
 #include <QDateTime>
-#include <QSize>
+#include <QList>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <Qt>
@@ -50,10 +51,15 @@ public:
     virtual QString preferencesFolder() = 0;
     // The program's own data folder; empty when the system gives none.
     virtual QString dataFolder() = 0;
-    virtual QSize screenSize() = 0;
+    // The desktop's room on each screen there is now, the primary first.
+    virtual QList<QRect> screens() = 0;
     // The system's version as 0xMMmm, where the system has such a number.
     virtual std::optional<int> systemVersion() = 0;
     virtual void quit(int status) = 0;
+    // False when the program already runs for this user and data folder;
+    // that one has been asked to come to the front. Otherwise raise runs
+    // whenever a later start asks for it.
+    virtual bool claimInstance(std::function<void()> raise) = 0;
 
     // Runs handler on the event thread when the system asks the program to
     // end (SIGTERM, SIGINT, SIGHUP).

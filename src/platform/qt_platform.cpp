@@ -3,6 +3,7 @@
 #include "platform/beep_player.h"
 #include "platform/desktop_notifier.h"
 #include "platform/file_types.h"
+#include "platform/instance_lock.h"
 #include "platform/termination_signals.h"
 
 #include <QApplication>
@@ -140,10 +141,15 @@ QString QtPlatform::dataFolder()
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
 }
 
-QSize QtPlatform::screenSize()
+QList<QRect> QtPlatform::screens()
 {
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    return screen ? screen->size() : QSize(1024, 768);
+    QList<QRect> rooms;
+    if (const QScreen *primary = QGuiApplication::primaryScreen())
+        rooms.append(primary->availableGeometry());
+    for (const QScreen *screen : QGuiApplication::screens())
+        if (screen != QGuiApplication::primaryScreen())
+            rooms.append(screen->availableGeometry());
+    return rooms;
 }
 
 std::optional<int> QtPlatform::systemVersion()
@@ -155,6 +161,16 @@ std::optional<int> QtPlatform::systemVersion()
 void QtPlatform::quit(int status)
 {
     QCoreApplication::exit(status);
+}
+
+bool QtPlatform::claimInstance(std::function<void()> raise)
+{
+    const QString folder = dataFolder();
+    if (folder.isEmpty())
+        return true;
+    instance_ = std::make_unique<InstanceLock>(folder);
+    QObject::connect(instance_.get(), &InstanceLock::raiseRequested, std::move(raise));
+    return instance_->claim();
 }
 
 void QtPlatform::onTermination(std::function<void()> handler)

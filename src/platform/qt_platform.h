@@ -7,6 +7,7 @@
 
 class BeepPlayer;
 class DesktopNotifier;
+class InstanceLock;
 
 // The platform as the real program sees it, through Qt and the system clock.
 class QtPlatform : public Platform {
@@ -31,9 +32,10 @@ public:
     QStringList installedFonts() override;
     QString preferencesFolder() override;
     QString dataFolder() override;
-    QSize screenSize() override;
+    QList<QRect> screens() override;
     std::optional<int> systemVersion() override;
     void quit(int status) override;
+    bool claimInstance(std::function<void()> raise) override;
     void onTermination(std::function<void()> handler) override;
     void onSessionEnd(std::function<bool(bool interactive)> handler) override;
 
@@ -41,5 +43,6 @@ private:
     timespec start_{};
     std::unique_ptr<BeepPlayer> beeper_;
     std::unique_ptr<DesktopNotifier> notifier_;
+    std::unique_ptr<InstanceLock> instance_;
     QString lastFolder_;
 };

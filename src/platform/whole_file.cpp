@@ -1,6 +1,46 @@
 #include "platform/whole_file.h"
 
+#include <QFile>
 #include <QSaveFile>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+// Opened without blocking, so that a FIFO without a writer answers at once;
+// the checks then look at what was opened, not at what the name was then.
+std::optional<QByteArray> readRegular(const QString &path, qint64 limit, bool whole, QString &problem)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        problem = qt_error_string(errno);
+        return std::nullopt;
+    }
+    struct stat info {};
+    QFile file;
+    if (::fstat(fd, &info) != 0)
+        problem = qt_error_string(errno);
+    else if (S_ISDIR(info.st_mode))
+        problem = QStringLiteral("c'est un dossier, pas un fichier");
+    else if (!S_ISREG(info.st_mode))
+        problem = QStringLiteral("ce n'est pas un fichier ordinaire");
+    else if (whole && info.st_size > limit)
+        problem = QStringLiteral("le fichier est trop volumineux (plus de %1 Mo)").arg(limit >> 20);
+    else if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+        problem = file.errorString();
+    else if (QByteArray bytes = file.read(whole ? limit + 1 : limit); file.error() != QFileDevice::NoError)
+        problem = file.errorString();
+    else if (whole && bytes.size() > limit)
+        problem = QStringLiteral("le fichier a grandi pendant sa lecture");
+    else
+        return bytes;
+    if (!file.isOpen())
+        ::close(fd);
+    return std::nullopt;
+}
+} // namespace
 
 namespace WholeFile {
 QString write(const QString &path, const QByteArray &bytes)
@@ -11,5 +51,16 @@ QString write(const QString &path, const QByteArray &bytes)
     if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush() && file.commit())
         return QString();
     return file.errorString();
+}
+
+std::optional<QByteArray> read(const QString &path, qint64 limit, QString &problem)
+{
+    return readRegular(path, limit, true, problem);
+}
+
+std::optional<QByteArray> head(const QString &path, qint64 length)
+{
+    QString problem;
+    return readRegular(path, length, false, problem);
 }
 } // namespace WholeFile

@@ -53,6 +53,12 @@ void appli::Open()
 {
     auto &vg = Variables_globales;
     settingsRestored_ = false;
+    // A second start shows the first one's window instead of sharing its
+    // list in progress.
+    if (!Platform::get().claimInstance([] { raiseMainWindow(); })) {
+        Platform::get().quit(0);
+        return;
+    }
     const QDateTime moment = Platform::get().now();
     vg.no_de_chrono = 1;
     vg.no_de_intermediaire = 1;
@@ -80,9 +86,8 @@ bool appli::fontsAccepted()
     const QString warning = FontCheck::warning(Platform::get().installedFonts());
     if (warning.isEmpty())
         return true;
-    Fonctions_fenetres_divreses::type_message(warning, QStringLiteral("Quitter"), QStringLiteral("Continuer"),
-                                              QString(), 3, 1);
-    return fenetre_message::instance().OK;
+    return Fonctions_fenetres_divreses::type_message(warning, QStringLiteral("Quitter"), QStringLiteral("Continuer"),
+                                                     QString(), 3, 1) == Answer::Second;
 }
 
 void appli::prepareMainWindow(const QDateTime &moment)
@@ -92,8 +97,7 @@ void appli::prepareMainWindow(const QDateTime &moment)
     w.AddMenuHandlers();
     ListEditing::install(w);
     DocumentCommands::install(w);
-    // Held until an earlier run's journal has been offered back.
-    (new ListJournal(*w.ListBox1, Platform::get().dataFolder(), &w))->hold();
+    new ListJournal(*w.ListBox1, Platform::get().dataFolder(), &w);
     w.setHandler(QStringLiteral("AppleAproposdeVelTiming"), [] {
         Bienvenue &about = Bienvenue::instance();
         about.show();
@@ -126,7 +130,7 @@ void appli::savePreferences(bool report)
 void appli::endOnSignal()
 {
     if (ListJournal *journal = ListJournal::current())
-        journal->writeNow();
+        journal->writeLast();
     savePreferences(false);
     settingsRestored_ = false; // written: the quit that follows writes nothing more
     Platform::get().quit(0);
@@ -152,6 +156,17 @@ bool appli::HandleAppleEvent(const QString &eventClass, const QString &eventId)
         return false;
     pref_interm::instance().showCurrentSettings();
     return true;
+}
+
+void appli::raiseMainWindow()
+{
+    if (!Window1::exists())
+        return;
+    Window1 &w = Window1::instance();
+    w.setWindowState(w.windowState() & ~Qt::WindowMinimized);
+    w.show();
+    w.raise();
+    w.activateWindow();
 }
 
 void appli::destroyWindows()

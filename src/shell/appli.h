@@ -16,6 +16,8 @@ public:
 
     // Deletes every window of the program, at exit or between tests.
     static void destroyWindows();
+    // Brings the main window to the front, as a second start asks.
+    static void raiseMainWindow();
 
 private:
     void loadTranslations();
@@ -32,6 +34,8 @@ private:
     void restoreSettings();
     void applyDefaultSettings();
     void applyStoredSettings(const Preferences &stored);
+    // The window's frame, put where it can be seen on the screens there are.
+    void placeWindow(const Preferences &settings);
     // The three switches and the alert message, in memory and in the
     // preferences window's boxes.
     void applySwitches(const Preferences &settings);

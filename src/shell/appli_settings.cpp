@@ -1,9 +1,12 @@
 // The settings restore of start-up and the settings written at quit.
 #include "engine/little_arrows.h"
+#include "engine/methodes.h"
+#include "engine/text_number.h"
 #include "engine/variables_globales.h"
 #include "engine/window1.h"
 #include "platform/platform.h"
 #include "shell/appli.h"
+#include "shell/frame_correction.h"
 #include "shell/methodes_help_tags.h"
 #include "shell/pref_interm.h"
 #include "shell/preferences_file.h"
@@ -22,29 +25,29 @@ void appli::restoreSettings()
 
 void appli::applyDefaultSettings()
 {
-    Window1 &w = Window1::instance();
     const Preferences defaults;
-    w.setContentFrame(defaults.left, defaults.top, defaults.hauteur, defaults.largeur);
+    placeWindow(defaults);
     applyPreset(defaults);
     applySwitches(defaults);
+}
+
+void appli::placeWindow(const Preferences &settings)
+{
+    auto &vg = Variables_globales;
+    const QRect frame = FrameCorrection::onScreen(settings.left, settings.top, settings.hauteur, settings.largeur,
+                                                  Platform::get().screens());
+    vg.coord_win1_left = frame.left();
+    vg.coord_win1_top = frame.top();
+    vg.coord_win1_hauteur = frame.height();
+    vg.coord_win1_largeur = frame.width();
+    Window1::instance().setContentFrame(frame.left(), frame.top(), frame.height(), frame.width());
 }
 
 void appli::applyStoredSettings(const Preferences &stored)
 {
     auto &vg = Variables_globales;
     Window1 &w = Window1::instance();
-    vg.coord_win1_left = stored.left;
-    vg.coord_win1_top = stored.top;
-    vg.coord_win1_hauteur = stored.hauteur;
-    vg.coord_win1_largeur = stored.largeur;
-    // A window stored beyond the screen comes back near its far corner.
-    const QSize screen = Platform::get().screenSize();
-    if (screen.height() < vg.coord_win1_top || screen.width() < vg.coord_win1_left) {
-        vg.coord_win1_top = screen.height() - 200;
-        vg.coord_win1_left = screen.width() - 200;
-    }
-    w.setContentFrame(vg.coord_win1_left, vg.coord_win1_top, vg.coord_win1_hauteur, vg.coord_win1_largeur);
-
+    placeWindow(stored);
     applySwitches(stored);
     w.setDifferenceColumnShown(stored.voirEcarts);
     if (stored.prefTips)
@@ -78,6 +81,8 @@ void appli::applyPreset(const Preferences &settings)
     w.RadioButton1->setChecked(settings.chronometre);
     w.RadioButton2->setChecked(!settings.chronometre);
     w.LittleArrows1->setVisible(!settings.chronometre);
+    // A countdown shows what it will count down from.
+    w.StaticText2->setText(Methodes::regle_timer(settings.chronometre ? 0 : TextNumber::value(settings.preset)));
 }
 
 Preferences appli::currentSettings()

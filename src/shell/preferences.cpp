@@ -1,6 +1,7 @@
 #include "shell/preferences.h"
 
 #include "engine/text_number.h"
+#include "engine/timer_preset.h"
 #include "shell/preference_records.h"
 
 const QString Preferences::kFileName = QStringLiteral("Pref Vel Timing");
@@ -31,7 +32,7 @@ Preferences Preferences::decode(const QByteArray &data)
     p.voirEcarts = r[5] == "1";
     p.prefTips = r[6] == "1";
     p.texteTimer = QString::fromUtf8(r[7]);
-    p.preset = QString::fromUtf8(r[8]);
+    p.preset = TimerPreset::sane(QString::fromUtf8(r[8]));
     p.chronometre = r[9] == "1";
     p.lapLabel = r[10].isEmpty() ? QStringLiteral("Intermédiaire") : QString::fromUtf8(r[10]);
     return p;

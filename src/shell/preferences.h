@@ -15,7 +15,7 @@ struct Preferences {
     bool voirEcarts = true;
     bool prefTips = true;
     QString texteTimer = QStringLiteral("Temps écoulé!");
-    QString preset = QStringLiteral("300"); // kept as stored, checked by the engine
+    QString preset = QStringLiteral("300"); // within the preset's limits
     bool chronometre = true;
     QString lapLabel = QStringLiteral("Temps intermédiaire ");
 

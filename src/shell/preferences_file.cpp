@@ -3,7 +3,6 @@
 #include "platform/whole_file.h"
 
 #include <QDir>
-#include <QFile>
 
 namespace PreferencesFile {
 namespace {
@@ -20,10 +19,8 @@ std::optional<Preferences> load(const QString &folder)
 {
     if (folder.isEmpty())
         return std::nullopt;
-    QFile file(path(folder));
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    return Preferences::decode(file.read(kLongestFile));
+    const std::optional<QByteArray> head = WholeFile::head(path(folder), kLongestFile);
+    return head ? std::optional(Preferences::decode(*head)) : std::nullopt;
 }
 
 QString save(const QString &folder, const Preferences &preferences)

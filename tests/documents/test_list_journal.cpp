@@ -2,6 +2,7 @@
 // written when the system ends the program.
 #include "documents/list_journal.h"
 #include "documents/saved_list.h"
+#include "engine/demande_message_timer.h"
 #include "engine/list_box.h"
 #include "engine/variables_globales.h"
 #include "engine/window1.h"
@@ -16,6 +17,12 @@ const QString kQuestion =
     "VelTiming s'est fermé sans que la liste en cours soit sauvegardée. Voulez-vous la récupérer?";
 const QString kStart = "Chronomètre 1, départ à: 14:02:11";
 const QByteArray kEarlier = SavedList::write("h", "Course", {{"Départ", "0:00:00:00", ""}, {"Tour", "0:01:00:00", ""}});
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
 
 QString labels(const QList<ListRow> &rows)
 {
@@ -34,17 +41,17 @@ class TestListJournal : public QObject {
     Window1 &w() { return program.window(); }
 
     // Starts with an earlier journal (none when empty) and a run started
-    // while the welcome shows, then answers the recovery question with button.
-    void start(const QByteArray &earlier, int button = 0)
+    // while the welcome shows, then answers the recovery question with button
+    // (9: none is expected).
+    void start(const QByteArray &earlier, int button = 9)
     {
         QDir(journal()).removeRecursively();
         QFile file(journal());
         file.remove();
-        QVERIFY(earlier.isEmpty() || (file.open(QIODevice::WriteOnly) && file.write(earlier)));
-        file.close();
+        QVERIFY(earlier.isEmpty() || writeFile(journal(), earlier));
         program.start([&](FakePlatform &p) {
             p.data = p.preferences = folder.path();
-            if (button)
+            if (button != 9)
                 program.answer(button);
         });
         program.click(w().bt_depart);
@@ -60,11 +67,13 @@ class TestListJournal : public QObject {
         delay->setInterval(0);
         const bool stuck = !QTest::qWaitFor([&] { return !delay->isActive(); });
         ListJournal::current()->finishWriting();
+        QCoreApplication::processEvents(); // a failure is told from the event thread
+        const QString told = QStringList(program.platform.messages).replaceInStrings(folder.path(), "@").join(" ! ");
         QFile file(journal());
         if (!file.open(QIODevice::ReadOnly))
-            return late + (stuck ? "stuck" : "none");
+            return late + (stuck ? "stuck" : "none") + told;
         const SavedList::Contents contents = SavedList::read(file.readAll());
-        return late + contents.comment + '#' + labels(contents.rows);
+        return late + contents.comment + '#' + labels(contents.rows) + told;
     }
 
 private slots:
@@ -81,8 +90,12 @@ private slots:
         QTest::newRow("quit, Sauvegarder") << "quit" << QList<int>{2, 2} << "none";
         QTest::newRow("quit, Quitter") << "quit" << QList<int>{1} << "none";
         QTest::newRow("quit, Annuler") << "quit" << QList<int>{2, 1} << "#" + kStart;
+        QTest::newRow("quit, Escape") << "quit" << QList<int>{0} << "#" + kStart;
         QTest::newRow("cleared") << "bt_depart efface_liste" << QList<int>{1} << "none";
-        QTest::newRow("cannot be written") << "blocked intermediaire" << QList<int>{} << "none";
+        QTest::newRow("opened") << "open" << QList<int>{1} << "none";
+        QTest::newRow("rows after opening") << "open intermediaire" << QList<int>{1} << "Course\r#Départ|Tour|Temps intermédiaire  1:";
+        QTest::newRow("cannot be written, told once") << "blocked intermediaire now intermediaire" << QList<int>{}
+            << "noneLa liste en cours n'est pas protégée : sa copie de secours ne peut pas être écrite dans « @/Liste en cours » : Le nom de fichier est associé à un répertoire";
         // clang-format on
     }
     void followsTheList()
@@ -94,8 +107,13 @@ private slots:
             program.answer(button, "Fin");
         for (const QString &step : steps.split(' ')) {
             program.platform.saveAnswers << (step == "cancelled" ? QString() : folder.filePath("liste"));
+            program.platform.openAnswers << folder.filePath("course");
             if (step == "save" || step == "cancelled")
                 w().FileSauver_Action();
+            else if (step == "open")
+                QVERIFY(writeFile(folder.filePath("course"), kEarlier) && !w().menfichierMenuouvrir_Action());
+            else if (step == "now")
+                ListJournal::current()->writeNow();
             else if (step == "quit")
                 w().menfichieritemquitter_Action();
             else if (step == "blocked") // a folder where the file goes
@@ -104,7 +122,6 @@ private slots:
                 program.click(w().findChild<QPushButton *>(step));
         }
         QTEST(kept(), "kept");
-        QVERIFY(program.platform.messages.isEmpty());
     }
 
     void offeredBack_data()
@@ -117,9 +134,11 @@ private slots:
         // clang-format off
         QTest::newRow("Récupérer") << kEarlier << 2 << kQuestion + "|Course\r|" + both + "|Course\r#" + both;
         QTest::newRow("Oublier") << kEarlier << 1 << kQuestion + "||" + kStart + "|#" + kStart;
+        QTest::newRow("Escape: kept for the next start") << kEarlier << 0 << kQuestion + "||" + kStart + "|Course\r#" + both;
+        QTest::newRow("a signal: kept for the next start") << kEarlier << int(ProgramFixture::kSignal) << kQuestion + "||" + kStart + "|Course\r#" + both;
         QTest::newRow("truncated") << kEarlier.chopped(12) << 2 << kQuestion + "|Course\r|" + both + "|Course\r#" + both;
         QTest::newRow("garbled") << garbled << 2 << kQuestion + "||ˇ˛|" + kStart + "|#ˇ˛|" + kStart;
-        QTest::newRow("no rows") << QByteArray("h\n-\nrien\n") << 0 << "||" + kStart + "|#" + kStart;
+        QTest::newRow("no rows") << QByteArray("h\n-\nrien\n") << 9 << "||" + kStart + "|#" + kStart;
         // clang-format on
     }
     void offeredBack()
@@ -132,16 +151,26 @@ private slots:
               "outcome");
     }
 
+    // A signal ends the program as it is, whatever window is open; a logout asks when it may.
     void endedBySystem_data()
     {
-        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("how"); // what is open when the signal comes, or a logout
         QTest::addColumn<QList<int>>("answers");
-        QTest::addColumn<QString>("outcome"); // ends, quits, questions, journal written at once, kept, preferences
+        QTest::addColumn<QString>(
+            "outcome"); // ends, questions, quit status, journal written at once, kept, preferences, rows
+        const QString ended = " 0 now #" + kStart + " 1 1";
         // clang-format off
-        QTest::newRow("signal") << "signal" << QList<int>{} << "1 0 0 now #" + kStart + " 1";
-        QTest::newRow("logout") << "logout" << QList<int>{} << "1 - 0 now #" + kStart + " 1";
-        QTest::newRow("logout asking, Quitter") << "asking" << QList<int>{1} << "1 - 1 later none 1";
-        QTest::newRow("logout asking, Annuler") << "asking" << QList<int>{2, 1} << "0 - 2 later #" + kStart + " 0";
+        QTest::newRow("signal") << "nothing" << QList<int>{} << "1 0" + ended;
+        QTest::newRow("signal, quit question") << "quit" << QList<int>{ProgramFixture::kSignal} << "1 1" + ended;
+        QTest::newRow("signal, comment question") << "save" << QList<int>{ProgramFixture::kSignal} << "1 1" + ended;
+        QTest::newRow("signal, erase question") << "clear" << QList<int>{ProgramFixture::kSignal} << "1 1" + ended;
+        QTest::newRow("signal, save dialog") << "save dialog" << QList<int>{2} << "1 1" + ended;
+        QTest::newRow("signal, open dialog") << "open dialog" << QList<int>{1} << "1 1" + ended;
+        QTest::newRow("signal, preferences") << "preferences" << QList<int>{} << "1 0" + ended;
+        QTest::newRow("signal, message question") << "message" << QList<int>{} << "1 0" + ended;
+        QTest::newRow("logout") << "logout" << QList<int>{} << "1 0 - now #" + kStart + " 1 1";
+        QTest::newRow("logout asking, Quitter") << "asking" << QList<int>{1} << "1 1 - later none 1 1";
+        QTest::newRow("logout asking, Annuler") << "asking" << QList<int>{2, 1} << "0 2 - later #" + kStart + " 0 1";
         // clang-format on
     }
     void endedBySystem()
@@ -152,18 +181,34 @@ private slots:
         QFile::remove(folder.filePath("Pref Vel Timing"));
         for (const int button : answers)
             program.answer(button);
-        const FakePlatform &p = program.platform;
+        FakePlatform &p = program.platform;
+        const bool logout = how == "logout" || how == "asking";
         bool ends = true;
-        if (how == "signal")
-            p.terminate();
-        else
+        if (how.endsWith("dialog"))
+            p.inFileDialog = p.terminate;
+        if (how == "preferences")
+            w().meneditionitempref_Action();
+        else if (how == "message")
+            Demande_message_timer::instance().show();
+        if (logout)
             ends = p.endSession(how == "asking");
-        QTEST(QStringList({QString::number(ends), how == "signal" ? QString::number(p.quits.value(0, -1)) : "-",
-                           QString::number(program.asked.size()), QFile::exists(journal()) ? "now" : "later", kept(),
-                           QString::number(QFile::exists(folder.filePath("Pref Vel Timing")))})
+        else if (how == "quit")
+            w().menfichieritemquitter_Action();
+        else if (how.startsWith("save"))
+            w().FileSauver_Action();
+        else if (how == "clear")
+            w().EditClear_Action();
+        else if (how == "open dialog")
+            w().menfichierMenuouvrir_Action();
+        if (!logout && answers.value(0) != ProgramFixture::kSignal && !how.endsWith("dialog"))
+            p.terminate();
+        QTEST(QStringList({QString::number(ends), QString::number(program.asked.size()),
+                           logout ? "-" : QString::number(p.quits.value(0, -1)),
+                           QFile::exists(journal()) ? "now" : "later", kept(),
+                           QString::number(QFile::exists(folder.filePath("Pref Vel Timing"))),
+                           QString::number(program.rowCount())})
                   .join(' '),
               "outcome");
-        QVERIFY(p.messages.isEmpty());
     }
 };
 

@@ -35,7 +35,7 @@ class Program:
         self.prefs = pathlib.Path(home, "config", "Pref Vel Timing")
         self.journal = pathlib.Path(home, "data", "VelTiming", "Liste en cours")
     def start(self):
-        env = dict(os.environ, HOME=self.home, XDG_CONFIG_HOME=str(self.prefs.parent),
+        self.env = env = dict(os.environ, HOME=self.home, XDG_CONFIG_HOME=str(self.prefs.parent),
                    XDG_DATA_HOME=str(self.journal.parent.parent), QT_QPA_PLATFORM="xcb",
                    QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1", ASAN_OPTIONS="detect_leaks=0")
         self.process, attempts = None, iter(range(3))
@@ -50,7 +50,7 @@ class Program:
         wait(lambda: self.window("À propos de Vel Timing") is None, 10, "the welcome window to hide itself")
     def window(self, name=None, holding=None):  # the showing window `name`, or dialog with a control `holding`
         return next((w for w in self.app if w and w.getState().contains(SHOWING) and (
-            w.name == name if name else w.name != MAIN and find(w, None, holding, False))), None)
+            w.name == name if name else w.getRoleName() != "frame" and find(w, None, holding, False))), None)
     def answer(self, holding, button, text=None, screenshot=None):  # typing `text` into the field `holding` first
         dialog = wait(lambda: self.window(holding=holding), 10, "a dialog with " + holding)
         if text is not None: find(dialog, "text", holding).queryEditableText().setTextContents(text)
@@ -156,8 +156,9 @@ def countdown(p):
     p.quit()
 
 def journal(p):
-    """A kill -9 and a SIGTERM, each followed by a restart that offers the list back."""
+    """A kill -9, a second start, a SIGTERM while the quit question waits and a FIFO to open: the list stays."""
     question = "VelTiming s'est fermé sans que la liste en cours soit sauvegardée. Voulez-vous la récupérer?"
+    rows = "Chronomètre 1, départ à: {0}\t0:00:00:00\t\nTemps intermédiaire  1:\t0:00:0\\d:\\d\\d\t".format(LONG_TIME)
     p.start()
     p.click("Départ", "Stop")
     p.click("Intermédiaire", lambda: p.rows().count("\n") == 1)
@@ -168,12 +169,24 @@ def journal(p):
     for ending in ("SIGTERM", "Quitter"):
         p.start()
         p.answer(question, "Récupérer")
-        wait(lambda: re.fullmatch("Chronomètre 1, départ à: {0}\t0:00:00:00\t\nTemps intermédiaire  1:\t0:00:0\\d:\\d\\d\t"
-                                  .format(LONG_TIME), p.rows()), 5, "the list back")
+        wait(lambda: re.fullmatch(rows, p.rows()), 5, "the list back")
         if ending == "SIGTERM":
+            second = subprocess.run([p.binary], env=p.env, cwd=p.home, timeout=60).returncode
+            check(second == 0 and p.process.poll() is None and p.window(MAIN), "a second start: %d" % second)
+            p.menu("Fichier", "Quitter")
+            wait(lambda: p.window(holding="Voulez-vous sauvegarder la liste en cours?"), 5, "the quit question")
             p.process.terminate()
             check(p.process.wait(30) == 0, "status %d after SIGTERM" % p.process.returncode)
             check(p.prefs.exists() and p.journal.exists(), "preferences and journal after SIGTERM")
+    fifo = pathlib.Path(p.home, "tube")
+    os.mkfifo(fifo)
+    p.menu("Fichier", "Ouvrir une liste")
+    p.answer("Voulez-vous sauvegarder la liste en cours avant d'ouvrir une autre liste?", "Ne pas sauvegarder")
+    dialog = wait(lambda: p.window(holding="Nom de fichier :"), 10, "the open dialog")  # lists no FIFO: type its name
+    find(dialog, "text", "Nom de fichier :").queryEditableText().setTextContents(str(fifo))
+    pyatspi.Registry.generateKeyboardEvent(0xff0d, None, pyatspi.KEY_SYM)  # Return
+    p.answer("Impossible d'ouvrir « %s » : ce n'est pas un fichier ordinaire" % fifo, "OK")
+    check(re.fullmatch(rows, p.rows()), "the list after opening a FIFO:\n" + p.rows())
     p.quit(("Sauvegarder", "Quitter"))
     check(not p.journal.exists(), "the journal left after Quitter")
 

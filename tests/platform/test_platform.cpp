@@ -1,6 +1,7 @@
 #include "platform/beep_player.h"
 #include "platform/date_texts.h"
 #include "platform/desktop_notifier.h"
+#include "platform/instance_lock.h"
 
 #include <QSoundEffect>
 #include <QtDBus>
@@ -52,6 +53,21 @@ private slots:
         QTest::qWait(600);                                   // the two queued beeps
         QVERIFY(QDir::setCurrent(QDir::tempPath()));
         QVERIFY(QDir(folder.path()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
+    }
+
+    // One program per folder; a lock whose program is gone is taken over.
+    void oneProgramPerFolder()
+    {
+        QTemporaryDir folder;
+        QFile stale(folder.filePath("Liste en cours.lock")); // left by a program that is gone: no process has that id
+        QVERIFY(stale.open(QIODevice::WriteOnly) && stale.write("4194305\nveltiming\n"));
+        stale.close();
+        InstanceLock first(folder.path()), second(folder.path());
+        int raised = 0;
+        connect(&first, &InstanceLock::raiseRequested, [&] { ++raised; });
+        QVERIFY(first.claim());
+        QVERIFY(!second.claim());
+        QTRY_COMPARE(raised, 1);
     }
 
     void notifications()

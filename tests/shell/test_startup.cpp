@@ -5,6 +5,7 @@
 #include "engine/window1.h"
 #include "program_fixture.h"
 #include "shell/bienvenue.h"
+#include "shell/frame_correction.h"
 #include "shell/pref_interm.h"
 #include "shell/preference_records.h"
 
@@ -12,8 +13,9 @@
 
 using PreferenceRecords::write;
 static const auto kEx = QByteArray::fromHex("02323002353003333537033532300130013101310453746F7003333030013204546F7572");
-static const QString kRest = " 520x357 2/timer arrows1 300/300 50%,25%,25% [Tour] [Stop] 011 011 tags12 1111 [] [] 0";
-static const QString kPlain = "|00|20,50 520x357 1/chrono arrows0 300/300 ";
+static const QString kRest =
+    " 520x357 2/timer arrows1 0:05:00:00 300/300 50%,25%,25% [Tour] [Stop] 011 011 tags12 1111 [] [] 0";
+static const QString kPlain = "|00|20,50 520x357 1/chrono arrows0 0:00:00:00 300/300 ";
 static const QString kTail = " Certains problèmes d'affichage peuvent se poser.\nSi vous voulez lancer VelTiming "
                              "malgré tout, cliquez sur \"Continuer\".|31|";
 
@@ -34,13 +36,14 @@ class TestStartup : public QObject {
             tags += tag.control->toolTip() == tag.text;
         const QRect f = w.contentFrame();
         return QString::asprintf(
-            "%d,%d %dx%d %d/%s arrows%d %s/%s %s [%s] [%s] %d%d%d %d%d%d tags%d %d%d%d%d [%s] [%s] %d", f.left(),
+            "%d,%d %dx%d %d/%s arrows%d %s %s/%s %s [%s] [%s] %d%d%d %d%d%d tags%d %d%d%d%d [%s] [%s] %d", f.left(),
             f.top(), f.width(), f.height(), w.RadioButton1->isChecked() + 2 * w.RadioButton2->isChecked(),
-            vg.mode_timer ? "timer" : "chrono", w.LittleArrows1->isVisible(), qUtf8Printable(w.StaticText1->text()),
-            qUtf8Printable(w.Preference_vel_Timer->text()), qUtf8Printable(w.ListBox1->columnWidths()),
-            qUtf8Printable(w.preftexteligne->text()), qUtf8Printable(vg.pref_texte_timer), vg.demande_message_ou_pas,
-            vg.voir_ecarts, vg.pref_tips, p.CheckBox1->isChecked(), p.CheckBox2->isChecked(), p.CheckBox3->isChecked(),
-            tags, w.StaticText3->text() == "dimanche 6 décembre 2026",
+            vg.mode_timer ? "timer" : "chrono", w.LittleArrows1->isVisible(), qUtf8Printable(program.display()),
+            qUtf8Printable(w.StaticText1->text()), qUtf8Printable(w.Preference_vel_Timer->text()),
+            qUtf8Printable(w.ListBox1->columnWidths()), qUtf8Printable(w.preftexteligne->text()),
+            qUtf8Printable(vg.pref_texte_timer), vg.demande_message_ou_pas, vg.voir_ecarts, vg.pref_tips,
+            p.CheckBox1->isChecked(), p.CheckBox2->isChecked(), p.CheckBox3->isChecked(), tags,
+            w.StaticText3->text() == "dimanche 6 décembre 2026",
             (w.ListBox1->columnAlignment(1) & w.ListBox1->columnAlignment(2) & Qt::AlignRight) != 0,
             program.controls() == kIdle, Bienvenue::instance().isVisible(), qUtf8Printable(p.chaine_interm->text()),
             qUtf8Printable(p.timer_defaut->text()), p.isVisible());
@@ -71,10 +74,12 @@ private slots:
         // clang-format off
         QTest::newRow("first launch") << fonts << QByteArray() << "" << kPlain + "50%,25%,25% [Temps intermédiaire ] [Temps écoulé!] 011 011 tags12 1111 [] [] 0";
         QTest::newRow("example, fonts in other case") << "HELVETICA,courier 0" << kEx << "" << "|00|20,50" + kRest;
-        QTest::newRow("all off, empty texts") << fonts << write({"-40", "120", "400", "560", "1", "0", "0", "", "abc", "7", ""}) << ""
-                                              << "|00|-40,120 560x400 2/timer arrows1 abc/abc 75%,25%,0% [Intermédiaire] [] 100 100 tags0 1111 [] [] 0";
-        QTest::newRow("top below the screen, font clones") << "Nimbus Sans [urw],Nimbus Mono PS [UKWN] 0" << write({"10", "901"}) + kEx.mid(6) << "" << "|00|1240,700" + kRest;
-        QTest::newRow("on the screen's edges") << fonts << write({"1440", "900"}) + kEx.mid(6) << "" << "|00|1440,900" + kRest;
+        QTest::newRow("all off, empty texts, preset too short") << fonts << write({"-40", "120", "400", "560", "1", "0", "0", "", "2", "7", ""}) << ""
+                                              << "|00|0,120 560x400 2/timer arrows1 0:00:05:00 5/5 75%,25%,0% [Intermédiaire] [] 100 100 tags0 1111 [] [] 0";
+        QTest::newRow("below the screen, font clones") << "Nimbus Sans [urw],Nimbus Mono PS [UKWN] 0" << write({"10", "901"}) + kEx.mid(6) << "" << "|00|10,543" + kRest;
+        QTest::newRow("no number for a preset") << fonts << kEx.left(25) + write({"abc"}) + kEx.mid(29) << "" << "|00|20,50" + kRest;
+        QTest::newRow("huge frame and preset") << fonts << write({"2147483647", "-2147483648", "2147483647", "2147483647", "0", "1", "1", "Stop", "99999999", "2", "Tour"}) << ""
+                                               << "|00|0,0 600x800 2/timer arrows1 999:00:00:00 3596400/3596400 50%,25%,25% [Tour] [Stop] 011 011 tags12 1111 [] [] 0";
         QTest::newRow("no Courier, Continuer") << "Helvetica,Courier New 2" << kEx << "" << "La police \"Courier\" n'est pas installée." + kTail + "20,50" + kRest;
         QTest::newRow("no Helvetica, Quitter") << "Helvetica Neue,Courier 1" << kEx << "" << "La police \"Helvetica\" n'est pas installée." + kTail + "quit 0";
         QTest::newRow("neither, Quitter") << "DejaVu Sans 1" << kEx << "" << "Les polices \"Helvetica\", \"Courier\" ne sont pas installées." + kTail + "quit 0";
@@ -111,9 +116,40 @@ private slots:
               "expected");
     }
 
+    void frameOnAScreen_data()
+    {
+        QTest::addColumn<QList<int>>("stored"); // left, top, height, width
+        QTest::addColumn<QRect>("frame");
+        const int max = std::numeric_limits<int>::max(), min = std::numeric_limits<int>::min();
+        // clang-format off
+        QTest::newRow("on the left screen") << QList<int>{-900, 100, 357, 520} << QRect(-900, 100, 520, 357);
+        QTest::newRow("mostly on the left one") << QList<int>{-300, 100, 357, 520} << QRect(-520, 100, 520, 357);
+        QTest::newRow("where a screen was") << QList<int>{-3000, -400, 357, 520} << QRect(0, 0, 520, 357);
+        QTest::newRow("past the far corner") << QList<int>{1400, 880, 357, 520} << QRect(920, 543, 520, 357);
+        QTest::newRow("larger than the screen") << QList<int>{min, min, max, max} << QRect(0, 0, 1440, 900);
+        // clang-format on
+    }
+    void frameOnAScreen()
+    {
+        QFETCH(QList<int>, stored);
+        const QList<QRect> screens{QRect(0, 0, 1440, 900), QRect(-1280, 0, 1280, 1024)};
+        QTEST(FrameCorrection::onScreen(stored[0], stored[1], stored[2], stored[3], screens), "frame");
+    }
+
+    // A second start leaves the first one's list alone, and brings its window forward.
+    void secondStart()
+    {
+        program.start([](FakePlatform &p) { p.sole = false; });
+        QVERIFY(!Window1::exists() && program.platform.quits == QList<int>{0});
+        program.start();
+        program.window().showMinimized();
+        program.platform.raiseRequest();
+        QVERIFY(program.window().isVisible() && !program.window().isMinimized());
+    }
+
     void quitRewritesTheSettingsOnceTheFolderCanBeMade()
     {
-        const QByteArray stored = write({"-40", "120", "400", "560", "1", "0", "1", "Fin", "301", "2", "Tour "});
+        const QByteArray stored = write({"40", "120", "400", "560", "1", "0", "1", "Fin", "301", "2", "Tour "});
         startWith("Helvetica,Courier 0", stored);
         const QString blocked = folder.filePath("blocker/sub");
         QVERIFY(QFile(folder.filePath("blocker")).open(QIODevice::WriteOnly)); // a file where the folder goes

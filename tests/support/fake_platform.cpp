@@ -28,12 +28,16 @@ QString FakePlatform::saveFileName(const FileType &type, const QString &suggeste
 {
     fileTypes.append(type.name);
     suggestedNames.append(suggestedName);
+    if (inFileDialog)
+        std::exchange(inFileDialog, nullptr)();
     return saveAnswers.isEmpty() ? QString() : saveAnswers.dequeue();
 }
 
 QString FakePlatform::openFileName(const FileType &type)
 {
     fileTypes.append(type.name);
+    if (inFileDialog)
+        std::exchange(inFileDialog, nullptr)();
     return openAnswers.isEmpty() ? QString() : openAnswers.dequeue();
 }
 

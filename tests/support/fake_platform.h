@@ -36,9 +36,14 @@ public:
     QStringList installedFonts() override { return fonts; }
     QString preferencesFolder() override { return preferences; }
     QString dataFolder() override { return data; }
-    QSize screenSize() override { return screen; }
+    QList<QRect> screens() override { return screenRooms; }
     std::optional<int> systemVersion() override { return version; }
     void quit(int status) override { quits.append(status); }
+    bool claimInstance(std::function<void()> raise) override
+    {
+        raiseRequest = std::move(raise);
+        return sole;
+    }
     void onTermination(std::function<void()> handler) override { terminate = std::move(handler); }
     void onSessionEnd(std::function<bool(bool)> handler) override { endSession = std::move(handler); }
 
@@ -48,6 +53,8 @@ public:
     QQueue<QString> saveAnswers;
     QQueue<QString> openAnswers;
     QQueue<PrintScript> printScripts;
+    // Runs while the next file dialog is open.
+    std::function<void()> inFileDialog;
 
     Qt::KeyboardModifiers modifiers = Qt::NoModifier;
     QStringList fonts{QStringLiteral("Helvetica"), QStringLiteral("Courier")};
@@ -56,7 +63,9 @@ public:
     // What the program asked to run on a termination signal and at logout.
     std::function<void()> terminate;
     std::function<bool(bool interactive)> endSession;
-    QSize screen{1440, 900};
+    QList<QRect> screenRooms{QRect(0, 0, 1440, 900)};
+    bool sole = true; // no other program runs for the data folder
+    std::function<void()> raiseRequest;
     std::optional<int> version;
 
     QStringList messages;

@@ -56,8 +56,13 @@ void ProgramFixture::answer(int button, const QString &typed)
         asked.append(dialog.findChild<QLabel *>(QStringLiteral("StaticText1"))->text());
         if (auto *field = dialog.findChild<QPlainTextEdit *>(QStringLiteral("EditField1")); field && !typed.isNull())
             field->setPlainText(typed);
-        const QString name = button == 1 ? QStringLiteral("PushButton1") : QStringLiteral("PushButton2");
-        QTest::mouseClick(dialog.findChild<QPushButton *>(name), Qt::LeftButton);
+        if (button == kSignal)
+            platform.terminate();
+        else if (button == 0)
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+        else
+            QTest::mouseClick(dialog.findChild<QPushButton *>(QStringLiteral("PushButton%1").arg(button)),
+                              Qt::LeftButton);
     });
 }
 

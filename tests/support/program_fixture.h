@@ -36,9 +36,11 @@ public:
     void typeComment(const QString &text);
 
     // Scripts the next question: records its text in `asked`, types `typed`
-    // into its answer field if it has one, then clicks button 1 or 2.
+    // into its answer field if it has one, then clicks button 1 or 2, or
+    // presses Escape (0), or a SIGTERM comes while it waits (kSignal).
     void answer(int button, const QString &typed = QString());
     QStringList asked;
+    static constexpr int kSignal = -1;
 
     // The run controls as one line, to compare with kIdle, kRunning, kPaused.
     QString controls() const;
