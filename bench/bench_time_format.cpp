@@ -1,6 +1,6 @@
 // Cost of one tick's text and of one Nouv_calcul_temps call.
 #include "engine/methodes.h"
-#include "engine/time_format.h"
+#include "core/time_format.h"
 #include "engine/variables_globales.h"
 #include "fake_platform.h"
 

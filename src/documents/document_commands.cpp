@@ -5,7 +5,7 @@
 #include "documents/list_journal.h"
 #include "documents/module_impression.h"
 #include "documents/painter_surface.h"
-#include "documents/saved_list.h"
+#include "core/saved_list.h"
 #include "engine/fenetre_answer.h"
 #include "engine/fonctions_fenetres_divreses.h"
 #include "engine/list_box.h"

@@ -1,7 +1,7 @@
 #include "documents/document_saving.h"
 
 #include "documents/list_journal.h"
-#include "documents/saved_list.h"
+#include "core/saved_list.h"
 #include "engine/fonctions_fenetres_divreses.h"
 #include "engine/list_box.h"
 #include "engine/variables_globales.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "documents/saved_list.h"
+#include "core/saved_list.h"
 
 #include <QObject>
 #include <QString>

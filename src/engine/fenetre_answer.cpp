@@ -1,6 +1,6 @@
 #include "engine/fenetre_answer.h"
 
-#include "engine/cell_text.h"
+#include "engine/clean_field.h"
 #include "engine/dialog_parts.h"
 #include "engine/icon_canvas.h"
 #include "engine/variables_globales.h"

@@ -1,6 +1,7 @@
 #include "engine/list_box.h"
 
-#include "engine/cell_text.h"
+#include "core/cell_text.h"
+#include "engine/clean_field.h"
 
 #include <QHeaderView>
 #include <QLineEdit>
@@ -16,7 +17,7 @@ public:
     {
         QWidget *editor = QStyledItemDelegate::createEditor(parent, option, index);
         if (auto *field = qobject_cast<QLineEdit *>(editor))
-            CellText::guard(field);
+            CleanField::guard(field);
         return editor;
     }
     void setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const override

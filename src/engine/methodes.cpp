@@ -1,7 +1,7 @@
 #include "engine/methodes.h"
 
 #include "engine/run_engine.h"
-#include "engine/time_format.h"
+#include "core/time_format.h"
 #include "engine/variables_globales.h"
 #include "platform/platform.h"
 

@@ -1,6 +1,6 @@
 #include "engine/run_engine.h"
 
-#include "engine/time_format.h"
+#include "core/time_format.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
 #include "engine/window1.h"
 
-#include "engine/cell_text.h"
+#include "engine/clean_field.h"
 #include "engine/list_box.h"
 #include "engine/little_arrows.h"
 #include "engine/run_engine.h"
@@ -163,7 +163,7 @@ void Window1::buildControls()
     Commentaire = new QLineEdit(content_);
     Commentaire->setFont(pixelFont(kHelvetica, 12));
     Commentaire->setAccessibleName(QStringLiteral("Commentaire"));
-    CellText::guard(Commentaire);
+    CleanField::guard(Commentaire);
     place(Commentaire, "Commentaire", QRect(14, 203, 378, 21), A::Left | A::Right | A::Bottom);
 
     GroupBox2 = new QGroupBox(QStringLiteral("Commentaire for the  itermediar"), content_);

@@ -1,8 +1,8 @@
 // Mode switch and the countdown preset arrows of the main window.
 #include "engine/little_arrows.h"
 #include "engine/methodes.h"
-#include "engine/text_number.h"
-#include "engine/timer_preset.h"
+#include "core/text_number.h"
+#include "core/timer_preset.h"
 #include "engine/variables_globales.h"
 #include "engine/window1.h"
 #include "platform/platform.h"

@@ -3,10 +3,10 @@
 #include "engine/list_box.h"
 #include "engine/methodes.h"
 #include "engine/run_engine.h"
-#include "engine/text_number.h"
+#include "core/text_number.h"
 #include "engine/variables_globales.h"
 #include "engine/window1.h"
-#include "platform/date_texts.h"
+#include "core/date_texts.h"
 #include "platform/platform.h"
 
 #include <QGroupBox>

@@ -1,7 +1,7 @@
 #include "shell/bienvenue.h"
 
 #include "engine/dialog_parts.h"
-#include "engine/text_number.h"
+#include "core/text_number.h"
 #include "engine/window1.h"
 #include "shell/welcome_picture.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/preferences.h"
+#include "core/preferences.h"
 
 #include <optional>
 

@@ -1,7 +1,7 @@
 // The journal of the list in progress: kept, removed, offered back, and
 // written when the system ends the program.
 #include "documents/list_journal.h"
-#include "documents/saved_list.h"
+#include "core/saved_list.h"
 #include "engine/demande_message_timer.h"
 #include "engine/list_box.h"
 #include "engine/variables_globales.h"

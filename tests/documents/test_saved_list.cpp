@@ -1,4 +1,4 @@
-#include "documents/saved_list.h"
+#include "core/saved_list.h"
 
 #include <QtTest>
 

@@ -2,8 +2,8 @@
 // the display a user would see; and the time formats they use.
 #include "engine/methodes.h"
 #include "engine/run_engine.h"
-#include "engine/time_format.h"
-#include "platform/date_texts.h"
+#include "core/time_format.h"
+#include "core/date_texts.h"
 
 #include <QtTest>
 

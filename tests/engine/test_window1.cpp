@@ -3,7 +3,7 @@
 #include "engine/demande_message_timer.h"
 #include "engine/list_box.h"
 #include "engine/little_arrows.h"
-#include "engine/time_format.h"
+#include "core/time_format.h"
 #include "engine/variables_globales.h"
 #include "engine/window1.h"
 #include "program_fixture.h"

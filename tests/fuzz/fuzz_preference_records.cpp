@@ -1,6 +1,6 @@
 // Fuzzing of the preferences file's records and settings, with fuzz_main.cpp.
-#include "shell/preference_records.h"
-#include "shell/preferences.h"
+#include "core/preference_records.h"
+#include "core/preferences.h"
 
 #include <algorithm>
 

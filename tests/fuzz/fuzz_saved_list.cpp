@@ -1,5 +1,5 @@
 // Fuzzing of the saved list reader, with fuzz_main.cpp.
-#include "documents/saved_list.h"
+#include "core/saved_list.h"
 
 QList<QByteArray> seeds()
 {

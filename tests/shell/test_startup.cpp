@@ -5,9 +5,9 @@
 #include "engine/window1.h"
 #include "program_fixture.h"
 #include "shell/bienvenue.h"
-#include "shell/frame_correction.h"
+#include "core/frame_correction.h"
 #include "shell/pref_interm.h"
-#include "shell/preference_records.h"
+#include "core/preference_records.h"
 
 #include <QtWidgets>
 

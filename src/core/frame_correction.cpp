@@ -1,4 +1,4 @@
-#include "shell/frame_correction.h"
+#include "core/frame_correction.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
-#include "shell/preferences.h"
+#include "core/preferences.h"
 
-#include "engine/text_number.h"
-#include "engine/timer_preset.h"
-#include "shell/preference_records.h"
+#include "core/preference_records.h"
+#include "core/text_number.h"
+#include "core/timer_preset.h"
 
 const QString Preferences::kFileName = QStringLiteral("Pref Vel Timing");
 

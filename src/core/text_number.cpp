@@ -1,4 +1,4 @@
-#include "engine/text_number.h"
+#include "core/text_number.h"
 
 #include <QRegularExpression>
 

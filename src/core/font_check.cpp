@@ -1,4 +1,4 @@
-#include "shell/font_check.h"
+#include "core/font_check.h"
 
 namespace FontCheck {
 namespace {

@@ -1,4 +1,4 @@
-#include "platform/date_texts.h"
+#include "core/date_texts.h"
 
 #include <QLocale>
 

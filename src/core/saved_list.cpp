@@ -1,6 +1,6 @@
-#include "documents/saved_list.h"
+#include "core/saved_list.h"
 
-#include "platform/date_texts.h"
+#include "core/date_texts.h"
 
 #include <QStringDecoder>
 

@@ -1,4 +1,4 @@
-#include "shell/preference_records.h"
+#include "core/preference_records.h"
 
 namespace PreferenceRecords {
 namespace {

@@ -1,4 +1,4 @@
-#include "engine/time_format.h"
+#include "core/time_format.h"
 
 #include <cmath>
 #include <cstdint>

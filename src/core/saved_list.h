@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/list_row.h"
+#include "core/list_row.h"
 
 #include <QByteArray>
 #include <QDateTime>

@@ -1,6 +1,6 @@
-#include "engine/timer_preset.h"
+#include "core/timer_preset.h"
 
-#include "engine/text_number.h"
+#include "core/text_number.h"
 
 #include <algorithm>
 

@@ -1,0 +1,97 @@
+#include "core/lap_list.h"
+
+#include "core/cell_text.h"
+
+LapList::LapList(QObject *parent) : QAbstractTableModel(parent) {}
+
+int LapList::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(rows_.size());
+}
+
+int LapList::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : 3;
+}
+
+QVariant LapList::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid())
+        return {};
+    if (role == Qt::DisplayRole || role == Qt::EditRole)
+        return rows_.cell(index.row(), index.column());
+    if (role == Qt::TextAlignmentRole)
+        return int(alignment_[index.column()] | Qt::AlignVCenter);
+    return {};
+}
+
+bool LapList::setData(const QModelIndex &index, const QVariant &value, int role)
+{
+    if (!index.isValid() || role != Qt::EditRole || !editable_[index.column()])
+        return false;
+    rows_.setCell(index.row(), index.column(), CellText::clean(value.toString()));
+    emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
+    emit cellEdited(index.row(), index.column());
+    return true;
+}
+
+Qt::ItemFlags LapList::flags(const QModelIndex &index) const
+{
+    Qt::ItemFlags flags = QAbstractTableModel::flags(index);
+    if (index.isValid() && editable_[index.column()])
+        flags |= Qt::ItemIsEditable;
+    return flags;
+}
+
+QVariant LapList::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    static const char *const kNames[] = {"Commentaire", "Temps", "Écart"};
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section > 2)
+        return {};
+    return QString::fromUtf8(kNames[section]);
+}
+
+void LapList::append(const QList<ListRow> &rows)
+{
+    if (rows.isEmpty())
+        return;
+    beginInsertRows({}, rowCount(), rowCount() + int(rows.size()) - 1);
+    for (const ListRow &row : rows)
+        rows_.append(row);
+    endInsertRows();
+}
+
+void LapList::replace(const LapRows &rows)
+{
+    beginResetModel();
+    rows_ = rows;
+    endResetModel();
+}
+
+void LapList::removeRow(int row)
+{
+    if (row < 0 || row >= rowCount())
+        return;
+    beginRemoveRows({}, row, row);
+    rows_.remove(row);
+    endRemoveRows();
+}
+
+void LapList::clear()
+{
+    beginResetModel();
+    rows_.clear();
+    endResetModel();
+}
+
+void LapList::setColumnEditable(int column, bool editable)
+{
+    editable_[column] = editable;
+}
+
+void LapList::setAlignment(int column, Qt::Alignment alignment)
+{
+    alignment_[column] = alignment;
+    if (rowCount() > 0)
+        emit dataChanged(index(0, column), index(rowCount() - 1, column), {Qt::TextAlignmentRole});
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "core/lap_rows.h"
+
+#include <QAbstractTableModel>
+
+// The lap list as a model of three columns: label, time, difference. Cells
+// keep no tab or line break, so a saved document keeps its columns; a column
+// is editable only once a double-click has made it so, until the next edit.
+class LapList : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    explicit LapList(QObject *parent = nullptr);
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+    // Never shown, but screen readers name the cells by them.
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+
+    const LapRows &rows() const { return rows_; }
+    ListRow row(int row) const { return rows_.at(row); }
+    void append(const QList<ListRow> &rows);
+    // A whole list at once, as opening a document gives it.
+    void replace(const LapRows &rows);
+    void removeRow(int row);
+    void clear();
+
+    void setColumnEditable(int column, bool editable);
+    bool columnEditable(int column) const { return editable_[column]; }
+    void setAlignment(int column, Qt::Alignment alignment);
+
+signals:
+    // A cell's edit was committed.
+    void cellEdited(int row, int column);
+
+private:
+    LapRows rows_;
+    bool editable_[3] = {false, false, false};
+    Qt::Alignment alignment_[3] = {Qt::AlignLeft, Qt::AlignLeft, Qt::AlignLeft};
+};

@@ -1,0 +1,99 @@
+#include "core/lap_rows.h"
+
+void LapRows::appendText(const QByteArray &label, const QByteArray &time, const QByteArray &difference)
+{
+    const qsizetype start = text_.size();
+    text_.reserve(start + label.size() + time.size() + difference.size() + 2);
+    text_.append(label).append('\t').append(time).append('\t').append(difference);
+    spans_.append(Span{start, {quint32(label.size()), quint32(time.size()), quint32(difference.size())}});
+}
+
+void LapRows::append(const ListRow &row)
+{
+    appendText(row.label.toUtf8(), row.time.toUtf8(), row.difference.toUtf8());
+}
+
+void LapRows::append(const LapRows &rows)
+{
+    const qsizetype offset = text_.size();
+    text_.append(rows.text_);
+    spans_.reserve(spans_.size() + rows.spans_.size());
+    for (Span span : rows.spans_) {
+        span.start += offset;
+        spans_.append(span);
+    }
+}
+
+void LapRows::appendLine(qsizetype start, qsizetype label, qsizetype time, qsizetype end)
+{
+    spans_.append(Span{start, {quint32(label), quint32(time), quint32(end - start - label - time - 2)}});
+}
+
+QByteArrayView LapRows::view(qsizetype row, int column) const
+{
+    const Span &span = spans_.at(row);
+    qsizetype at = span.start;
+    for (int c = 0; c < column; ++c)
+        at += qsizetype(span.length[c]) + 1;
+    return span.length[column] == 0 ? QByteArrayView() : QByteArrayView(text_.constData() + at, span.length[column]);
+}
+
+QString LapRows::cell(qsizetype row, int column) const
+{
+    if (row < 0 || row >= spans_.size() || column < 0 || column > 2)
+        return QString();
+    return QString::fromUtf8(view(row, column));
+}
+
+ListRow LapRows::at(qsizetype row) const
+{
+    return {cell(row, 0), cell(row, 1), cell(row, 2)};
+}
+
+void LapRows::setCell(qsizetype row, int column, const QString &text)
+{
+    // The row is written again at the end; the old text stays behind unused.
+    QByteArray cells[3];
+    for (int c = 0; c < 3; ++c)
+        cells[c] = c == column ? text.toUtf8() : view(row, c).toByteArray();
+    appendText(cells[0], cells[1], cells[2]);
+    spans_[row] = spans_.takeLast();
+}
+
+QByteArrayView LapRows::line(qsizetype row) const
+{
+    const Span &span = spans_.at(row);
+    return QByteArrayView(text_.constData() + span.start, span.size());
+}
+
+void LapRows::remove(qsizetype row)
+{
+    spans_.remove(row);
+    if (spans_.isEmpty())
+        text_.clear();
+}
+
+void LapRows::clear()
+{
+    spans_.clear();
+    text_.clear();
+}
+
+LapRows LapRows::first(qsizetype count) const
+{
+    LapRows rows = *this;
+    if (count < rows.spans_.size())
+        rows.spans_.resize(qMax<qsizetype>(count, 0));
+    return rows;
+}
+
+bool LapRows::operator==(const LapRows &other) const
+{
+    if (size() != other.size())
+        return false;
+    for (qsizetype row = 0; row < size(); ++row)
+        if (line(row) != other.line(row) || spans_[row].length[0] != other.spans_[row].length[0] ||
+            spans_[row].length[1] != other.spans_[row].length[1])
+            return false;
+    return true;
+}
