@@ -6,7 +6,7 @@
 
 // The lap list as a model of three columns: label, time, difference. Cells
 // keep no tab or line break, so a saved document keeps its columns; a column
-// is editable only once a double-click has made it so, until the next edit.
+// can be edited only while it is made editable.
 class LapList : public QAbstractTableModel {
     Q_OBJECT
 public:
