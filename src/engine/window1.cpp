@@ -223,6 +223,11 @@ void Window1::connectHandlers()
     connect(efface_liste, &QPushButton::clicked, this, &Window1::efface_liste_Action);
     connect(ListBox1, &ListBox::doubleClick, this, &Window1::ListBox1_DoubleClick);
     connect(ListBox1, &ListBox::cellAction, this, &Window1::ListBox1_CellAction);
+    // The keyboard goes back to the comment after each run action, so a
+    // blank typed there never presses the button just clicked.
+    for (QPushButton *button : {bt_depart, bt_pause, intermediaire, reset})
+        connect(button, &QPushButton::clicked, Commentaire, qOverload<>(&QWidget::setFocus));
+    Commentaire->setFocus();
 }
 
 int Window1::menuOffset() const

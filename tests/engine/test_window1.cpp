@@ -89,6 +89,7 @@ private slots:
         QTEST(program.rowCount() ? program.lastRow()[0] : QString(), "lastLabel");
         QTEST(program.display(), "display");
         QCOMPARE(w().ListBox1->selectedRow(), program.rowCount() - 1);
+        QCOMPARE(w().focusWidget(), w().Commentaire); // so the next blank typed goes there
     }
 
     void returnPressesTheDefaultButton()
