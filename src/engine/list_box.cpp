@@ -189,6 +189,14 @@ bool ListBox::edit(const QModelIndex &index, EditTrigger trigger, QEvent *event)
     return QTreeWidget::edit(index, trigger, event);
 }
 
+void ListBox::closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint)
+{
+    // Tab ends the edit without opening the next cell: one double-click, one edit.
+    if (hint == QAbstractItemDelegate::EditNextItem || hint == QAbstractItemDelegate::EditPreviousItem)
+        hint = QAbstractItemDelegate::NoHint;
+    QTreeWidget::closeEditor(editor, hint);
+}
+
 void ListBox::commitData(QWidget *editor)
 {
     QTreeWidget::commitData(editor);

@@ -46,6 +46,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     bool edit(const QModelIndex &index, EditTrigger trigger, QEvent *event) override;
     void commitData(QWidget *editor) override;
+    void closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint) override;
 
 private:
     void applyWidths();

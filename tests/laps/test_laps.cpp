@@ -61,6 +61,12 @@ private slots:
         QCOMPARE(program.platform.messages, QStringList{"Aucune ligne sélectionnée!"});
     }
 
+    void oneEditPerDoubleClick_data()
+    {
+        QTest::addColumn<int>("key"); // that ends the edit
+        QTest::newRow("Return") << int(Qt::Key_Return);
+        QTest::newRow("Tab") << int(Qt::Key_Tab);
+    }
     void oneEditPerDoubleClick()
     {
         program.start();
@@ -73,9 +79,12 @@ private slots:
         QVERIFY(editor);
         editor->selectAll();
         editor->insert("0:00:\t01"); // as a paste would
-        QTest::keyClick(editor, Qt::Key_Return);
+        QFETCH(int, key);
+        QTest::keyClick(editor, Qt::Key(key));
         QTRY_COMPARE(program.row(0), QStringList({"ligne", "0:00: 01", ""}));
         QVERIFY(!list()->columnEditable(0) && !list()->columnEditable(2));
+        for (const QLineEdit *next : list()->viewport()->findChildren<QLineEdit *>())
+            QVERIFY(!next->isVisible()); // no editor opened on the next cell
     }
 };
 
