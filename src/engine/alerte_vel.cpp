@@ -11,7 +11,7 @@ alerte_vel::alerte_vel()
     : QDialog(nullptr, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("alerte_vel"));
-    setWindowTitle(QStringLiteral("Vel Timing message"));
+    setWindowTitle(QStringLiteral("Fin du timer"));
     setFixedSize(384, 111);
     // Shown without taking the keyboard from whatever the user is typing in.
     setAttribute(Qt::WA_ShowWithoutActivating);

@@ -15,7 +15,7 @@ using DialogParts::helvetica12;
 Demande_message_timer::Demande_message_timer() : QDialog(nullptr, Qt::Window)
 {
     setObjectName(QStringLiteral("Demande_message_timer"));
-    setWindowTitle(QString());
+    setWindowTitle(QStringLiteral("Message d'alerte"));
     setFixedSize(406, 151);
     // The close box ends this instance; the next use makes a fresh one that
     // takes the current message again.

@@ -98,6 +98,7 @@ void appli::prepareMainWindow(const QDateTime &moment)
         Bienvenue &about = Bienvenue::instance();
         about.show();
         about.raise();
+        about.activateWindow(); // Escape hides it
     });
     w.setHandler(QStringLiteral("meneditionitempref"), [] { pref_interm::instance().showCurrentSettings(); });
     w.GroupBox2->setTitle(RunEngine::startHeading());

@@ -13,10 +13,13 @@
 
 using DialogParts::placed;
 
-Bienvenue::Bienvenue() : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+// A splash: no title bar, and at start-up the keyboard stays with the main
+// window, so what the user types goes to the comment.
+Bienvenue::Bienvenue() : QDialog(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint)
 {
     setObjectName(QStringLiteral("Bienvenue"));
-    setWindowTitle(QStringLiteral("Untitled"));
+    setWindowTitle(QStringLiteral("À propos"));
+    setAttribute(Qt::WA_ShowWithoutActivating);
     setFixedSize(478, 349);
     setAccessibleName(QStringLiteral("À propos de Vel Timing"));
 

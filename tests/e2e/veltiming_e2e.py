@@ -136,7 +136,7 @@ def countdown(p):
     check(p.timer_mode(), "Timer mode at start")
     p.click("Départ", "Stop")
     p.click("Intermédiaire")
-    alert = wait(lambda: p.window("Vel Timing message"), 15, "the alert")
+    alert = wait(lambda: p.window("Fin du timer"), 15, "the alert")
     check(find(alert, "label", "Les pâtes sont prêtes", False), "the alert's message")
     check(p.display() == "0:00:00:00", "display at the end: " + p.display())
     wait(lambda: record.read_text() == "Notify|VelTiming|0|org.veltiming.VelTiming|Vel Timing|Les pâtes sont prêtes\n",

@@ -1,9 +1,13 @@
+#include "engine/alerte_vel.h"
+#include "engine/demande_message_timer.h"
 #include "engine/fenetre_answer.h"
 #include "engine/fenetre_message.h"
 #include "engine/fonctions_fenetres_divreses.h"
 #include "engine/icon_canvas.h"
 #include "engine/variables_globales.h"
 #include "program_fixture.h"
+#include "shell/bienvenue.h"
+#include "shell/pref_interm.h"
 
 #include <QtWidgets>
 
@@ -38,6 +42,31 @@ private slots:
                                        a.Canvas1->iconCode(), a.PushButton1->isDefault(), a.PushButton2->isDefault()),
                      button == 1 ? "[] [avant] OK0 2/2 10" : "[] [] OK1 2/2 10");
         }
+    }
+
+    // Qt follows each title with the program's name: none names it again. Tab reaches every button.
+    void titlesAndTab()
+    {
+        Fonctions_fenetres_divreses::type_message("", "", "", "", 0, 0);
+        Fonctions_fenetres_divreses::Type_answer("", "", "", "", "", 0, 0);
+        QList<QWidget *> windows{
+            &program.window(),        &alerte_vel::instance(),      &Demande_message_timer::instance(),
+            &pref_interm::instance(), &fenetre_message::instance(), &fenetre_answer::instance()};
+        QStringList wrong;
+        for (QWidget *window : windows) {
+            const QString title = window->windowTitle();
+            const QString shown = title.endsWith("Vel Timing") ? title : title + " — Vel Timing";
+            if (title.isEmpty() || title.contains("Untitled") || shown.count("Vel Timing") != 1)
+                wrong << window->objectName() + ": " + shown;
+            QStringList reached;
+            for (QWidget *w = window->nextInFocusChain(); w != window; w = w->nextInFocusChain())
+                reached << ((w->focusPolicy() & Qt::TabFocus) && w->isEnabled() ? w->objectName() : "");
+            for (const QPushButton *button : window->findChildren<QPushButton *>())
+                if (button->isEnabled() && !reached.contains(button->objectName()))
+                    wrong << window->objectName() + ": " + button->text();
+        }
+        QCOMPARE(wrong.join("|"), "");
+        QCOMPARE(Bienvenue::instance().windowType(), Qt::SplashScreen); // no title bar
     }
 };
 

@@ -71,8 +71,8 @@ private slots:
         // clang-format off
         QTest::newRow("first launch") << fonts << QByteArray() << "" << kPlain + "50%,25%,25% [Temps intermédiaire ] [Temps écoulé!] 011 011 tags12 1111 [] [] 0";
         QTest::newRow("example, fonts in other case") << "HELVETICA,courier 0" << kEx << "" << "|00|20,50" + kRest;
-        QTest::newRow("all off, empty texts") << fonts << write({"-40", "120", "400", "560", "1", "0", "0", "", "abc", "7", ""}) << ""
-                                              << "|00|-40,120 560x400 2/timer arrows1 abc/abc 75%,25%,0% [Intermédiaire] [] 100 100 tags0 1111 [] [] 0";
+        QTest::newRow("all off, empty texts") << fonts << write({"40", "120", "400", "560", "1", "0", "0", "", "abc", "7", ""}) << ""
+                                              << "|00|40,120 560x400 2/timer arrows1 abc/abc 75%,25%,0% [Intermédiaire] [] 100 100 tags0 1111 [] [] 0";
         QTest::newRow("top below the screen, font clones") << "Nimbus Sans [urw],Nimbus Mono PS [UKWN] 0" << write({"10", "901"}) + kEx.mid(6) << "" << "|00|1240,700" + kRest;
         QTest::newRow("on the screen's edges") << fonts << write({"1440", "900"}) + kEx.mid(6) << "" << "|00|1440,900" + kRest;
         QTest::newRow("no Courier, Continuer") << "Helvetica,Courier New 2" << kEx << "" << "La police \"Courier\" n'est pas installée." + kTail + "20,50" + kRest;
@@ -113,7 +113,7 @@ private slots:
 
     void quitRewritesTheSettingsOnceTheFolderCanBeMade()
     {
-        const QByteArray stored = write({"-40", "120", "400", "560", "1", "0", "1", "Fin", "301", "2", "Tour "});
+        const QByteArray stored = write({"40", "120", "400", "560", "1", "0", "1", "Fin", "301", "2", "Tour "});
         startWith("Helvetica,Courier 0", stored);
         const QString blocked = folder.filePath("blocker/sub");
         QVERIFY(QFile(folder.filePath("blocker")).open(QIODevice::WriteOnly)); // a file where the folder goes
