@@ -1,8 +1,12 @@
 #include "engine/list_box.h"
 
 #include "engine/cell_text.h"
+#include "engine/list_clipboard.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QStyledItemDelegate>
@@ -39,7 +43,7 @@ ListBox::ListBox(QWidget *parent) : QTreeWidget(parent)
     setRootIsDecorated(false);
     setUniformRowHeights(true);
     setItemsExpandable(false);
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                     QAbstractItemView::SelectedClicked);
@@ -174,6 +178,25 @@ void ListBox::applyWidths()
         setColumnWidth(column, qMax(0, width));
         used += width;
     }
+}
+
+void ListBox::copy()
+{
+    QList<ListRow> copied;
+    QModelIndexList selected = selectionModel()->selectedRows();
+    std::sort(selected.begin(), selected.end());
+    for (const QModelIndex &index : selected)
+        copied.append({cell(index.row(), 0), cell(index.row(), 1), cell(index.row(), 2)});
+    QGuiApplication::clipboard()->setMimeData(ListClipboard::mimeData(copied.isEmpty() ? rows(rowCount()) : copied));
+}
+
+void ListBox::keyPressEvent(QKeyEvent *event)
+{
+    // Whole rows, where the view would copy the current cell alone.
+    if (event->matches(QKeySequence::Copy))
+        copy();
+    else
+        QTreeWidget::keyPressEvent(event);
 }
 
 void ListBox::mouseDoubleClickEvent(QMouseEvent *event)

@@ -31,7 +31,8 @@ QMenu *addNamedMenu(QMenuBar *bar, const char *name, const QString &text)
     return menu;
 }
 
-// Runs an editing slot on the focused widget of any window, where it has one.
+// Runs an editing slot on the focused widget of any window, where it has one:
+// a field, or the list for copying.
 void editFocused(const char *slot)
 {
     QWidget *focused = QApplication::focusWidget();

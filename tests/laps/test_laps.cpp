@@ -2,8 +2,11 @@
 #include "engine/list_box.h"
 #include "engine/window1.h"
 #include "program_fixture.h"
+#include "shell/menu.h"
 
+#include <QClipboard>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 
 class TestLaps : public QObject {
@@ -59,6 +62,40 @@ private slots:
         }
         QCOMPARE(list()->rows(9), QList<ListRow>({{"b", "", ""}, {"c", "", ""}}));
         QCOMPARE(program.platform.messages, QStringList{"Aucune ligne sélectionnée!"});
+    }
+
+    // What a spreadsheet or a word processor pastes: text with tabs, and an HTML table.
+    void copyRows_data()
+    {
+        QTest::addColumn<QList<int>>("selected");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("html"); // one of the table's rows
+        QTest::newRow("two of three, Ctrl+C") << QList<int>{2, 0} << "a\t1\t\nc\t3\t+  2\n"
+                                              << "<tr><td>c</td><td>3</td><td>+  2</td></tr>";
+        QTest::newRow("none: all, from the menu") << QList<int>{} << "a\t1\t\nPâtes & <sauce>\t2\t\nc\t3\t+  2\n"
+                                                  << "<tr><td>Pâtes &amp; &lt;sauce&gt;</td><td>2</td><td></td></tr>";
+    }
+    void copyRows()
+    {
+        QFETCH(QList<int>, selected);
+        program.start();
+        list()->addRows({{"a", "1", ""}, {"Pâtes & <sauce>", "2", ""}, {"c", "3", "+  2"}});
+        list()->clearSelection();
+        for (const int row : selected)
+            list()->selectionModel()->select(list()->model()->index(row, 0),
+                                             QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        program.window().activateWindow();
+        list()->setFocus();
+        QTRY_VERIFY(list()->hasFocus());
+        if (selected.isEmpty())
+            Menu::instance().EditCopy->trigger();
+        else
+            QTest::keySequence(list(), QKeySequence::Copy);
+        const QMimeData *copied = QGuiApplication::clipboard()->mimeData();
+        QTEST(copied->text(), "text");
+        QCOMPARE(copied->html().count("<tr>"), copied->text().count('\n'));
+        QFETCH(QString, html);
+        QVERIFY2(copied->html().contains(html), qPrintable(copied->html()));
     }
 
     void oneEditPerDoubleClick_data()
