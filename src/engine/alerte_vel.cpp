@@ -25,6 +25,7 @@ alerte_vel::alerte_vel()
     StaticText1->setGeometry(20, 14, 341, 40);
     StaticText1->setFont(helvetica12());
     StaticText1->setWordWrap(true);
+    StaticText1->setTextFormat(Qt::PlainText); // the user's message, whatever it holds
     StaticText1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     PushButton1 = new QPushButton(QStringLiteral("OK"), this);

@@ -110,15 +110,17 @@ def chronometre(p):
     check(re.fullmatch(r"Tableau de chronométrage créé le [\d/]{10} à \d\d:\d\d par VelTiming\.", header), header)
     check(body == "-" * 61 + "\nCourse du dimanche\n" + "-" * 62 + "\n" + rows + "\n", "document body:\n" + body)
 
-def notification_service(record):  # the desktop's, on this test's session bus: writes each call as a line
+def notification_service(record):  # the desktop's, reading markup, on this test's session bus: writes each call as a line
     from gi.repository import Gio
     def called(bus, sender, path, interface, method, args, invocation):
+        if method == "GetCapabilities": return invocation.return_value(GLib.Variant("(as)", (["body", "body-markup"],)))
         with open(record, "a") as out: print(method, *args.unpack()[:5], sep="|", file=out)
         invocation.return_value(GLib.Variant("(u)", (7,)) if method == "Notify" else None)
     arg = lambda kind, out="in": '<arg type="%s" direction="%s"/>' % (kind, out)
     interface = Gio.DBusNodeInfo.new_for_xml('<node><interface name="org.freedesktop.Notifications"><method name="Notify">'
         + "".join(arg(kind) for kind in ("s", "u", "s", "s", "s", "as", "a{sv}", "i")) + arg("u", "out")
-        + '</method><method name="CloseNotification">' + arg("u") + "</method></interface></node>").interfaces[0]
+        + '</method><method name="CloseNotification">' + arg("u") + '</method><method name="GetCapabilities">'
+        + arg("as", "out") + "</method></interface></node>").interfaces[0]
     Gio.bus_own_name(Gio.BusType.SESSION, "org.freedesktop.Notifications", 0,
                      lambda bus, name: bus.register_object("/org/freedesktop/Notifications", interface, called), None, None)
     GLib.MainLoop().run()
@@ -128,7 +130,7 @@ def countdown(p):
     back at restart."""
     record = pathlib.Path(p.home, "notifications")
     p.helpers.append(subprocess.Popen([sys.executable, __file__, "notification-service", str(record)]))
-    texts = ["140", "90", "400", "560", "0", "1", "0", "Les pâtes sont prêtes", "5", "2", "Tour"]
+    texts = ["140", "90", "400", "560", "0", "1", "0", "Pâtes & sauce prêtes", "5", "2", "Tour"]
     stored = b"".join(bytes([len(t.encode())]) + t.encode() for t in texts)
     p.prefs.parent.mkdir(parents=True)
     p.prefs.write_bytes(stored)
@@ -137,9 +139,9 @@ def countdown(p):
     p.click("Départ", "Stop")
     p.click("Intermédiaire")
     alert = wait(lambda: p.window("Fin du timer"), 15, "the alert")
-    check(find(alert, "label", "Les pâtes sont prêtes", False), "the alert's message")
+    check(find(alert, "label", "Pâtes & sauce prêtes", False), "the alert's message")
     check(p.display() == "0:00:00:00", "display at the end: " + p.display())
-    wait(lambda: record.read_text() == "Notify|VelTiming|0|org.veltiming.VelTiming|Vel Timing|Les pâtes sont prêtes\n",
+    wait(lambda: record.read_text() == "Notify|VelTiming|0|org.veltiming.VelTiming|Vel Timing|Pâtes &amp; sauce prêtes\n",
          5, "the notification")
     find(p.main, "push button", "Départ")
     check(re.fullmatch("Temps de départ 1:\t0:00:05:00\t\nTour 1:\t0:00:0[0-4]:\\d\\d\t\nTimer 2, temps écoulé à  "
