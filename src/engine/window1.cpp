@@ -52,8 +52,8 @@ Window1::Window1() : content_(new QWidget(this))
     setWindowTitle(QStringLiteral("Vel Timing"));
     content_->setObjectName(QStringLiteral("contenu"));
     setCentralWidget(content_);
+    // No largest size: a maximized window's list takes the room.
     content_->setMinimumSize(420, 357);
-    content_->setMaximumSize(600, 800);
     buildControls();
     connectHandlers();
     content_->installEventFilter(this);

@@ -258,12 +258,12 @@ private slots:
     {
         w().setContentFrame(20, 50, 10, 10);
         QCOMPARE(w().centralWidget()->size(), QSize(420, 357)); // the smallest
-        const QSize size(600, 800), asked(2000, 2000);          // the largest
+        const QSize size(1900, 1000);                           // maximized on a large screen
         w().setContentFrame(20, 50, Window1::kLayoutHeight, Window1::kLayoutWidth);
         const QRect list = w().ListBox1->geometry(), comment = w().Commentaire->geometry();
         const QRect start = w().bt_depart->geometry(), display = w().StaticText2->geometry();
         const QRect clock = w().StaticText4->geometry(), date = w().StaticText3->geometry();
-        w().setContentFrame(20, 50, asked.height(), asked.width());
+        w().setContentFrame(20, 50, size.height(), size.width());
         QCOMPARE(w().centralWidget()->size(), size);
         const int dx = size.width() - Window1::kLayoutWidth, dy = size.height() - Window1::kLayoutHeight;
         QCOMPARE(w().ListBox1->geometry(), list.adjusted(0, 0, dx, dy));
