@@ -170,12 +170,11 @@ private slots:
         QProcess text;
         text.start("pdftotext", {"-bbox", pdf, "-"});
         QVERIFY(text.waitForFinished());
-        static const QRegularExpression box(R"re(xMax="([\d.]+)" yMax="([\d.]+)">([^<]+)<)re");
+        static const QRegularExpression box(R"re(xMax="([\d.]+)" yMax="[\d.]+">([^<]+)<)re");
         QString words;
         for (const QRegularExpressionMatch &m : box.globalMatch(text.readAllStandardOutput())) {
-            QVERIFY2(m.captured(1).toDouble() < (m.captured(3).startsWith('l') ? 405 : 585), qPrintable(m.captured(3)));
-            QVERIFY(m.captured(2).toDouble() < 842); // on an A4 page
-            words += m.captured(3) + ' ';
+            QVERIFY2(m.captured(1).toDouble() < (m.captured(2).startsWith('l') ? 405 : 585), qPrintable(m.captured(2)));
+            words += m.captured(2) + ' ';
         }
         for (const QString &word : (comment + ' ' + label).split(QRegularExpression("\\s+"), Qt::SkipEmptyParts))
             QVERIFY2(words.contains(word + ' '), qPrintable(word));

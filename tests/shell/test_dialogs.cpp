@@ -7,6 +7,7 @@
 #include "engine/variables_globales.h"
 #include "program_fixture.h"
 #include "shell/bienvenue.h"
+#include "shell/cursor_blink.h"
 #include "shell/pref_interm.h"
 
 #include <QtWidgets>
@@ -67,6 +68,21 @@ private slots:
         }
         QCOMPARE(wrong.join("|"), "");
         QCOMPARE(Bienvenue::instance().windowType(), Qt::SplashScreen); // no title bar
+    }
+
+    void cursorBlinkingStopsAndInputRestartsIt()
+    {
+        QApplication::setCursorFlashTime(1000);
+        CursorBlink blink(nullptr, 60000);
+        QLineEdit field;
+        field.show();
+        blink.stopBlinking();
+        QCOMPARE(QApplication::cursorFlashTime(), 0);
+        QTest::keyClick(&field, Qt::Key_A);
+        QCOMPARE(QApplication::cursorFlashTime(), 1000);
+        blink.stopBlinking();
+        QTest::mouseClick(&field, Qt::LeftButton);
+        QCOMPARE(QApplication::cursorFlashTime(), 1000);
     }
 };
 
