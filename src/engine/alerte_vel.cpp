@@ -15,9 +15,11 @@ alerte_vel::alerte_vel()
     setFixedSize(384, 111);
     // Shown without taking the keyboard from whatever the user is typing in.
     setAttribute(Qt::WA_ShowWithoutActivating);
+    // Its own white, and text that goes with it under any palette.
     setAutoFillBackground(true);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, Qt::white);
+    palette.setColor(QPalette::WindowText, Qt::black);
     setPalette(palette);
 
     StaticText1 = new QLabel(QStringLiteral("Label:#pref_texte_timer"), this);

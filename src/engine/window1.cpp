@@ -3,6 +3,7 @@
 #include "engine/cell_text.h"
 #include "engine/list_box.h"
 #include "engine/little_arrows.h"
+#include "engine/own_colour.h"
 #include "engine/run_engine.h"
 #include "platform/platform.h"
 
@@ -34,13 +35,6 @@ QFont systemFont(int pixels)
     QFont font = QApplication::font();
     font.setPixelSize(pixels);
     return font;
-}
-
-void setTextColour(QWidget *widget, int r, int g, int b)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, QColor(r, g, b));
-    widget->setPalette(palette);
 }
 
 const QString kHelvetica = QStringLiteral("Helvetica");
@@ -131,7 +125,7 @@ void Window1::buildControls()
     StaticText4 = new QLabel(QStringLiteral("Label:"), content_);
     StaticText4->setFont(pixelFont(kHelvetica, 12));
     StaticText4->setAlignment(Qt::AlignCenter);
-    setTextColour(StaticText4, 40, 13, 147);
+    OwnColour::give(StaticText4, QColor(40, 13, 147));
     StaticText4->setAccessibleDescription(QStringLiteral("Heure"));
     place(StaticText4, "StaticText4", QRect(408, 3, 100, 20), A::Right);
 
@@ -141,7 +135,7 @@ void Window1::buildControls()
 
     StaticText3 = new QLabel(QStringLiteral("Label:"), content_);
     StaticText3->setFont(pixelFont(kHelvetica, 12));
-    setTextColour(StaticText3, 40, 13, 147);
+    OwnColour::give(StaticText3, QColor(40, 13, 147));
     StaticText3->setAccessibleDescription(QStringLiteral("Date"));
     place(StaticText3, "StaticText3", QRect(7, 3, 236, 20), A::None);
 
@@ -151,14 +145,14 @@ void Window1::buildControls()
     StaticText2 = new QLabel(QStringLiteral("0:00:00:00"), content_);
     StaticText2->setFont(pixelFont(kHelvetica, 24));
     StaticText2->setAlignment(Qt::AlignCenter);
-    setTextColour(StaticText2, 80, 44, 153);
+    // Painting its own background spares the frame and the window behind it a
+    // repaint at every change of the time.
+    StaticText2->setAutoFillBackground(true);
+    OwnColour::give(StaticText2, QColor(80, 44, 153));
     // Labels are read by their text, so the time itself is the name; the
     // description tells what it is.
     StaticText2->setAccessibleDescription(QStringLiteral("Temps"));
     place(StaticText2, "StaticText2", QRect(17, 248, 138, 26), A::Bottom);
-    // Painting its own background spares the frame and the window behind it a
-    // repaint at every change of the time.
-    StaticText2->setAutoFillBackground(true);
 
     Commentaire = new QLineEdit(content_);
     Commentaire->setFont(pixelFont(kHelvetica, 12));

@@ -30,6 +30,10 @@ Bienvenue::Bienvenue() : QDialog(nullptr, Qt::SplashScreen | Qt::FramelessWindow
     QPalette palette = StaticText2->palette();
     palette.setColor(QPalette::WindowText, QColor(255, 210, 51));
     StaticText2->setPalette(palette);
+    // The picture is the window's background, whatever the desktop's palette.
+    palette = this->palette();
+    palette.setColor(QPalette::Window, WelcomePicture::sky());
+    setPalette(palette);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));

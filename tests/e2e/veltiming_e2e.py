@@ -34,8 +34,8 @@ class Program:
         self.binary, self.home, self.screenshots, self.process, self.helpers = binary, home, screenshots, None, []
         self.prefs = pathlib.Path(home, "config", "Pref Vel Timing")
         self.journal = pathlib.Path(home, "data", "VelTiming", "Liste en cours")
-    def start(self):
-        env = dict(os.environ, HOME=self.home, XDG_CONFIG_HOME=str(self.prefs.parent),
+    def start(self, **desktop):  # desktop: more of the environment
+        env = dict(os.environ, **desktop, HOME=self.home, XDG_CONFIG_HOME=str(self.prefs.parent),
                    XDG_DATA_HOME=str(self.journal.parent.parent), QT_QPA_PLATFORM="xcb",
                    QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1", ASAN_OPTIONS="detect_leaks=0")
         self.process, attempts = None, iter(range(3))
@@ -74,8 +74,8 @@ class Program:
         os.makedirs(self.screenshots, exist_ok=True)
         subprocess.run(["import", "-window", "root", "-crop", "%dx%d+%d+%d" % (w, h, x, y), "+repage",
                         os.path.join(self.screenshots, name)])
-    def quit(self, *answers):  # then answers the dialogs that follow, each with `answer`'s arguments
-        self.menu("Fichier", "Quitter")
+    def quit(self, *answers, keys=None):  # then answers the dialogs that follow, each with `answer`'s arguments
+        keys() if keys else self.menu("Fichier", "Quitter")
         for args in answers: self.answer(*args)
         check(self.process.wait(30) == 0, "the program quit with status %d" % self.process.returncode)
 
@@ -179,6 +179,30 @@ def journal(p):
     p.quit(("Sauvegarder", "Quitter"))
     check(not p.journal.exists(), "the journal left after Quitter")
 
+def desktop(p):
+    """Under a dark theme, by keyboard: a comment typed at start-up, Return, the list copied and read back, Ctrl+Q."""
+    colours = {"Window": "42,46,50", "View": "27,30,32", "Button": "49,54,59", "Selection": "61,174,233"}
+    p.prefs.parent.mkdir(parents=True)  # KDE's colours file, as a dark Plasma theme writes it
+    p.prefs.with_name("kdeglobals").write_text("[KDE]\nwidgetStyle=Fusion\n" + "".join(
+        "[Colors:%s]\nBackgroundNormal=%s\nForegroundNormal=252,252,252\n" % item for item in colours.items()))
+    p.start(XDG_CURRENT_DESKTOP="KDE", KDE_SESSION_VERSION="5")
+    keys = lambda *args: subprocess.run(["xdotool", *args], check=True)
+    wait(lambda: find(p.main, "text", "Commentaire").getState().contains(pyatspi.STATE_FOCUSED), 5, "the comment's focus")
+    for typed in ("Course", "Virage nord", ""):  # the first Return starts the run, the next two record laps
+        keys("type", "--delay", "20", typed)
+        keys("key", "Return")
+    wait(lambda: re.fullmatch("1: Course\t0:00:00:00\t\n1: Virage nord\t0:00:0\\d:\\d\\d\t\n"
+                              "Temps intermédiaire  2:\t0:00:0\\d:\\d\\d\t\\+  0:00:0\\d:\\d\\d", p.rows()), 5, "the typed rows")
+    p.click("Stop", "Départ")
+    p.screenshot(p.main, "veltiming-dark.png")
+    x, y, w, h = find(p.main, "tree", "Liste des temps").queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    keys("mousemove", str(x + w // 2), str(y + h - 8), "click", "1", "key", "ctrl+c")  # below the rows: none selected
+    clipboard = lambda kind: subprocess.run(["xclip", "-o", "-selection", "clipboard", "-t", kind], capture_output=True,
+                                            text=True).stdout
+    wait(lambda: clipboard("UTF8_STRING") == p.rows() + "\n", 5, "the rows as text on the clipboard")
+    check("<tr><td>1: Virage nord</td><td>0:00:0" in clipboard("text/html"), "the HTML table: " + clipboard("text/html"))
+    p.quit(("Voulez-vous sauvegarder la liste en cours?", "Quitter"), keys=lambda: keys("key", "ctrl+q"))
+
 def start_display(helpers):
     read_end, write_end = os.pipe()
     helpers.append(subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24"],
@@ -199,7 +223,7 @@ def main(binary, scenario, *options):
     try:
         start_display(helpers)
         helpers.append(subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"]))
-        {"chronometre": chronometre, "countdown": countdown, "journal": journal}[scenario](program)
+        {"chronometre": chronometre, "countdown": countdown, "journal": journal, "desktop": desktop}[scenario](program)
         print("PASS: " + scenario)
         return 0
     except BaseException as failure:
