@@ -161,9 +161,10 @@ void print(Window1 &window)
     }
     fenetre_answer &answer = fenetre_answer::instance();
     PainterSurface surface(painter, printer, answer.EditField1->font());
-    Module_impression::PrintComment(pageLeft, pageTop, pageWidth, answer.EditField1->toPlainText(), surface);
+    const Module_impression::RowsStart start = Module_impression::PrintComment(
+        pageLeft, pageTop, pageWidth, height, width, answer.EditField1->toPlainText(), surface);
     Module_impression::PrintTwoCols(pageLeft, pageTop, pageWidth - 185, pageWidth - 105, height, width,
-                                    window.ListBox1->rows(window.ListBox1->rowCount()), surface);
+                                    window.ListBox1->rows(window.ListBox1->rowCount()), surface, start);
     painter.end();
 }
 } // namespace DocumentCommands

@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QTextLayout>
 
 PainterSurface::PainterSurface(QPainter &painter, QPagedPaintDevice &device, const QFont &blockFont)
     : painter_(painter), device_(device), blockFont_(blockFont)
@@ -24,12 +25,48 @@ int PainterSurface::textHeight()
     return painter_.fontMetrics().height();
 }
 
+QStringList PainterSurface::lines(const QFont &font, const QString &text, int width) const
+{
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    QStringList result;
+    for (const QString &paragraph : text.split(QLatin1Char('\n'))) {
+        QTextLayout layout(paragraph, font, painter_.device());
+        layout.setTextOption(option);
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(width);
+            result.append(paragraph.mid(line.textStart(), line.textLength()));
+        }
+        layout.endLayout(); // an empty paragraph still takes its line
+    }
+    return result;
+}
+
+QStringList PainterSurface::rowLines(const QString &text, int width)
+{
+    return lines(painter_.font(), text, width);
+}
+
+QStringList PainterSurface::commentLines(const QString &text, int width)
+{
+    return lines(blockFont_, text, width);
+}
+
+int PainterSurface::commentLineHeight()
+{
+    return QFontMetrics(blockFont_, painter_.device()).height();
+}
+
 void PainterSurface::drawTextBlock(const QString &text, int x, int top, int width, int maxHeight)
 {
+    // Line by line, so no line is cut in half at the bottom.
     painter_.save();
     painter_.setFont(blockFont_);
-    painter_.setClipRect(x, top, width, maxHeight);
-    painter_.drawText(QRect(x, top, width, maxHeight), Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, text);
+    const QFontMetrics metrics(blockFont_, painter_.device());
+    const QStringList shown = commentLines(text, width);
+    for (qsizetype i = 0; i < shown.size() && (i + 1) * metrics.height() <= maxHeight; ++i)
+        painter_.drawText(x, top + metrics.ascent() + int(i) * metrics.height(), shown[i]);
     painter_.restore();
 }
 

@@ -11,13 +11,15 @@ alerte_vel::alerte_vel()
     : QDialog(nullptr, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("alerte_vel"));
-    setWindowTitle(QStringLiteral("Vel Timing message"));
+    setWindowTitle(QStringLiteral("Fin du timer"));
     setFixedSize(384, 111);
     // Shown without taking the keyboard from whatever the user is typing in.
     setAttribute(Qt::WA_ShowWithoutActivating);
+    // Its own white, and text that goes with it under any palette.
     setAutoFillBackground(true);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, Qt::white);
+    palette.setColor(QPalette::WindowText, Qt::black);
     setPalette(palette);
 
     StaticText1 = new QLabel(QStringLiteral("Label:#pref_texte_timer"), this);
@@ -25,6 +27,7 @@ alerte_vel::alerte_vel()
     StaticText1->setGeometry(20, 14, 341, 40);
     StaticText1->setFont(helvetica12());
     StaticText1->setWordWrap(true);
+    StaticText1->setTextFormat(Qt::PlainText); // the user's message, whatever it holds
     StaticText1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     PushButton1 = new QPushButton(QStringLiteral("OK"), this);

@@ -15,7 +15,7 @@ using DialogParts::helvetica12;
 Demande_message_timer::Demande_message_timer() : QDialog(nullptr, Qt::Window)
 {
     setObjectName(QStringLiteral("Demande_message_timer"));
-    setWindowTitle(QString());
+    setWindowTitle(QStringLiteral("Message d'alerte"));
     setFixedSize(406, 151);
     // The close box ends this instance; the next use makes a fresh one that
     // takes the current message again.
@@ -50,6 +50,9 @@ Demande_message_timer::Demande_message_timer() : QDialog(nullptr, Qt::Window)
     Canvas1->setObjectName(QStringLiteral("Canvas1"));
     Canvas1->setGeometry(13, 5, 45, 41);
 
+    setTabOrder(EditField1, PushButton2);
+    setTabOrder(PushButton2, PushButton1);
+
     connect(PushButton1, &QPushButton::clicked, this, &Demande_message_timer::PushButton1_Action);
     connect(PushButton2, &QPushButton::clicked, this, &Demande_message_timer::PushButton2_Action);
     Open();
@@ -70,6 +73,14 @@ void Demande_message_timer::PushButton1_Action()
 void Demande_message_timer::PushButton2_Action()
 {
     hide();
+}
+
+void Demande_message_timer::showEvent(QShowEvent *event)
+{
+    // Typing replaces the message: the field, not OK, has the keyboard.
+    EditField1->selectAll();
+    EditField1->setFocus();
+    QDialog::showEvent(event);
 }
 
 void Demande_message_timer::keyPressEvent(QKeyEvent *event)

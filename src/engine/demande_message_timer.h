@@ -26,5 +26,6 @@ public:
     void PushButton2_Action();
 
 protected:
+    void showEvent(QShowEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 };

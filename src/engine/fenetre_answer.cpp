@@ -14,7 +14,7 @@ using DialogParts::placed;
 fenetre_answer::fenetre_answer() : QDialog(nullptr, Qt::Dialog)
 {
     setObjectName(QStringLiteral("fenetre_answer"));
-    setWindowTitle(QStringLiteral("Untitled"));
+    setWindowTitle(kTitle);
     setFixedSize(325, 177);
     setModal(true);
     EditField1 = placed(new QPlainTextEdit(this), "EditField1", QRect(13, 59, 298, 77));

@@ -24,6 +24,9 @@ public:
     QPushButton *PushButton2;
     IconCanvas *Canvas1;
 
+    // The title when the caller gives none.
+    static inline const QString kTitle = QStringLiteral("Commentaire");
+
     bool OK = false;
     int icone_fenetre = 0;
     Answer answer = Answer::Cancelled;

@@ -11,7 +11,7 @@ using DialogParts::placed;
 fenetre_message::fenetre_message() : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
     setObjectName(QStringLiteral("fenetre_message"));
-    setWindowTitle(QStringLiteral("Untitled"));
+    setWindowTitle(kTitle);
     setFixedSize(346, 195);
     setModal(true);
     Canvas1 = placed(new IconCanvas(this), "Canvas1", QRect(13, 11, 45, 41));

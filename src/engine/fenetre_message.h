@@ -21,6 +21,9 @@ public:
     QPushButton *PushButton1;
     QPushButton *PushButton2;
 
+    // The title when the caller gives none.
+    static inline const QString kTitle = QStringLiteral("Question");
+
     bool OK = false;
     int icone_fenetre = 0;
     Answer answer = Answer::Cancelled;

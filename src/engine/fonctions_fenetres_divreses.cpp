@@ -27,7 +27,7 @@ void prepare(Dialog &dialog, const QString &texte, const QString &bouton1, const
     dialog.StaticText1->setText(withLineBreaks(texte));
     dialog.PushButton1->setText(bouton1);
     dialog.PushButton2->setText(bouton2);
-    dialog.setWindowTitle(titre);
+    dialog.setWindowTitle(titre.isEmpty() ? Dialog::kTitle : titre);
     dialog.icone_fenetre = icone;
     dialog.Canvas1->setIconCode(icone);
     DialogParts::chooseDefault(dialog.PushButton1, dialog.PushButton2, bouton_defaut);

@@ -2,8 +2,12 @@
 
 #include "core/cell_text.h"
 #include "engine/clean_field.h"
+#include "engine/list_clipboard.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QStyledItemDelegate>
@@ -40,7 +44,7 @@ ListBox::ListBox(QWidget *parent) : QTreeWidget(parent)
     setRootIsDecorated(false);
     setUniformRowHeights(true);
     setItemsExpandable(false);
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                     QAbstractItemView::SelectedClicked);
@@ -177,6 +181,25 @@ void ListBox::applyWidths()
     }
 }
 
+void ListBox::copy()
+{
+    QList<ListRow> copied;
+    QModelIndexList selected = selectionModel()->selectedRows();
+    std::sort(selected.begin(), selected.end());
+    for (const QModelIndex &index : selected)
+        copied.append({cell(index.row(), 0), cell(index.row(), 1), cell(index.row(), 2)});
+    QGuiApplication::clipboard()->setMimeData(ListClipboard::mimeData(copied.isEmpty() ? rows(rowCount()) : copied));
+}
+
+void ListBox::keyPressEvent(QKeyEvent *event)
+{
+    // Whole rows, where the view would copy the current cell alone.
+    if (event->matches(QKeySequence::Copy))
+        copy();
+    else
+        QTreeWidget::keyPressEvent(event);
+}
+
 void ListBox::mouseDoubleClickEvent(QMouseEvent *event)
 {
     emit doubleClick();
@@ -188,6 +211,14 @@ bool ListBox::edit(const QModelIndex &index, EditTrigger trigger, QEvent *event)
     if (trigger != QAbstractItemView::AllEditTriggers && index.isValid() && !editable_.value(index.column()))
         return false;
     return QTreeWidget::edit(index, trigger, event);
+}
+
+void ListBox::closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint)
+{
+    // Tab ends the edit without opening the next cell: one double-click, one edit.
+    if (hint == QAbstractItemDelegate::EditNextItem || hint == QAbstractItemDelegate::EditPreviousItem)
+        hint = QAbstractItemDelegate::NoHint;
+    QTreeWidget::closeEditor(editor, hint);
 }
 
 void ListBox::commitData(QWidget *editor)

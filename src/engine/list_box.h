@@ -6,7 +6,8 @@
 #include <QTreeWidget>
 
 // A list of rows of three text cells without headings, whose column widths
-// are percentages of its width and whose columns can be made editable.
+// are percentages of its width and whose columns can be made editable. Rows
+// are selected as in a file list (Shift, Ctrl) and copied with Ctrl+C.
 class ListBox : public QTreeWidget {
     Q_OBJECT
 public:
@@ -37,15 +38,21 @@ public:
     void setColumnEditable(int column, bool editable);
     bool columnEditable(int column) const { return editable_.value(column); }
 
+public slots:
+    // The selected rows, or all of them when none is, to the clipboard.
+    void copy();
+
 signals:
     void doubleClick();
     void cellAction(int row, int column);
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     bool edit(const QModelIndex &index, EditTrigger trigger, QEvent *event) override;
     void commitData(QWidget *editor) override;
+    void closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint) override;
 
 private:
     void applyWidths();

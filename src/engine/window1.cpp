@@ -3,6 +3,7 @@
 #include "engine/clean_field.h"
 #include "engine/list_box.h"
 #include "engine/little_arrows.h"
+#include "engine/own_colour.h"
 #include "engine/run_engine.h"
 #include "platform/platform.h"
 
@@ -36,13 +37,6 @@ QFont systemFont(int pixels)
     return font;
 }
 
-void setTextColour(QWidget *widget, int r, int g, int b)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, QColor(r, g, b));
-    widget->setPalette(palette);
-}
-
 const QString kHelvetica = QStringLiteral("Helvetica");
 } // namespace
 
@@ -52,8 +46,8 @@ Window1::Window1() : content_(new QWidget(this))
     setWindowTitle(QStringLiteral("Vel Timing"));
     content_->setObjectName(QStringLiteral("contenu"));
     setCentralWidget(content_);
+    // No largest size: a maximized window's list takes the room.
     content_->setMinimumSize(420, 357);
-    content_->setMaximumSize(600, 800);
     buildControls();
     connectHandlers();
     content_->installEventFilter(this);
@@ -131,7 +125,7 @@ void Window1::buildControls()
     StaticText4 = new QLabel(QStringLiteral("Label:"), content_);
     StaticText4->setFont(pixelFont(kHelvetica, 12));
     StaticText4->setAlignment(Qt::AlignCenter);
-    setTextColour(StaticText4, 40, 13, 147);
+    OwnColour::give(StaticText4, QColor(40, 13, 147));
     StaticText4->setAccessibleDescription(QStringLiteral("Heure"));
     place(StaticText4, "StaticText4", QRect(408, 3, 100, 20), A::Right);
 
@@ -141,7 +135,7 @@ void Window1::buildControls()
 
     StaticText3 = new QLabel(QStringLiteral("Label:"), content_);
     StaticText3->setFont(pixelFont(kHelvetica, 12));
-    setTextColour(StaticText3, 40, 13, 147);
+    OwnColour::give(StaticText3, QColor(40, 13, 147));
     StaticText3->setAccessibleDescription(QStringLiteral("Date"));
     place(StaticText3, "StaticText3", QRect(7, 3, 236, 20), A::None);
 
@@ -151,14 +145,14 @@ void Window1::buildControls()
     StaticText2 = new QLabel(QStringLiteral("0:00:00:00"), content_);
     StaticText2->setFont(pixelFont(kHelvetica, 24));
     StaticText2->setAlignment(Qt::AlignCenter);
-    setTextColour(StaticText2, 80, 44, 153);
+    // Painting its own background spares the frame and the window behind it a
+    // repaint at every change of the time.
+    StaticText2->setAutoFillBackground(true);
+    OwnColour::give(StaticText2, QColor(80, 44, 153));
     // Labels are read by their text, so the time itself is the name; the
     // description tells what it is.
     StaticText2->setAccessibleDescription(QStringLiteral("Temps"));
     place(StaticText2, "StaticText2", QRect(17, 248, 138, 26), A::Bottom);
-    // Painting its own background spares the frame and the window behind it a
-    // repaint at every change of the time.
-    StaticText2->setAutoFillBackground(true);
 
     Commentaire = new QLineEdit(content_);
     Commentaire->setFont(pixelFont(kHelvetica, 12));
@@ -223,6 +217,11 @@ void Window1::connectHandlers()
     connect(efface_liste, &QPushButton::clicked, this, &Window1::efface_liste_Action);
     connect(ListBox1, &ListBox::doubleClick, this, &Window1::ListBox1_DoubleClick);
     connect(ListBox1, &ListBox::cellAction, this, &Window1::ListBox1_CellAction);
+    // The keyboard goes back to the comment after each run action, so a
+    // blank typed there never presses the button just clicked.
+    for (QPushButton *button : {bt_depart, bt_pause, intermediaire, reset})
+        connect(button, &QPushButton::clicked, Commentaire, qOverload<>(&QWidget::setFocus));
+    Commentaire->setFocus();
 }
 
 int Window1::menuOffset() const

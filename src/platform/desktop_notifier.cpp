@@ -26,17 +26,34 @@ void DesktopNotifier::post(const QString &summary, const QString &body)
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected())
         return;
+    // A service that reads markup in the body would take "Pâtes & <sauce>" for
+    // it: the service says whether it does, and the body is escaped if so.
+    const quint64 post = ++posts_;
+    auto *asking = new QDBusPendingCallWatcher(bus.asyncCall(call(QStringLiteral("GetCapabilities"))), this);
+    connect(asking, &QDBusPendingCallWatcher::finished, this, [=, this](QDBusPendingCallWatcher *answer) {
+        answer->deleteLater();
+        const QDBusPendingReply<QStringList> capabilities = *answer;
+        // No service (the alert window still tells), or withdrawn before it was sent.
+        if (capabilities.isError() || post != posts_)
+            return;
+        const bool markup = capabilities.value().contains(QStringLiteral("body-markup"));
+        send(post, summary, markup ? body.toHtmlEscaped() : body);
+    });
+}
+
+void DesktopNotifier::send(quint64 post, const QString &summary, const QString &body)
+{
+    QDBusConnection bus = QDBusConnection::sessionBus();
     QDBusMessage notify = call(QStringLiteral("Notify"));
     const QVariantMap hints{{QStringLiteral("desktop-entry"), icon_}};
     notify << QCoreApplication::applicationName() << uint(0) << icon_ << summary << body << QStringList() << hints
            << -1;
-    const quint64 post = ++posts_;
     auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(notify), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, post](QDBusPendingCallWatcher *answer) {
         answer->deleteLater();
         const QDBusPendingReply<uint> reply = *answer;
         if (reply.isError())
-            return; // no service, or it refused: the alert window still tells
+            return; // refused: the alert window still tells
         if (post == posts_)
             shown_ = reply.value();
         else

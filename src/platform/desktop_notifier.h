@@ -16,6 +16,7 @@ public:
     void withdraw();
 
 private:
+    void send(quint64 post, const QString &summary, const QString &body);
     void close(uint id);
 
     QString icon_;

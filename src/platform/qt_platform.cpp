@@ -55,7 +55,7 @@ QDateTime QtPlatform::now()
 
 void QtPlatform::messageBox(const QString &text)
 {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Vel Timing"), text, QMessageBox::Ok,
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Message"), text, QMessageBox::Ok,
                     QApplication::activeWindow());
     box.exec();
 }

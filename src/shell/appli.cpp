@@ -102,6 +102,7 @@ void appli::prepareMainWindow(const QDateTime &moment)
         Bienvenue &about = Bienvenue::instance();
         about.show();
         about.raise();
+        about.activateWindow(); // Escape hides it
     });
     w.setHandler(QStringLiteral("meneditionitempref"), [] { pref_interm::instance().showCurrentSettings(); });
     w.GroupBox2->setTitle(RunEngine::startHeading());

@@ -13,10 +13,13 @@
 
 using DialogParts::placed;
 
-Bienvenue::Bienvenue() : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+// A splash: no title bar, and at start-up the keyboard stays with the main
+// window, so what the user types goes to the comment.
+Bienvenue::Bienvenue() : QDialog(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint)
 {
     setObjectName(QStringLiteral("Bienvenue"));
-    setWindowTitle(QStringLiteral("Untitled"));
+    setWindowTitle(QStringLiteral("À propos"));
+    setAttribute(Qt::WA_ShowWithoutActivating);
     setFixedSize(478, 349);
     setAccessibleName(QStringLiteral("À propos de Vel Timing"));
 
@@ -27,6 +30,10 @@ Bienvenue::Bienvenue() : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint |
     QPalette palette = StaticText2->palette();
     palette.setColor(QPalette::WindowText, QColor(255, 210, 51));
     StaticText2->setPalette(palette);
+    // The picture is the window's background, whatever the desktop's palette.
+    palette = this->palette();
+    palette.setColor(QPalette::Window, WelcomePicture::sky());
+    setPalette(palette);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));

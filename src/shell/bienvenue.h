@@ -9,7 +9,7 @@ class QTimer;
 
 // The welcome and about window: a picture with the version on it. At start-up
 // it hides itself after two steps of its timer and brings the main window to
-// the front; shown again from the menu, it stays until clicked.
+// the front; shown again from the menu, it stays until clicked or Escape.
 class Bienvenue : public QDialog, public SingleInstance<Bienvenue> {
     Q_OBJECT
 public:

@@ -2,9 +2,8 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QLineEdit>
 #include <QMenu>
-#include <QPlainTextEdit>
+#include <QShortcut>
 
 namespace {
 QAction *addItem(QMenu *menu, const char *name, const QString &text, const QKeySequence &shortcut = {},
@@ -24,11 +23,20 @@ QAction *addNamedSeparator(QMenu *menu, const char *name)
     return separator;
 }
 
-// Runs an editing slot on the focused field of any window.
+QMenu *addNamedMenu(QMenuBar *bar, const char *name, const QString &text)
+{
+    QMenu *menu = bar->addMenu(text);
+    menu->setObjectName(QLatin1String(name));
+    menu->setAccessibleName(QString(text).remove(QLatin1Char('&')));
+    return menu;
+}
+
+// Runs an editing slot on the focused widget of any window, where it has one:
+// a field, or the list for copying.
 void editFocused(const char *slot)
 {
     QWidget *focused = QApplication::focusWidget();
-    if (qobject_cast<QLineEdit *>(focused) || qobject_cast<QPlainTextEdit *>(focused))
+    if (focused && focused->metaObject()->indexOfSlot(QByteArray(slot) + "()") >= 0)
         QMetaObject::invokeMethod(focused, slot);
 }
 } // namespace
@@ -36,35 +44,31 @@ void editFocused(const char *slot)
 Menu::Menu()
 {
     setObjectName(QStringLiteral("Menu"));
-    UntitledMenu3 = addMenu(QStringLiteral("Fichier"));
-    UntitledMenu3->setObjectName(QStringLiteral("UntitledMenu3"));
-    UntitledMenu3->setAccessibleName(UntitledMenu3->title());
+    UntitledMenu3 = addNamedMenu(this, "UntitledMenu3", QStringLiteral("&Fichier"));
     menfichierMenuouvrir =
-        addItem(UntitledMenu3, "menfichierMenuouvrir", QStringLiteral("Ouvrir une liste"), QKeySequence::Open);
-    FileSauver = addItem(UntitledMenu3, "FileSauver", QStringLiteral("Sauver la liste"), QKeySequence::Save);
+        addItem(UntitledMenu3, "menfichierMenuouvrir", QStringLiteral("&Ouvrir une liste"), QKeySequence::Open);
+    FileSauver = addItem(UntitledMenu3, "FileSauver", QStringLiteral("&Sauver la liste"), QKeySequence::Save);
     menfichierImprimer =
-        addItem(UntitledMenu3, "menfichierImprimer", QStringLiteral("Imprimer la liste"), QKeySequence::Print);
+        addItem(UntitledMenu3, "menfichierImprimer", QStringLiteral("&Imprimer la liste"), QKeySequence::Print);
     UntitledMenu4 = addNamedSeparator(UntitledMenu3, "UntitledMenu4");
-    menfichieritemquitter =
-        addItem(UntitledMenu3, "menfichieritemquitter", QStringLiteral("Quitter"), {}, QAction::QuitRole);
+    menfichieritemquitter = addItem(UntitledMenu3, "menfichieritemquitter", QStringLiteral("&Quitter"),
+                                    QKeySequence::Quit, QAction::QuitRole);
 
-    UntitledMenu0 = addMenu(QStringLiteral("Edition"));
-    UntitledMenu0->setObjectName(QStringLiteral("UntitledMenu0"));
-    UntitledMenu0->setAccessibleName(UntitledMenu0->title());
-    EditUndo = addItem(UntitledMenu0, "EditUndo", QStringLiteral("Annuler"), QKeySequence::Undo);
+    UntitledMenu0 = addNamedMenu(this, "UntitledMenu0", QStringLiteral("&Edition"));
+    EditUndo = addItem(UntitledMenu0, "EditUndo", QStringLiteral("&Annuler"), QKeySequence::Undo);
     EditUndo->setEnabled(false);
     UntitledMenu2 = addNamedSeparator(UntitledMenu0, "UntitledMenu2");
-    EditCut = addItem(UntitledMenu0, "EditCut", QStringLiteral("Couper"), QKeySequence::Cut);
-    EditCopy = addItem(UntitledMenu0, "EditCopy", QStringLiteral("Copier"), QKeySequence::Copy);
-    EditPaste = addItem(UntitledMenu0, "EditPaste", QStringLiteral("Coller"), QKeySequence::Paste);
-    EditClear = addItem(UntitledMenu0, "EditClear", QStringLiteral("Effacer la liste"));
+    EditCut = addItem(UntitledMenu0, "EditCut", QStringLiteral("Co&uper"), QKeySequence::Cut);
+    EditCopy = addItem(UntitledMenu0, "EditCopy", QStringLiteral("&Copier"), QKeySequence::Copy);
+    EditPaste = addItem(UntitledMenu0, "EditPaste", QStringLiteral("C&oller"), QKeySequence::Paste);
+    EditClear = addItem(UntitledMenu0, "EditClear", QStringLiteral("&Effacer la liste"));
     meneditionitemeffacerlaligne =
-        addItem(UntitledMenu0, "meneditionitemeffacerlaligne", QStringLiteral("Effacer la ligne"));
+        addItem(UntitledMenu0, "meneditionitemeffacerlaligne", QStringLiteral("Effacer la li&gne"));
     UntitledMenu1 = addNamedSeparator(UntitledMenu0, "UntitledMenu1");
     meneditionitempref =
-        addItem(UntitledMenu0, "meneditionitempref", QStringLiteral("Préférences..."), {}, QAction::PreferencesRole);
+        addItem(UntitledMenu0, "meneditionitempref", QStringLiteral("&Préférences..."), {}, QAction::PreferencesRole);
     AppleAproposdeVelTiming = addItem(UntitledMenu0, "AppleAproposdeVelTiming",
-                                      QStringLiteral("A propos de Vel Timing"), {}, QAction::AboutRole);
+                                      QStringLiteral("A propos de &Vel Timing"), {}, QAction::AboutRole);
 
     // The fields handle their own shortcuts; these serve the menu clicks.
     for (QAction *action : {EditCut, EditCopy, EditPaste})
@@ -72,4 +76,8 @@ Menu::Menu()
     connect(EditCut, &QAction::triggered, this, [] { editFocused("cut"); });
     connect(EditCopy, &QAction::triggered, this, [] { editFocused("copy"); });
     connect(EditPaste, &QAction::triggered, this, [] { editFocused("paste"); });
+
+    // F10 opens the first menu, as elsewhere on the desktop.
+    connect(new QShortcut(QKeySequence(Qt::Key_F10), this), &QShortcut::activated, this,
+            [this] { setActiveAction(UntitledMenu3->menuAction()); });
 }

@@ -45,7 +45,7 @@ QCheckBox *checkBox(const QString &text, QWidget *parent)
 pref_interm::pref_interm() : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
     setObjectName(QStringLiteral("pref_interm"));
-    setWindowTitle(QStringLiteral("Untitled"));
+    setWindowTitle(QStringLiteral("Préférences"));
     setFixedSize(377, 359);
 
     StaticText1 = placed(wrappedLabel(QStringLiteral("Entrez le texte désiré qui sera incrémenté à chaque pression "
@@ -80,6 +80,11 @@ pref_interm::pref_interm() : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHi
 
     for (const HelpTag &tag : helpTags())
         tag.control->setToolTip(tag.text);
+    // Tab goes down the window, then along the buttons from left to right.
+    const QList<QWidget *> order{chaine_interm, timer_defaut, CheckBox1,   CheckBox2,
+                                 CheckBox3,     PushButton3,  PushButton2, PushButton1};
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
 
     connect(PushButton1, &QPushButton::clicked, this, &pref_interm::PushButton1_Action);
     connect(PushButton2, &QPushButton::clicked, this, &pref_interm::PushButton2_Action);

@@ -10,11 +10,12 @@
 namespace {
 constexpr int kWidth = 478;
 constexpr int kHeight = 349;
+constexpr QColor kSky(40, 13, 147);
 
 void drawBackground(QPainter &p)
 {
     QLinearGradient sky(0, 0, kWidth, kHeight);
-    sky.setColorAt(0, QColor(40, 13, 147));
+    sky.setColorAt(0, kSky);
     sky.setColorAt(1, QColor(12, 4, 48));
     p.fillRect(0, 0, kWidth, kHeight, sky);
     // Speed streaks, the "vel" of the name.
@@ -90,5 +91,10 @@ const QPixmap &VelTiming1()
 {
     static const QPixmap picture = draw();
     return picture;
+}
+
+QColor sky()
+{
+    return kSky;
 }
 } // namespace WelcomePicture

@@ -8,7 +8,9 @@
 
 #include <QLineEdit>
 #include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <sched.h>
@@ -156,7 +158,11 @@ private slots:
 
     void print()
     {
-        Variables_globales.Commentaire_encours = "Course\nsous la pluie";
+        QString comment = "Course\nsous la pluie", label; // and every word printed, none over the next column
+        for (int i = 0; i < 144; ++i)
+            comment += QString::asprintf(" c%03d", i), label += QString::asprintf("l%03d ", i % 100);
+        w().ListBox1->addRow({label, "0:00:01:00", "+  0:00:01:00"});
+        Variables_globales.Commentaire_encours = comment;
         const QString pdf = path("liste.pdf");
         program.platform.printScripts << [](QPrinter &) { return false; } << [=](QPrinter &p) {
             p.setOutputFileName(pdf);
@@ -169,10 +175,20 @@ private slots:
             printed << w().Pour_commentaire_impression->text() + '|' +
                            QString::number(program.platform.printScripts.size());
         }
-        QCOMPARE(printed, QStringList({"Course\nsous la pluie|1", "|1", "Course\nsous la pluie|0"}));
+        QCOMPARE(printed, QStringList({comment + "|1", "|1", comment + "|0"}));
         QCOMPARE(program.asked.join(u'|') + '|' + buttons<fenetre_answer>(),
                  QStringList(3, kComment).join(u'|') + "|Annuler|Continuer|1");
-        QVERIFY(QFileInfo(pdf).size() > 1000);
+        QProcess text;
+        text.start("pdftotext", {"-bbox", pdf, "-"});
+        QVERIFY(text.waitForFinished());
+        static const QRegularExpression box(R"re(xMax="([\d.]+)" yMax="[\d.]+">([^<]+)<)re");
+        QString words;
+        for (const QRegularExpressionMatch &m : box.globalMatch(text.readAllStandardOutput())) {
+            QVERIFY2(m.captured(1).toDouble() < (m.captured(2).startsWith('l') ? 405 : 585), qPrintable(m.captured(2)));
+            words += m.captured(2) + ' ';
+        }
+        for (const QString &word : (comment + ' ' + label).split(QRegularExpression("\\s+"), Qt::SkipEmptyParts))
+            QVERIFY2(words.contains(word + ' '), qPrintable(word));
     }
 };
 

@@ -34,8 +34,8 @@ class Program:
         self.binary, self.home, self.screenshots, self.process, self.helpers = binary, home, screenshots, None, []
         self.prefs = pathlib.Path(home, "config", "Pref Vel Timing")
         self.journal = pathlib.Path(home, "data", "VelTiming", "Liste en cours")
-    def start(self):
-        self.env = env = dict(os.environ, HOME=self.home, XDG_CONFIG_HOME=str(self.prefs.parent),
+    def start(self, **desktop):  # desktop: more of the environment
+        self.env = env = dict(os.environ, **desktop, HOME=self.home, XDG_CONFIG_HOME=str(self.prefs.parent),
                    XDG_DATA_HOME=str(self.journal.parent.parent), QT_QPA_PLATFORM="xcb",
                    QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1", ASAN_OPTIONS="detect_leaks=0")
         self.process, attempts = None, iter(range(3))
@@ -74,8 +74,8 @@ class Program:
         os.makedirs(self.screenshots, exist_ok=True)
         subprocess.run(["import", "-window", "root", "-crop", "%dx%d+%d+%d" % (w, h, x, y), "+repage",
                         os.path.join(self.screenshots, name)])
-    def quit(self, *answers):  # then answers the dialogs that follow, each with `answer`'s arguments
-        self.menu("Fichier", "Quitter")
+    def quit(self, *answers, keys=None):  # then answers the dialogs that follow, each with `answer`'s arguments
+        keys() if keys else self.menu("Fichier", "Quitter")
         for args in answers: self.answer(*args)
         check(self.process.wait(30) == 0, "the program quit with status %d" % self.process.returncode)
 
@@ -110,15 +110,17 @@ def chronometre(p):
     check(re.fullmatch(r"Tableau de chronométrage créé le [\d/]{10} à \d\d:\d\d par VelTiming\.", header), header)
     check(body == "-" * 61 + "\nCourse du dimanche\n" + "-" * 62 + "\n" + rows + "\n", "document body:\n" + body)
 
-def notification_service(record):  # the desktop's, on this test's session bus: writes each call as a line
+def notification_service(record):  # the desktop's, reading markup, on this test's session bus: writes each call as a line
     from gi.repository import Gio
     def called(bus, sender, path, interface, method, args, invocation):
+        if method == "GetCapabilities": return invocation.return_value(GLib.Variant("(as)", (["body", "body-markup"],)))
         with open(record, "a") as out: print(method, *args.unpack()[:5], sep="|", file=out)
         invocation.return_value(GLib.Variant("(u)", (7,)) if method == "Notify" else None)
     arg = lambda kind, out="in": '<arg type="%s" direction="%s"/>' % (kind, out)
     interface = Gio.DBusNodeInfo.new_for_xml('<node><interface name="org.freedesktop.Notifications"><method name="Notify">'
         + "".join(arg(kind) for kind in ("s", "u", "s", "s", "s", "as", "a{sv}", "i")) + arg("u", "out")
-        + '</method><method name="CloseNotification">' + arg("u") + "</method></interface></node>").interfaces[0]
+        + '</method><method name="CloseNotification">' + arg("u") + '</method><method name="GetCapabilities">'
+        + arg("as", "out") + "</method></interface></node>").interfaces[0]
     Gio.bus_own_name(Gio.BusType.SESSION, "org.freedesktop.Notifications", 0,
                      lambda bus, name: bus.register_object("/org/freedesktop/Notifications", interface, called), None, None)
     GLib.MainLoop().run()
@@ -128,7 +130,7 @@ def countdown(p):
     back at restart."""
     record = pathlib.Path(p.home, "notifications")
     p.helpers.append(subprocess.Popen([sys.executable, __file__, "notification-service", str(record)]))
-    texts = ["140", "90", "400", "560", "0", "1", "0", "Les pâtes sont prêtes", "5", "2", "Tour"]
+    texts = ["140", "90", "400", "560", "0", "1", "0", "Pâtes & sauce prêtes", "5", "2", "Tour"]
     stored = b"".join(bytes([len(t.encode())]) + t.encode() for t in texts)
     p.prefs.parent.mkdir(parents=True)
     p.prefs.write_bytes(stored)
@@ -136,10 +138,10 @@ def countdown(p):
     check(p.timer_mode(), "Timer mode at start")
     p.click("Départ", "Stop")
     p.click("Intermédiaire")
-    alert = wait(lambda: p.window("Vel Timing message"), 15, "the alert")
-    check(find(alert, "label", "Les pâtes sont prêtes", False), "the alert's message")
+    alert = wait(lambda: p.window("Fin du timer"), 15, "the alert")
+    check(find(alert, "label", "Pâtes & sauce prêtes", False), "the alert's message")
     check(p.display() == "0:00:00:00", "display at the end: " + p.display())
-    wait(lambda: record.read_text() == "Notify|VelTiming|0|org.veltiming.VelTiming|Vel Timing|Les pâtes sont prêtes\n",
+    wait(lambda: record.read_text() == "Notify|VelTiming|0|org.veltiming.VelTiming|Vel Timing|Pâtes &amp; sauce prêtes\n",
          5, "the notification")
     find(p.main, "push button", "Départ")
     check(re.fullmatch("Temps de départ 1:\t0:00:05:00\t\nTour 1:\t0:00:0[0-4]:\\d\\d\t\nTimer 2, temps écoulé à  "
@@ -190,6 +192,30 @@ def journal(p):
     p.quit(("Sauvegarder", "Quitter"))
     check(not p.journal.exists(), "the journal left after Quitter")
 
+def desktop(p):
+    """Under a dark theme, by keyboard: a comment typed at start-up, Return, the list copied and read back, Ctrl+Q."""
+    colours = {"Window": "42,46,50", "View": "27,30,32", "Button": "49,54,59", "Selection": "61,174,233"}
+    p.prefs.parent.mkdir(parents=True)  # KDE's colours file, as a dark Plasma theme writes it
+    p.prefs.with_name("kdeglobals").write_text("[KDE]\nwidgetStyle=Fusion\n" + "".join(
+        "[Colors:%s]\nBackgroundNormal=%s\nForegroundNormal=252,252,252\n" % item for item in colours.items()))
+    p.start(XDG_CURRENT_DESKTOP="KDE", KDE_SESSION_VERSION="5")
+    keys = lambda *args: subprocess.run(["xdotool", *args], check=True)
+    wait(lambda: find(p.main, "text", "Commentaire").getState().contains(pyatspi.STATE_FOCUSED), 5, "the comment's focus")
+    for typed in ("Course", "Virage nord", ""):  # the first Return starts the run, the next two record laps
+        keys("type", "--delay", "20", typed)
+        keys("key", "Return")
+    wait(lambda: re.fullmatch("1: Course\t0:00:00:00\t\n1: Virage nord\t0:00:0\\d:\\d\\d\t\n"
+                              "Temps intermédiaire  2:\t0:00:0\\d:\\d\\d\t\\+  0:00:0\\d:\\d\\d", p.rows()), 5, "the typed rows")
+    p.click("Stop", "Départ")
+    p.screenshot(p.main, "veltiming-dark.png")
+    x, y, w, h = find(p.main, "tree", "Liste des temps").queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    keys("mousemove", str(x + w // 2), str(y + h - 8), "click", "1", "key", "ctrl+c")  # below the rows: none selected
+    clipboard = lambda kind: subprocess.run(["xclip", "-o", "-selection", "clipboard", "-t", kind], capture_output=True,
+                                            text=True).stdout
+    wait(lambda: clipboard("UTF8_STRING") == p.rows() + "\n", 5, "the rows as text on the clipboard")
+    check("<tr><td>1: Virage nord</td><td>0:00:0" in clipboard("text/html"), "the HTML table: " + clipboard("text/html"))
+    p.quit(("Voulez-vous sauvegarder la liste en cours?", "Quitter"), keys=lambda: keys("key", "ctrl+q"))
+
 def start_display(helpers):
     read_end, write_end = os.pipe()
     helpers.append(subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24"],
@@ -210,7 +236,7 @@ def main(binary, scenario, *options):
     try:
         start_display(helpers)
         helpers.append(subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"]))
-        {"chronometre": chronometre, "countdown": countdown, "journal": journal}[scenario](program)
+        {"chronometre": chronometre, "countdown": countdown, "journal": journal, "desktop": desktop}[scenario](program)
         print("PASS: " + scenario)
         return 0
     except BaseException as failure:

@@ -87,6 +87,7 @@ private slots:
         QTEST(program.rowCount() ? program.lastRow()[0] : QString(), "lastLabel");
         QTEST(program.display(), "display");
         QCOMPARE(w().ListBox1->selectedRow(), program.rowCount() - 1);
+        QCOMPARE(w().focusWidget(), w().Commentaire); // so the next blank typed goes there
     }
 
     void returnPressesTheDefaultButton()
@@ -164,8 +165,10 @@ private slots:
         timerMode();
         press("bt_depart");
         QVERIFY(question().isVisible());
+        question().activateWindow();
+        QTRY_VERIFY(question().isActiveWindow());
         QCOMPARE(question().EditField1->selectedText(), QStringLiteral("Temps écoulé!"));
-        typeInto(question().EditField1, typed);
+        typeInto(QApplication::focusWidget(), typed); // replaces the message
         if (accept)
             QTest::keyClick(question().EditField1, Qt::Key_Return);
         else
@@ -253,12 +256,12 @@ private slots:
     {
         w().setContentFrame(20, 50, 10, 10);
         QCOMPARE(w().centralWidget()->size(), QSize(420, 357)); // the smallest
-        const QSize size(600, 800), asked(2000, 2000);          // the largest
+        const QSize size(1900, 1000);                           // maximized on a large screen
         w().setContentFrame(20, 50, Window1::kLayoutHeight, Window1::kLayoutWidth);
         const QRect list = w().ListBox1->geometry(), comment = w().Commentaire->geometry();
         const QRect start = w().bt_depart->geometry(), display = w().StaticText2->geometry();
         const QRect clock = w().StaticText4->geometry(), date = w().StaticText3->geometry();
-        w().setContentFrame(20, 50, asked.height(), asked.width());
+        w().setContentFrame(20, 50, size.height(), size.width());
         QCOMPARE(w().centralWidget()->size(), size);
         const int dx = size.width() - Window1::kLayoutWidth, dy = size.height() - Window1::kLayoutHeight;
         QCOMPARE(w().ListBox1->geometry(), list.adjusted(0, 0, dx, dy));

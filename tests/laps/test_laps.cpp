@@ -2,8 +2,11 @@
 #include "engine/list_box.h"
 #include "engine/window1.h"
 #include "program_fixture.h"
+#include "shell/menu.h"
 
+#include <QClipboard>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 
 class TestLaps : public QObject {
@@ -63,6 +66,25 @@ private slots:
         QCOMPARE(program.platform.messages, QStringList{"Aucune ligne sélectionnée!"});
     }
 
+    // Rows as a spreadsheet or a word processor pastes them: text with tabs, and an HTML table.
+    void copyRows()
+    {
+        program.start();
+        list()->addRows({{"a", "1", ""}, {"Pâtes & <sauce>", "2", "+  1"}});
+        program.window().activateWindow();
+        list()->setFocus();
+        QTRY_VERIFY(list()->hasFocus());
+        for (const int selected : {1, -1}) { // one row with Ctrl+C; all of them from the menu when none is selected
+            list()->selectRow(selected);
+            selected < 0 ? Menu::instance().EditCopy->trigger() : QTest::keySequence(list(), QKeySequence::Copy);
+            const QMimeData *copied = QGuiApplication::clipboard()->mimeData();
+            QCOMPARE(copied->text(), QString(selected < 0 ? "a\t1\t\n" : "") + "Pâtes & <sauce>\t2\t+  1\n");
+            QCOMPARE(copied->html().section("<tr>", 1),
+                     QString(selected < 0 ? "<td>a</td><td>1</td><td></td></tr><tr>" : "") +
+                         "<td>Pâtes &amp; &lt;sauce&gt;</td><td>2</td><td>+  1</td></tr></table>");
+        }
+    }
+
     void oneEditPerDoubleClick()
     {
         program.start();
@@ -74,10 +96,12 @@ private slots:
         auto *editor = list()->viewport()->findChild<QLineEdit *>();
         QVERIFY(editor);
         editor->selectAll();
-        editor->insert("0:00:\t01"); // as a paste would
-        QTest::keyClick(editor, Qt::Key_Return);
+        editor->insert("0:00:\t01");          // as a paste would
+        QTest::keyClick(editor, Qt::Key_Tab); // commits, and opens no other cell
         QTRY_COMPARE(program.row(0), QStringList({"ligne", "0:00: 01", ""}));
         QVERIFY(!list()->columnEditable(0) && !list()->columnEditable(2));
+        for (const QLineEdit *next : list()->viewport()->findChildren<QLineEdit *>())
+            QVERIFY(!next->isVisible());
     }
 };
 

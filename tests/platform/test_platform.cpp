@@ -12,16 +12,20 @@ class NotificationService : public QObject {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
 public slots:
+    QStringList GetCapabilities() { return capabilities; }
     uint Notify(const QString &app, uint, const QString &icon, const QString &summary, const QString &body,
                 const QStringList &, const QVariantMap &hints, int)
     {
         calls << QStringList{app, icon, hints.value("desktop-entry").toString(), summary, body}.join('|');
+        if (whenNotified)
+            std::exchange(whenNotified, {})();
         return calls.size();
     }
     void CloseNotification(uint id) { calls << QString::number(id); }
 
 public:
-    QStringList calls;
+    QStringList calls, capabilities{"body"};
+    std::function<void()> whenNotified;
 };
 
 class TestPlatform : public QObject {
@@ -85,13 +89,20 @@ private slots:
         QVERIFY(serving.registerObject("/org/freedesktop/Notifications", &service, QDBusConnection::ExportAllSlots) &&
                 serving.registerService("org.freedesktop.Notifications"));
         notifier.post("Vel Timing", "Fini");
-        notifier.withdraw(); // before the service answers: closed once it does
+        notifier.withdraw();                                 // before it is sent: never sent
+        service.whenNotified = [&] { notifier.withdraw(); }; // before the service answers: closed once it does
         notifier.post("Vel Timing", "Encore");
-        QTRY_COMPARE(service.calls.size(), 3);
+        QTRY_COMPARE(service.calls.size(), 2);
+        for (const char *capability : {"body-hyperlinks", "body-markup"}) { // the body is escaped for markup only
+            service.capabilities << capability;
+            notifier.post("Vel Timing", "Pâtes & <sauce>");
+            QTRY_COMPARE(service.calls.size(), service.capabilities.size() * 2 - 1);
+        }
         notifier.withdraw();
         notifier.withdraw();
         const QString posted = "test_platform|org.veltiming.VelTiming|org.veltiming.VelTiming|Vel Timing|";
-        QTRY_COMPARE(service.calls, QStringList({posted + "Fini", posted + "Encore", "1", "2"}));
+        QTRY_COMPARE(service.calls, QStringList({posted + "Encore", "1", posted + "Pâtes & <sauce>", "3",
+                                                 posted + "Pâtes &amp; &lt;sauce&gt;", "5"}));
         bus.kill();
         bus.waitForFinished();
     }

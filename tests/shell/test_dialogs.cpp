@@ -1,9 +1,14 @@
+#include "engine/alerte_vel.h"
+#include "engine/demande_message_timer.h"
 #include "engine/fenetre_answer.h"
 #include "engine/fenetre_message.h"
 #include "engine/fonctions_fenetres_divreses.h"
 #include "engine/icon_canvas.h"
 #include "engine/variables_globales.h"
 #include "program_fixture.h"
+#include "shell/bienvenue.h"
+#include "shell/cursor_blink.h"
+#include "shell/pref_interm.h"
 
 #include <QtWidgets>
 
@@ -44,6 +49,68 @@ private slots:
                      QStringList({"0 [] [avant] OK0 2/2 10", "1 [] [] OK1 2/2 10",
                                   "2 [] [avant] OK1 2/2 10"})[button ? button - 1 : 2]);
         }
+    }
+
+    // In every window: a title that Qt's "— Vel Timing" after it does not repeat, each button within Tab's reach,
+    // and under a light or a dark desktop palette, each text standing out from what lies behind it (WCAG's 4.5:1).
+    void whatTheDesktopExpects()
+    {
+        const auto luminance = [](const QColor &c) {
+            const auto f = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+            return 0.2126 * f(c.redF()) + 0.7152 * f(c.greenF()) + 0.0722 * f(c.blueF()) + 0.05;
+        };
+        QStringList wrong;
+        const auto check = [&] {
+            Fonctions_fenetres_divreses::type_message("", "", "", "", 0, 0);
+            Fonctions_fenetres_divreses::Type_answer("", "", "", "", "", 0, 0);
+            for (QWidget *window : QList<QWidget *>{&program.window(), &alerte_vel::instance(), &Bienvenue::instance(),
+                                                    &Demande_message_timer::instance(), &pref_interm::instance(),
+                                                    &fenetre_message::instance(), &fenetre_answer::instance()}) {
+                const QString title = window->windowTitle();
+                const QString shown = title.endsWith("Vel Timing") ? title : title + " — Vel Timing";
+                if (title.isEmpty() || title.contains("Untitled") || shown.count("Vel Timing") != 1)
+                    wrong << shown;
+                QList<QWidget *> reached;
+                for (QWidget *w = window->nextInFocusChain(); w != window; w = w->nextInFocusChain())
+                    reached << ((w->focusPolicy() & Qt::TabFocus) ? w : nullptr);
+                for (QWidget *w : window->findChildren<QWidget *>()) {
+                    QWidget *ground = w; // the first that paints its background, as a button paints its own
+                    while (!ground->isWindow() && !ground->autoFillBackground() && !qobject_cast<QPushButton *>(ground))
+                        ground = ground->parentWidget();
+                    const double text = luminance(w->palette().color(w->foregroundRole()));
+                    const double behind = luminance(ground->palette().color(ground->backgroundRole()));
+                    const bool seen = w->isVisibleTo(window) && w->isEnabled() &&
+                                      window->rect().intersects(QRect(w->mapTo(window, QPoint()), w->size()));
+                    if (seen && (std::max(text, behind) / std::min(text, behind) < 4.5 ||
+                                 (qobject_cast<QPushButton *>(w) && !reached.contains(w))))
+                        wrong << window->objectName() + "." + w->objectName();
+                }
+            }
+        };
+        check();
+        QApplication::setPalette(QPalette(QColor(53, 53, 53))); // light texts on dark grounds
+        QCoreApplication::processEvents();
+        check(); // the desktop turned dark under the running program
+        program.start();
+        check(); // the program started dark
+        QApplication::setPalette(QApplication::style()->standardPalette());
+        QCOMPARE(wrong.join(' '), "");
+        QCOMPARE(Bienvenue::instance().windowType(), Qt::SplashScreen); // no title bar
+    }
+
+    void cursorBlinkingStopsAndInputRestartsIt()
+    {
+        QApplication::setCursorFlashTime(1000);
+        CursorBlink blink(nullptr, 60000);
+        QLineEdit field;
+        field.show();
+        blink.stopBlinking();
+        QCOMPARE(QApplication::cursorFlashTime(), 0);
+        QTest::keyClick(&field, Qt::Key_A);
+        QCOMPARE(QApplication::cursorFlashTime(), 1000);
+        blink.stopBlinking();
+        QTest::mouseClick(&field, Qt::LeftButton);
+        QCOMPARE(QApplication::cursorFlashTime(), 1000);
     }
 };
 

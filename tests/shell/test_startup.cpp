@@ -34,7 +34,7 @@ class TestStartup : public QObject {
         int tags = 0;
         for (const HelpTag &tag : w.helpTags() + p.helpTags())
             tags += tag.control->toolTip() == tag.text;
-        const QRect f = w.contentFrame();
+        const QRect f(vg.coord_win1_left, vg.coord_win1_top, vg.coord_win1_largeur, vg.coord_win1_hauteur);
         return QString::asprintf(
             "%d,%d %dx%d %d/%s arrows%d %s %s/%s %s [%s] [%s] %d%d%d %d%d%d tags%d %d%d%d%d [%s] [%s] %d", f.left(),
             f.top(), f.width(), f.height(), w.RadioButton1->isChecked() + 2 * w.RadioButton2->isChecked(),
@@ -79,7 +79,7 @@ private slots:
         QTest::newRow("below the screen, font clones") << "Nimbus Sans [urw],Nimbus Mono PS [UKWN] 0" << write({"10", "901"}) + kEx.mid(6) << "" << "|00|10,543" + kRest;
         QTest::newRow("no number for a preset") << fonts << kEx.left(25) + write({"abc"}) + kEx.mid(29) << "" << "|00|20,50" + kRest;
         QTest::newRow("huge frame and preset") << fonts << write({"2147483647", "-2147483648", "2147483647", "2147483647", "0", "1", "1", "Stop", "99999999", "2", "Tour"}) << ""
-                                               << "|00|0,0 600x800 2/timer arrows1 999:00:00:00 3596400/3596400 50%,25%,25% [Tour] [Stop] 011 011 tags12 1111 [] [] 0";
+                                               << "|00|0,0 1440x900 2/timer arrows1 999:00:00:00 3596400/3596400 50%,25%,25% [Tour] [Stop] 011 011 tags12 1111 [] [] 0";
         QTest::newRow("no Courier, Continuer") << "Helvetica,Courier New 2" << kEx << "" << "La police \"Courier\" n'est pas installée." + kTail + "20,50" + kRest;
         QTest::newRow("no Helvetica, Quitter") << "Helvetica Neue,Courier 1" << kEx << "" << "La police \"Helvetica\" n'est pas installée." + kTail + "quit 0";
         QTest::newRow("neither, Quitter") << "DejaVu Sans 1" << kEx << "" << "Les polices \"Helvetica\", \"Courier\" ne sont pas installées." + kTail + "quit 0";
