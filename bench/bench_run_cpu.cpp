@@ -7,7 +7,7 @@
 //   4. the running stopwatch.
 // Wake-ups are the voluntary context switches; medians over the rounds
 // smooth out the noise.
-#include "engine/window1.h"
+#include "main_window/window1.h"
 #include "platform/qt_platform.h"
 #include "shell/appli.h"
 

@@ -1,5 +1,7 @@
 #include "core/cell_text.h"
 
+#include <QStringDecoder>
+
 namespace CellText {
 QString clean(QString text)
 {
@@ -7,5 +9,10 @@ QString clean(QString text)
         if (c == QLatin1Char('\t') || c == QLatin1Char('\r') || c == QLatin1Char('\n'))
             c = QLatin1Char(' ');
     return text;
+}
+QString fromUtf8(QByteArrayView utf8)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    return decoder.decode(utf8);
 }
 } // namespace CellText

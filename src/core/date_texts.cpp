@@ -30,4 +30,8 @@ QString shortTime(const QDateTime &moment)
 {
     return moment.time().toString(QStringLiteral("HH:mm"));
 }
+int nextSecondDelay(const QTime &moment)
+{
+    return 1000 - moment.msec() + 1;
+}
 } // namespace DateTexts

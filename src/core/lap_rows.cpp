@@ -1,5 +1,13 @@
 #include "core/lap_rows.h"
 
+#include "core/cell_text.h"
+
+LapRows::LapRows(std::initializer_list<ListRow> rows)
+{
+    for (const ListRow &row : rows)
+        append(row);
+}
+
 void LapRows::appendText(const QByteArray &label, const QByteArray &time, const QByteArray &difference)
 {
     const qsizetype start = text_.size();
@@ -42,7 +50,7 @@ QString LapRows::cell(qsizetype row, int column) const
 {
     if (row < 0 || row >= spans_.size() || column < 0 || column > 2)
         return QString();
-    return QString::fromUtf8(view(row, column));
+    return CellText::fromUtf8(view(row, column));
 }
 
 ListRow LapRows::at(qsizetype row) const

@@ -6,6 +6,8 @@
 #include <QByteArrayView>
 #include <QList>
 
+#include <initializer_list>
+
 // The lap list's rows, kept compact: the cells of each row stand back to back
 // in one UTF-8 buffer as a saved document has them ("label\ttime\tdifference"),
 // and a row costs a few bytes beyond its text. A buffer read from a file is
@@ -14,6 +16,7 @@
 class LapRows {
 public:
     LapRows() = default;
+    LapRows(std::initializer_list<ListRow> rows);
     // Rows that will point into the buffer, added with appendLine().
     explicit LapRows(QByteArray buffer) : text_(std::move(buffer)) {}
 

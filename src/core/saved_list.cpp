@@ -1,8 +1,7 @@
 #include "core/saved_list.h"
 
+#include "core/cell_text.h"
 #include "core/date_texts.h"
-
-#include <QStringDecoder>
 
 #include <iconv.h>
 
@@ -10,12 +9,12 @@ namespace {
 const QByteArray kHyphens61(61, '-');
 const QByteArray kHyphens62(62, '-');
 
-QString fromMacRoman(const QByteArray &bytes)
+QByteArray fromMacRoman(const QByteArray &bytes)
 {
     iconv_t converter = iconv_open("UTF-8", "MACINTOSH");
     // iconv_open reports failure as (iconv_t)-1.
     if (converter == reinterpret_cast<iconv_t>(-1)) // NOLINT(performance-no-int-to-ptr)
-        return QString::fromLatin1(bytes);
+        return QString::fromLatin1(bytes).toUtf8();
     QByteArray out(bytes.size() * 4 + 4, Qt::Uninitialized);
     char *in = const_cast<char *>(bytes.constData());
     size_t inLeft = size_t(bytes.size());
@@ -30,25 +29,40 @@ QString fromMacRoman(const QByteArray &bytes)
     }
     iconv_close(converter);
     out.truncate(out.size() - qsizetype(outLeft));
-    return QString::fromUtf8(out);
+    return out;
 }
 
-QList<QStringView> splitLines(QStringView text)
+// The text as UTF-8: as it is when it is, without a byte order mark;
+// otherwise read as Mac OS Roman.
+QByteArray utf8Text(const QByteArray &bytes)
 {
-    QList<QStringView> lines;
-    qsizetype start = 0;
+    if (!bytes.isValidUtf8())
+        return fromMacRoman(bytes);
+    return bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes;
+}
+
+struct Line {
+    qsizetype start;
+    qsizetype end;
+};
+
+// Lines end at LF, CR or CRLF; a last line without its end still counts.
+QList<Line> splitLines(const QByteArray &text)
+{
+    QList<Line> lines;
+    const char *data = text.constData();
     const qsizetype size = text.size();
+    qsizetype start = 0;
     for (qsizetype i = 0; i < size; ++i) {
-        const QChar c = text[i];
-        if (c != QLatin1Char('\n') && c != QLatin1Char('\r'))
+        if (data[i] != '\n' && data[i] != '\r')
             continue;
-        lines.append(text.mid(start, i - start));
-        if (c == QLatin1Char('\r') && i + 1 < size && text[i + 1] == QLatin1Char('\n'))
+        lines.append({start, i});
+        if (data[i] == '\r' && i + 1 < size && data[i + 1] == '\n')
             ++i;
         start = i + 1;
     }
     if (start < size)
-        lines.append(text.mid(start));
+        lines.append({start, size});
     return lines;
 }
 } // namespace
@@ -60,7 +74,7 @@ QString headerLine(const QDateTime &moment)
            DateTexts::shortTime(moment) + QStringLiteral(" par VelTiming.");
 }
 
-QByteArray write(const QString &header, const QString &comment, const QList<ListRow> &rows)
+QByteArray write(const QString &header, const QString &comment, const LapRows &rows)
 {
     QString commentLines = comment;
     commentLines.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
@@ -69,17 +83,13 @@ QByteArray write(const QString &header, const QString &comment, const QList<List
     if (commentLines.endsWith(QLatin1Char('\n')))
         commentLines.chop(1);
     QByteArray out;
-    out.reserve(256 + rows.size() * 48);
+    out.reserve(256 + commentLines.size() * 3 + rows.size() * 48);
     out += header.toUtf8() + '\n';
     out += kHyphens61 + '\n';
     out += commentLines.toUtf8() + '\n';
     out += kHyphens62 + '\n';
-    for (const ListRow &row : rows) {
-        out += row.label.toUtf8();
-        out += '\t';
-        out += row.time.toUtf8();
-        out += '\t';
-        out += row.difference.toUtf8();
+    for (qsizetype row = 0; row < rows.size(); ++row) {
+        out += rows.line(row);
         out += '\n';
     }
     return out;
@@ -87,55 +97,44 @@ QByteArray write(const QString &header, const QString &comment, const QList<List
 
 QString decode(const QByteArray &bytes)
 {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(bytes);
-    if (utf8.hasError())
-        return fromMacRoman(bytes);
-    return text;
+    return CellText::fromUtf8(utf8Text(bytes));
 }
 
 Contents read(const QByteArray &bytes)
 {
-    Contents contents;
-    const QString text = decode(bytes);
-    const QList<QStringView> lines = splitLines(text);
+    const QByteArray text = utf8Text(bytes);
+    const QList<Line> lines = splitLines(text);
+    const auto view = [&text](const Line &line) {
+        return QByteArrayView(text.constData() + line.start, line.end - line.start);
+    };
+    Contents contents{QString(), LapRows(text)};
     // A document of the program's own keeps its comment, every line of it,
     // between the line of 61 hyphens and the last line of 62.
     qsizetype commentEnd = -1;
-    if (lines.size() > 1 && lines[1] == QLatin1String(kHyphens61))
+    if (lines.size() > 1 && view(lines[1]) == kHyphens61)
         for (qsizetype i = lines.size() - 1; i > 1 && commentEnd < 0; --i)
-            if (lines[i] == QLatin1String(kHyphens62))
+            if (view(lines[i]) == kHyphens62)
                 commentEnd = i;
     // The empty comment is written as one empty line.
-    const bool emptyComment = commentEnd == 3 && lines[2].isEmpty();
-    for (qsizetype i = 2; i < commentEnd && !emptyComment; ++i) {
-        contents.comment += lines[i];
-        contents.comment += QLatin1Char('\r');
-    }
+    const bool emptyComment = commentEnd == 3 && lines[2].start == lines[2].end;
+    for (qsizetype i = 2; i < commentEnd && !emptyComment; ++i)
+        contents.comment += CellText::fromUtf8(view(lines[i])) + QLatin1Char('\r');
     for (qsizetype i = 0; i < lines.size(); ++i) {
         if (commentEnd >= 0 && i >= 1 && i <= commentEnd)
             continue;
-        const QStringView line = lines[i];
-        const qsizetype firstTab = line.indexOf(QLatin1Char('\t'));
-        if (firstTab < 0) {
+        const QByteArrayView line = view(lines[i]);
+        const qsizetype firstTab = line.indexOf('\t');
+        const qsizetype secondTab = firstTab < 0 ? -1 : line.indexOf('\t', firstTab + 1);
+        if (secondTab >= 0) {
+            contents.rows.appendLine(lines[i].start, firstTab, secondTab - firstTab - 1, lines[i].end);
+        } else if (firstTab >= 0) {
+            contents.rows.append(ListRow{CellText::fromUtf8(line.first(firstTab)),
+                                         CellText::fromUtf8(line.sliced(firstTab + 1)), QString()});
+        } else if (i >= 2 && !line.isEmpty() && line.front() != '-') {
             // Elsewhere, forgiving: non-empty lines from the third on that do
             // not begin with "-" make the comment.
-            if (i >= 2 && !line.isEmpty() && line.front() != QLatin1Char('-')) {
-                contents.comment += line;
-                contents.comment += QLatin1Char('\r');
-            }
-            continue;
+            contents.comment += CellText::fromUtf8(line) + QLatin1Char('\r');
         }
-        const qsizetype secondTab = line.indexOf(QLatin1Char('\t'), firstTab + 1);
-        ListRow row;
-        row.label = line.left(firstTab).toString();
-        if (secondTab < 0) {
-            row.time = line.mid(firstTab + 1).toString();
-        } else {
-            row.time = line.mid(firstTab + 1, secondTab - firstTab - 1).toString();
-            row.difference = line.mid(secondTab + 1).toString();
-        }
-        contents.rows.append(std::move(row));
     }
     return contents;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/list_row.h"
+#include "core/lap_rows.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -12,11 +12,11 @@
 namespace SavedList {
 QString headerLine(const QDateTime &moment);
 // Every line, the last row's included, ends with "\n".
-QByteArray write(const QString &header, const QString &comment, const QList<ListRow> &rows);
+QByteArray write(const QString &header, const QString &comment, const LapRows &rows);
 
 struct Contents {
     QString comment; // each comment line followed by a carriage return
-    QList<ListRow> rows;
+    LapRows rows;    // pointing into the document as read
 };
 // The comment is every line between the line of 61 hyphens (the second) and
 // the last line of 62, when the document has both. Elsewhere reading is

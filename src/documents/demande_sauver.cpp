@@ -1,9 +1,8 @@
 #include "documents/demande_sauver.h"
 
+#include "core/variables_globales.h"
 #include "documents/document_saving.h"
-#include "engine/list_box.h"
-#include "engine/variables_globales.h"
-#include "engine/window1.h"
+#include "main_window/window1.h"
 #include "platform/platform.h"
 
 namespace Methodes {
@@ -11,7 +10,7 @@ void Demande_sauver()
 {
     Platform &platform = Platform::get();
     const QDateTime moment = platform.now();
-    if (Window1::instance().ListBox1->rowCount() == 0) {
+    if (Window1::instance().laps().rowCount() == 0) {
         platform.messageBox(QStringLiteral("Il n'y a rien à sauvegarder!"));
         return;
     }

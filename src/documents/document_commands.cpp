@@ -1,18 +1,18 @@
 #include "documents/document_commands.h"
 
+#include "core/module_impression.h"
+#include "core/saved_list.h"
+#include "core/variables_globales.h"
+#include "dialogs/fenetre_answer.h"
+#include "dialogs/fonctions_fenetres_divreses.h"
 #include "documents/demande_sauver.h"
 #include "documents/document_saving.h"
 #include "documents/list_journal.h"
-#include "documents/module_impression.h"
 #include "documents/painter_surface.h"
-#include "core/saved_list.h"
-#include "engine/fenetre_answer.h"
-#include "engine/fonctions_fenetres_divreses.h"
-#include "engine/list_box.h"
-#include "engine/variables_globales.h"
-#include "engine/window1.h"
+#include "main_window/window1.h"
 #include "platform/file_types.h"
 #include "platform/platform.h"
+#include "widgets/list_box.h"
 
 #include <QDir>
 #include <QLineEdit>
@@ -21,17 +21,9 @@
 #include <QPrinter>
 
 namespace DocumentCommands {
-void install(Window1 &window)
-{
-    window.setHandler(QStringLiteral("FileSauver"), &Methodes::Demande_sauver);
-    window.setHandler(QStringLiteral("menfichieritemquitter"), [&window] { quit(window); });
-    window.setHandler(QStringLiteral("menfichierMenuouvrir"), [&window] { open(window); });
-    window.setHandler(QStringLiteral("menfichierImprimer"), [&window] { print(window); });
-}
-
 bool mayEnd(Window1 &window)
 {
-    bool ends = window.ListBox1->rowCount() == 0;
+    bool ends = window.laps().rowCount() == 0;
     if (!ends) {
         const QDateTime moment = Platform::get().now();
         switch (Fonctions_fenetres_divreses::type_message(QStringLiteral("Voulez-vous sauvegarder la liste en cours?"),
@@ -66,7 +58,7 @@ namespace {
 bool mayReplace(Window1 &window)
 {
     const ListJournal *journal = ListJournal::current();
-    if (window.ListBox1->rowCount() == 0 || (journal && !journal->unsaved()))
+    if (window.laps().rowCount() == 0 || (journal && !journal->unsaved()))
         return true;
     const QDateTime moment = Platform::get().now();
     switch (Fonctions_fenetres_divreses::type_message(
@@ -102,9 +94,8 @@ void open(Window1 &window)
         return;
     }
     SavedList::Contents contents = SavedList::read(*bytes);
-    window.ListBox1->deleteAllRows();
     Variables_globales.Commentaire_encours = contents.comment;
-    window.ListBox1->addRows(contents.rows);
+    window.laps().replace(contents.rows);
     if (ListJournal *journal = ListJournal::current())
         journal->discard(); // the list is the document's, kept on disk
 }
@@ -123,10 +114,9 @@ void offerRecovery(Window1 &window)
     if (answer == Answer::Second) {
         // Rows timed while the question waited follow the earlier ones.
         SavedList::Contents earlier = journal->earlier();
-        earlier.rows += window.ListBox1->rows(window.ListBox1->rowCount());
-        window.ListBox1->deleteAllRows();
+        earlier.rows.append(window.laps().rows());
         Variables_globales.Commentaire_encours = earlier.comment;
-        window.ListBox1->addRows(earlier.rows);
+        window.laps().replace(earlier.rows);
     }
     journal->settleEarlier();
 }
@@ -164,7 +154,7 @@ void print(Window1 &window)
     const Module_impression::RowsStart start = Module_impression::PrintComment(
         pageLeft, pageTop, pageWidth, height, width, answer.EditField1->toPlainText(), surface);
     Module_impression::PrintTwoCols(pageLeft, pageTop, pageWidth - 185, pageWidth - 105, height, width,
-                                    window.ListBox1->rows(window.ListBox1->rowCount()), surface, start);
+                                    window.laps().rows(), surface, start);
     painter.end();
 }
 } // namespace DocumentCommands

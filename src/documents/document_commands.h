@@ -4,8 +4,6 @@ class Window1;
 
 // The document commands of the menu bar: save, quit, open and print.
 namespace DocumentCommands {
-// Registers the commands' handlers on the window.
-void install(Window1 &window);
 // Offers to save a list that holds rows; true when the program may end: the
 // list was empty or written, or the user chose not to save it.
 bool mayEnd(Window1 &window);

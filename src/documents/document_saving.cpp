@@ -1,11 +1,10 @@
 #include "documents/document_saving.h"
 
-#include "documents/list_journal.h"
 #include "core/saved_list.h"
-#include "engine/fonctions_fenetres_divreses.h"
-#include "engine/list_box.h"
-#include "engine/variables_globales.h"
-#include "engine/window1.h"
+#include "core/variables_globales.h"
+#include "dialogs/fonctions_fenetres_divreses.h"
+#include "documents/list_journal.h"
+#include "main_window/window1.h"
 #include "platform/file_types.h"
 #include "platform/platform.h"
 #include "platform/whole_file.h"
@@ -22,8 +21,9 @@ QString suggestedName()
 
 Outcome run(const QDateTime &moment, const QString &defaultComment, bool countThisSave)
 {
-    ListBox *list = Window1::instance().ListBox1;
-    const int rowCount = list->rowCount();
+    // The rows as they stand now; a countdown may add more while the
+    // questions wait.
+    const LapRows rows = Window1::instance().laps().rows();
     const Reply reply = Fonctions_fenetres_divreses::Type_answer(
         QStringLiteral("Entrez un commentaire pour votre chronométrage."), defaultComment, QStringLiteral("Annuler"),
         QStringLiteral("Continuer"), QString(), 1, 0);
@@ -34,7 +34,7 @@ Outcome run(const QDateTime &moment, const QString &defaultComment, bool countTh
         return Outcome::Cancelled;
     if (countThisSave)
         ++Variables_globales.no_sauvetage;
-    const QByteArray document = SavedList::write(SavedList::headerLine(moment), reply.text, list->rows(rowCount));
+    const QByteArray document = SavedList::write(SavedList::headerLine(moment), reply.text, rows);
     if (!writeFile(path, document))
         return Outcome::Failed;
     if (ListJournal *journal = ListJournal::current())

@@ -1,8 +1,8 @@
 #include "documents/list_journal.h"
 
-#include "engine/fenetre_answer.h"
-#include "engine/list_box.h"
-#include "engine/variables_globales.h"
+#include "core/lap_list.h"
+#include "core/variables_globales.h"
+#include "dialogs/fenetre_answer.h"
 #include "platform/platform.h"
 #include "platform/whole_file.h"
 
@@ -17,7 +17,7 @@ constexpr int kDelayMs = 1000;
 constexpr qint64 kLargestJournal = 256LL * 1024 * 1024;
 } // namespace
 
-ListJournal::ListJournal(ListBox &list, const QString &folder, QObject *parent)
+ListJournal::ListJournal(LapList &list, const QString &folder, QObject *parent)
     : QObject(parent), list_(list), path_(folder.isEmpty() ? QString() : QDir(folder).filePath("Liste en cours"))
 {
     running = this;
@@ -32,11 +32,10 @@ ListJournal::ListJournal(ListBox &list, const QString &folder, QObject *parent)
     delay_.setTimerType(Qt::PreciseTimer);
     delay_.setInterval(kDelayMs);
     connect(&delay_, &QTimer::timeout, this, [this] { write(false); });
-    const QAbstractItemModel *model = list.model();
-    connect(model, &QAbstractItemModel::rowsInserted, this, &ListJournal::changed);
-    connect(model, &QAbstractItemModel::rowsRemoved, this, &ListJournal::changed);
-    connect(model, &QAbstractItemModel::dataChanged, this, &ListJournal::changed);
-    connect(model, &QAbstractItemModel::modelReset, this, &ListJournal::changed);
+    connect(&list, &QAbstractItemModel::rowsInserted, this, &ListJournal::changed);
+    connect(&list, &QAbstractItemModel::rowsRemoved, this, &ListJournal::changed);
+    connect(&list, &LapList::cellEdited, this, &ListJournal::changed);
+    connect(&list, &QAbstractItemModel::modelReset, this, &ListJournal::changed);
     connect(&fenetre_answer::instance(), &fenetre_answer::answered, this, &ListJournal::changed);
 }
 
@@ -86,7 +85,7 @@ void ListJournal::write(bool wait)
     SavedList::Contents kept = earlier_;
     if (unsaved_) {
         kept.comment += Variables_globales.Commentaire_encours;
-        kept.rows += list_.rows(list_.rowCount());
+        kept.rows.append(list_.rows());
     }
     if (kept.rows.isEmpty()) {
         writer_.waitForDone();

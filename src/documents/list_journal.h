@@ -7,7 +7,7 @@
 #include <QThreadPool>
 #include <QTimer>
 
-class ListBox;
+class LapList;
 
 // The list in progress and its comment, kept as a saved list in the data
 // folder so that a crash, a kill or a logout loses nothing. It is written
@@ -18,7 +18,7 @@ class ListBox;
 class ListJournal : public QObject {
 public:
     // Reads what an earlier run left in the folder.
-    ListJournal(ListBox &list, const QString &folder, QObject *parent);
+    ListJournal(LapList &list, const QString &folder, QObject *parent);
     ~ListJournal() override;
 
     // The journal of the running program, if any.
@@ -47,7 +47,7 @@ private:
     void write(bool wait);
     void report(const QString &problem);
 
-    ListBox &list_;
+    LapList &list_;
     QString path_;
     SavedList::Contents earlier_;
     QTimer delay_{this};

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "documents/print_surface.h"
+#include "core/print_surface.h"
 
 #include <QFont>
 

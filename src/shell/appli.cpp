@@ -1,22 +1,20 @@
 #include "shell/appli.h"
 
+#include "core/date_texts.h"
+#include "core/font_check.h"
+#include "core/variables_globales.h"
+#include "dialogs/fenetre_answer.h"
+#include "dialogs/fenetre_message.h"
+#include "dialogs/fonctions_fenetres_divreses.h"
+#include "documents/demande_sauver.h"
 #include "documents/document_commands.h"
 #include "documents/list_journal.h"
-#include "engine/alerte_vel.h"
-#include "engine/demande_message_timer.h"
-#include "engine/fenetre_answer.h"
-#include "engine/fenetre_message.h"
-#include "engine/fonctions_fenetres_divreses.h"
-#include "engine/list_box.h"
-#include "engine/run_engine.h"
-#include "engine/variables_globales.h"
-#include "engine/window1.h"
-#include "laps/list_editing.h"
-#include "core/date_texts.h"
+#include "main_window/alerte_vel.h"
+#include "main_window/demande_message_timer.h"
+#include "main_window/window1.h"
 #include "platform/platform.h"
 #include "shell/bienvenue.h"
 #include "shell/cursor_blink.h"
-#include "core/font_check.h"
 #include "shell/menu.h"
 #include "shell/pref_interm.h"
 #include "shell/preferences_file.h"
@@ -60,8 +58,7 @@ void appli::Open()
         return;
     }
     const QDateTime moment = Platform::get().now();
-    vg.no_de_chrono = 1;
-    vg.no_de_intermediaire = 1;
+    vg.run = Run(); // runs and laps numbered from 1
     if (!fontsAccepted()) {
         Platform::get().quit(0);
         return;
@@ -71,7 +68,7 @@ void appli::Open()
     restoreSettings();
     settingsRestored_ = true;
     Window1 &w = Window1::instance();
-    w.enterState(RunState::Idle);
+    w.showRun();
     w.show();
     Bienvenue::instance().show();
     connect(
@@ -93,23 +90,29 @@ bool appli::fontsAccepted()
 void appli::prepareMainWindow(const QDateTime &moment)
 {
     Window1 &w = Window1::instance();
-    w.setMenuBar(&Menu::instance());
-    w.AddMenuHandlers();
-    ListEditing::install(w);
-    DocumentCommands::install(w);
-    new ListJournal(*w.ListBox1, Platform::get().dataFolder(), &w);
-    w.setHandler(QStringLiteral("AppleAproposdeVelTiming"), [] {
-        Bienvenue &about = Bienvenue::instance();
-        about.show();
-        about.raise();
-        about.activateWindow(); // Escape hides it
+    Menu &menu = Menu::instance();
+    w.setMenuBar(&menu);
+    w.AddMenuHandlers(menu.items());
+    w.setCommands({
+        .about =
+            [] {
+                Bienvenue &about = Bienvenue::instance();
+                about.show();
+                about.raise();
+                about.activateWindow(); // Escape hides it
+            },
+        .save = &Methodes::Demande_sauver,
+        .preferences = [] { pref_interm::instance().showCurrentSettings(); },
+        .quit = [&w] { DocumentCommands::quit(w); },
+        .print = [&w] { DocumentCommands::print(w); },
+        .open = [&w] { DocumentCommands::open(w); },
     });
-    w.setHandler(QStringLiteral("meneditionitempref"), [] { pref_interm::instance().showCurrentSettings(); });
-    w.GroupBox2->setTitle(RunEngine::startHeading());
+    new ListJournal(w.laps(), Platform::get().dataFolder(), &w);
+    w.GroupBox2->setTitle(Run::startHeading());
     w.StaticText3->setText(DateTexts::longDate(moment));
     w.setDefaultButton(w.bt_depart, true);
-    w.ListBox1->setColumnAlignment(1, Qt::AlignRight);
-    w.ListBox1->setColumnAlignment(2, Qt::AlignRight);
+    w.laps().setAlignment(1, Qt::AlignRight);
+    w.laps().setAlignment(2, Qt::AlignRight);
 }
 
 void appli::Close()

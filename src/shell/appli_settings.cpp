@@ -1,15 +1,14 @@
 // The settings restore of start-up and the settings written at quit.
-#include "engine/little_arrows.h"
-#include "engine/methodes.h"
+#include "core/frame_correction.h"
 #include "core/text_number.h"
-#include "engine/variables_globales.h"
-#include "engine/window1.h"
+#include "core/variables_globales.h"
+#include "main_window/window1.h"
 #include "platform/platform.h"
 #include "shell/appli.h"
-#include "core/frame_correction.h"
 #include "shell/methodes_help_tags.h"
 #include "shell/pref_interm.h"
 #include "shell/preferences_file.h"
+#include "widgets/little_arrows.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -45,7 +44,6 @@ void appli::placeWindow(const Preferences &settings)
 
 void appli::applyStoredSettings(const Preferences &stored)
 {
-    auto &vg = Variables_globales;
     Window1 &w = Window1::instance();
     placeWindow(stored);
     applySwitches(stored);
@@ -55,7 +53,6 @@ void appli::applyStoredSettings(const Preferences &stored)
     else
         Methodes::desactive_helptags();
     applyPreset(stored);
-    vg.mode_timer = !stored.chronometre;
     w.preftexteligne->setText(stored.lapLabel);
 }
 
@@ -76,13 +73,10 @@ void appli::applySwitches(const Preferences &settings)
 void appli::applyPreset(const Preferences &settings)
 {
     Window1 &w = Window1::instance();
-    w.Preference_vel_Timer->setText(settings.preset);
-    w.StaticText1->setText(settings.preset);
-    w.RadioButton1->setChecked(settings.chronometre);
-    w.RadioButton2->setChecked(!settings.chronometre);
-    w.LittleArrows1->setVisible(!settings.chronometre);
     // A countdown shows what it will count down from.
-    w.StaticText2->setText(Methodes::regle_timer(settings.chronometre ? 0 : TextNumber::value(settings.preset)));
+    w.StaticText2->setText(Variables_globales.run.restore(settings.chronometre ? RunMode::Chronometre : RunMode::Timer,
+                                                          TextNumber::wholeValue(settings.preset)));
+    w.showRun();
 }
 
 Preferences appli::currentSettings()
@@ -100,8 +94,8 @@ Preferences appli::currentSettings()
     settings.voirEcarts = vg.voir_ecarts;
     settings.prefTips = vg.pref_tips;
     settings.texteTimer = vg.pref_texte_timer;
-    settings.preset = w.Preference_vel_Timer->text();
-    settings.chronometre = w.RadioButton1->isChecked();
+    settings.preset = QString::number(vg.run.rememberedPreset());
+    settings.chronometre = !vg.run.timer();
     settings.lapLabel = w.preftexteligne->text();
     return settings;
 }

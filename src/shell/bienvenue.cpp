@@ -1,9 +1,9 @@
 #include "shell/bienvenue.h"
 
-#include "engine/dialog_parts.h"
 #include "core/text_number.h"
-#include "engine/window1.h"
+#include "main_window/window1.h"
 #include "shell/welcome_picture.h"
+#include "widgets/dialog_parts.h"
 
 #include <QLabel>
 #include <QMouseEvent>
@@ -65,8 +65,7 @@ void Bienvenue::Timer1_Action()
     hide();
     Window1 &w = Window1::instance();
     // A run the user started meanwhile keeps going.
-    if (Window1::captionIs(w.bt_depart, QStringLiteral("Départ")))
-        w.enterState(RunState::Idle);
+    w.showRun();
     w.show();
     w.raise();
     w.activateWindow();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/single_instance.h"
+#include "widgets/single_instance.h"
 
 #include <QDialog>
 

@@ -81,3 +81,9 @@ Menu::Menu()
     connect(new QShortcut(QKeySequence(Qt::Key_F10), this), &QShortcut::activated, this,
             [this] { setActiveAction(UntitledMenu3->menuAction()); });
 }
+
+MenuItems Menu::items() const
+{
+    return {AppleAproposdeVelTiming, FileSauver,         meneditionitempref,   meneditionitemeffacerlaligne,
+            menfichieritemquitter,   menfichierImprimer, menfichierMenuouvrir, EditClear};
+}

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "engine/single_instance.h"
+#include "main_window/window1.h"
+#include "widgets/single_instance.h"
 
 #include <QMenuBar>
 
@@ -8,11 +9,13 @@ class QAction;
 class QMenu;
 
 // The program's menu bar, "Fichier" and "Edition". Items keep their layout
-// names as object names, so handlers and tests find them by name.
+// names as object names.
 class Menu : public QMenuBar, public SingleInstance<Menu> {
     Q_OBJECT
 public:
     Menu();
+    // The items whose commands the main window carries out.
+    MenuItems items() const;
 
     QMenu *UntitledMenu3;
     QAction *menfichierMenuouvrir;

@@ -1,5 +1,5 @@
 #include "shell/methodes_help_tags.h"
-#include "engine/window1.h"
+#include "main_window/window1.h"
 #include "shell/pref_interm.h"
 
 #include <QWidget>

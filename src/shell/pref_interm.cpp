@@ -1,10 +1,10 @@
 #include "shell/pref_interm.h"
 
-#include "engine/dialog_parts.h"
-#include "engine/list_box.h"
-#include "engine/variables_globales.h"
-#include "engine/window1.h"
+#include "core/variables_globales.h"
+#include "main_window/window1.h"
 #include "shell/methodes_help_tags.h"
+#include "widgets/dialog_parts.h"
+#include "widgets/list_box.h"
 
 #include <QCheckBox>
 #include <QFrame>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/help_tag.h"
-#include "engine/single_instance.h"
+#include "widgets/help_tag.h"
+#include "widgets/single_instance.h"
 
 #include <QDialog>
 #include <QList>

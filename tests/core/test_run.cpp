@@ -44,6 +44,8 @@ Played play(Run &run, const QString &steps)
             step = run.reset(reading, now);
         } else if (name == "lap") {
             step = run.lap(reading, comment, "Temps intermédiaire ");
+        } else if (name == "preset") {
+            step.display = run.stepPreset(comment.toInt() > 0 ? 1 : -1, qAbs(comment.toInt())).display;
         } else if (name == "timer" || name == "chrono") {
             step = run.setMode(name == "timer" ? RunMode::Timer : RunMode::Chronometre);
         }
@@ -130,6 +132,8 @@ private slots:
             << "0:00:03:00" << "1 2 3 1 2 rt 1 2 3|s sc sc s sc sc";
         QTest::newRow("countdown stopped") << "timer@0 start@0 tick@0.01 tick@107.5 stop@107.5"
             << QStringList{countdown, "Timer stoppé à 14:03:58|0:03:12:50|"} + kEnd << "0:03:12:50" << "0 2 1 1 rt|- s - - s";
+        QTest::newRow("countdown from a refused step") << "timer@0 preset:-400@0 start@0 tick@0.01"
+            << QStringList{countdown} << "0:00:04:00" << "1 2 1 1|- - s -";
         QTest::newRow("countdown with a comment") << "timer@0 start:Four@0 tick@0.01" << QStringList{"1: Four||"} << "0:04:59:00" << "1 2 1 1|- c -";
         QTest::newRow("expiry") << "timer@0 start@0 tick@298.005 tick@299.005 tick@299.015"
             << QStringList{countdown, "Timer 2, temps écoulé à  14:07:10||"} + kEnd << "0:00:00:00" << "0 2 1 1|- s - - s";

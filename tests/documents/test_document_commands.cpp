@@ -1,10 +1,10 @@
+#include "core/variables_globales.h"
+#include "dialogs/fenetre_answer.h"
+#include "dialogs/fenetre_message.h"
 #include "documents/list_journal.h"
-#include "engine/fenetre_answer.h"
-#include "engine/fenetre_message.h"
-#include "engine/list_box.h"
-#include "engine/variables_globales.h"
-#include "engine/window1.h"
+#include "main_window/window1.h"
 #include "program_fixture.h"
+#include "widgets/list_box.h"
 
 #include <QLineEdit>
 #include <QPrinter>
@@ -124,10 +124,10 @@ private slots:
         QFile filler(path("disque/plein")); // fills the small disk up
         QVERIFY(!small || (filler.open(QIODevice::WriteOnly) && filler.write(QByteArray(1 << 17, 'x')) < (1 << 17)));
         if (presses.isEmpty() && command != "open") // an empty list asks nothing
-            w().ListBox1->deleteAllRows();
+            w().laps().clear();
         else if (presses.isEmpty()) // nor does one that was saved
             ListJournal::current()->discard();
-        const QList<ListRow> before = w().ListBox1->rows(9);
+        const LapRows before = w().laps().rows();
         Variables_globales.Commentaire_encours = "avant";
         Variables_globales.no_sauvetage = command == "save" ? 2 : 1;
         for (const int button : presses)
@@ -145,7 +145,7 @@ private slots:
                            Variables_globales.Commentaire_encours})
                   .join(u'|'),
               "outcome");
-        QCOMPARE(w().ListBox1->rows(9), before);
+        QCOMPARE(w().laps().rows(), before);
         QCOMPARE(contents(path("nouveau")),
                  target == "nouveau" ? document(command == "quit" ? "" : "avant") : "<missing>");
         QCOMPARE(contents(path("ancien")) + contents(path("occupé/dedans")) + contents(path("disque/ancien")),
@@ -161,7 +161,7 @@ private slots:
         QString comment = "Course\nsous la pluie", label; // and every word printed, none over the next column
         for (int i = 0; i < 144; ++i)
             comment += QString::asprintf(" c%03d", i), label += QString::asprintf("l%03d ", i % 100);
-        w().ListBox1->addRow({label, "0:00:01:00", "+  0:00:01:00"});
+        w().laps().append({{label, "0:00:01:00", "+  0:00:01:00"}});
         Variables_globales.Commentaire_encours = comment;
         const QString pdf = path("liste.pdf");
         program.platform.printScripts << [](QPrinter &) { return false; } << [=](QPrinter &p) {

@@ -1,13 +1,13 @@
 // The journal of the list in progress: kept, removed, offered back, and
 // written when the system ends the program.
-#include "documents/list_journal.h"
 #include "core/saved_list.h"
-#include "engine/demande_message_timer.h"
-#include "engine/list_box.h"
-#include "engine/variables_globales.h"
-#include "engine/window1.h"
+#include "core/variables_globales.h"
+#include "documents/list_journal.h"
+#include "main_window/demande_message_timer.h"
+#include "main_window/window1.h"
 #include "program_fixture.h"
 #include "shell/bienvenue.h"
+#include "widgets/list_box.h"
 
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -24,11 +24,11 @@ bool writeFile(const QString &path, const QByteArray &bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
-QString labels(const QList<ListRow> &rows)
+QString labels(const LapRows &rows)
 {
     QStringList labels;
-    for (const ListRow &row : rows)
-        labels << row.label;
+    for (qsizetype row = 0; row < rows.size(); ++row)
+        labels << rows.cell(row, 0);
     return labels.join('|');
 }
 } // namespace
@@ -146,8 +146,8 @@ private slots:
         QFETCH(QByteArray, earlier);
         QFETCH(int, button);
         start(earlier, button);
-        QTEST(program.asked.join(' ') + '|' + Variables_globales.Commentaire_encours + '|' +
-                  labels(w().ListBox1->rows(99)) + '|' + kept(),
+        QTEST(program.asked.join(' ') + '|' + Variables_globales.Commentaire_encours + '|' + labels(w().laps().rows()) +
+                  '|' + kept(),
               "outcome");
     }
 

@@ -1,14 +1,14 @@
-#include "engine/alerte_vel.h"
-#include "engine/demande_message_timer.h"
-#include "engine/fenetre_answer.h"
-#include "engine/fenetre_message.h"
-#include "engine/fonctions_fenetres_divreses.h"
-#include "engine/icon_canvas.h"
-#include "engine/variables_globales.h"
+#include "core/variables_globales.h"
+#include "dialogs/fenetre_answer.h"
+#include "dialogs/fenetre_message.h"
+#include "dialogs/fonctions_fenetres_divreses.h"
+#include "main_window/alerte_vel.h"
+#include "main_window/demande_message_timer.h"
 #include "program_fixture.h"
 #include "shell/bienvenue.h"
 #include "shell/cursor_blink.h"
 #include "shell/pref_interm.h"
+#include "widgets/icon_canvas.h"
 
 #include <QtWidgets>
 

@@ -1,4 +1,4 @@
-#include "engine/window1.h"
+#include "main_window/window1.h"
 #include "program_fixture.h"
 #include "shell/bienvenue.h"
 #include "shell/pref_interm.h"

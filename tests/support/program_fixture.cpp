@@ -1,9 +1,9 @@
 #include "program_fixture.h"
 
-#include "engine/list_box.h"
-#include "engine/variables_globales.h"
-#include "engine/window1.h"
+#include "core/variables_globales.h"
+#include "main_window/window1.h"
 #include "platform/file_types.h"
+#include "widgets/list_box.h"
 
 #include <QDialog>
 #include <QLabel>
@@ -28,8 +28,8 @@ void ProgramFixture::start(const std::function<void(FakePlatform &)> &prepare)
 
 QStringList ProgramFixture::row(int index) const
 {
-    const ListBox *list = window().ListBox1;
-    return {list->cell(index, 0), list->cell(index, 1), list->cell(index, 2)};
+    const ListRow cells = window().laps().row(index);
+    return {cells.label, cells.time, cells.difference};
 }
 
 void ProgramFixture::click(QPushButton *button)

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "engine/list_box.h"
-#include "engine/window1.h"
 #include "fake_platform.h"
+#include "main_window/window1.h"
 #include "shell/appli.h"
+#include "widgets/list_box.h"
 
 #include <QLabel>
 #include <QStringList>
@@ -25,7 +25,7 @@ public:
     void start(const std::function<void(FakePlatform &)> &prepare = {});
 
     Window1 &window() const { return Window1::instance(); }
-    int rowCount() const { return window().ListBox1->rowCount(); }
+    int rowCount() const { return window().laps().rowCount(); }
     QStringList row(int index) const;
     QStringList lastRow() const { return row(rowCount() - 1); }
     QString display() const { return window().StaticText2->text(); }

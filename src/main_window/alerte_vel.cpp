@@ -1,0 +1,50 @@
+#include "main_window/alerte_vel.h"
+
+#include "widgets/dialog_parts.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+using DialogParts::helvetica12;
+
+alerte_vel::alerte_vel()
+    : QDialog(nullptr, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("alerte_vel"));
+    setWindowTitle(QStringLiteral("Fin du timer"));
+    setFixedSize(384, 111);
+    // Shown without taking the keyboard from whatever the user is typing in.
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    // Its own white, and text that goes with it under any palette.
+    setAutoFillBackground(true);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    palette.setColor(QPalette::WindowText, Qt::black);
+    setPalette(palette);
+
+    StaticText1 = new QLabel(QStringLiteral("Label:#pref_texte_timer"), this);
+    StaticText1->setObjectName(QStringLiteral("StaticText1"));
+    StaticText1->setGeometry(20, 14, 341, 40);
+    StaticText1->setFont(helvetica12());
+    StaticText1->setWordWrap(true);
+    StaticText1->setTextFormat(Qt::PlainText); // the user's message, whatever it holds
+    StaticText1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    PushButton1 = new QPushButton(QStringLiteral("OK"), this);
+    PushButton1->setObjectName(QStringLiteral("PushButton1"));
+    PushButton1->setGeometry(294, 73, 69, 20);
+    PushButton1->setFont(helvetica12());
+    PushButton1->setDefault(true);
+    connect(PushButton1, &QPushButton::clicked, this, &alerte_vel::PushButton1_Action);
+}
+
+void alerte_vel::PushButton1_Action()
+{
+    hide();
+}
+
+void alerte_vel::hideIfCreated()
+{
+    if (exists())
+        instance().hide();
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "widgets/single_instance.h"
+
+#include <QDialog>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class IconCanvas;
+
+// Asks, while a countdown already runs, for the message its end will show.
+class Demande_message_timer : public QDialog, public SingleInstance<Demande_message_timer> {
+    Q_OBJECT
+public:
+    Demande_message_timer();
+
+    QLabel *StaticText1;
+    QPushButton *PushButton1;
+    QPushButton *PushButton2;
+    QLineEdit *EditField1;
+    IconCanvas *Canvas1;
+
+    void Open();
+    void PushButton1_Action();
+    void PushButton2_Action();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+};

@@ -1,0 +1,159 @@
+#pragma once
+
+#include "core/lap_list.h"
+#include "widgets/anchoring.h"
+#include "widgets/help_tag.h"
+#include "widgets/single_instance.h"
+
+#include <QList>
+#include <QMainWindow>
+
+#include <functional>
+
+class QAction;
+
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QTimer;
+class LittleArrows;
+class ListBox;
+struct RunStep;
+
+// The menu items whose commands the main window carries out.
+struct MenuItems {
+    QAction *AppleAproposdeVelTiming;
+    QAction *FileSauver;
+    QAction *meneditionitempref;
+    QAction *meneditionitemeffacerlaligne;
+    QAction *menfichieritemquitter;
+    QAction *menfichierImprimer;
+    QAction *menfichierMenuouvrir;
+    QAction *EditClear;
+};
+
+// The commands the layers above the main window carry out for it.
+struct MenuCommands {
+    std::function<void()> about;
+    std::function<void()> save;
+    std::function<void()> preferences;
+    std::function<void()> quit;
+    std::function<void()> print;
+    std::function<void()> open;
+};
+
+// The program's one document window: the time display, the run buttons, the
+// mode, the preset arrows, the comment field and the lap list. Its controls
+// keep their layout names, and every control and menu handler lives here.
+// The window decides nothing itself: its handlers ask the run, in
+// Variables_globales, and show what it gives back.
+class Window1 : public QMainWindow, public SingleInstance<Window1> {
+    Q_OBJECT
+public:
+    Window1();
+    ~Window1() override;
+
+    // Layout size of the content area, below the menu bar.
+    static constexpr int kLayoutWidth = 520;
+    static constexpr int kLayoutHeight = 383;
+
+    // The content area's frame, in screen coordinates.
+    QRect contentFrame() const;
+    void setContentFrame(int left, int top, int height, int width);
+
+    // Return and Enter press the current default button (see keyPressEvent).
+    void setDefaultButton(QPushButton *button, bool isDefault);
+    QPushButton *defaultButton() const;
+
+    // The controls whose help tags the preferences switch, with their texts.
+    QList<HelpTag> helpTags() const;
+    // Difference column shown at "50%,25%,25%" or hidden at "75%,25%,0%".
+    void setDifferenceColumnShown(bool shown);
+
+    // The run controls, the mode and the preset holders as the run stands.
+    void showRun();
+    // The document's rows, which the list shows.
+    LapList &laps() { return laps_; }
+
+    void setCommands(MenuCommands commands) { commands_ = std::move(commands); }
+
+    // Controls, in creation order.
+    QFrame *Rectangle1;
+    QPushButton *bt_depart;
+    QPushButton *bt_pause;
+    QTimer *Timer3;
+    LittleArrows *LittleArrows1;
+    ListBox *ListBox1;
+    QPushButton *intermediaire;
+    QLabel *preftexteligne;
+    QRadioButton *RadioButton1;
+    QRadioButton *RadioButton2;
+    QGroupBox *GroupBox1;
+    QPushButton *reset;
+    QLabel *StaticText4;
+    QTimer *heure;
+    QLabel *StaticText3;
+    QTimer *regarde_date;
+    QLabel *StaticText2;
+    QLineEdit *Commentaire;
+    QGroupBox *GroupBox2;
+    QLabel *StaticText1;
+    QLabel *Preference_vel_Timer;
+    QPushButton *efface_liste;
+    QLineEdit *Pour_commentaire_impression;
+
+    // Run engine.
+    void bt_depart_Action();
+    void Timer3_Action();
+    void heure_Action();
+    void bt_pause_Action();
+    void reset_Action();
+    void RadioButton1_Action();
+    void RadioButton2_Action();
+    void LittleArrows1_Up();
+    void LittleArrows1_Down();
+
+    // Lap list.
+    void intermediaire_Action();
+    void ListBox1_DoubleClick();
+    void ListBox1_CellAction(int row, int column);
+    void efface_liste_Action();
+
+    // Menu commands; each answers the menu dispatcher with false.
+    void AddMenuHandlers(const MenuItems &items);
+    void EnableMenuItems();
+    bool AppleAproposdeVelTiming_Action();
+    bool FileSauver_Action();
+    bool meneditionitempref_Action();
+    bool meneditionitemeffacerlaligne_Action();
+    bool menfichieritemquitter_Action();
+    bool menfichierImprimer_Action();
+    bool menfichierMenuouvrir_Action();
+    bool EditClear_Action();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildControls();
+    void connectHandlers();
+    // Shows a step of the run: its rows, display, heading, selection.
+    void apply(const RunStep &step);
+    void expire();
+    // Hides the alert of a countdown's end and withdraws its notification.
+    void dismissAlert();
+    void stepPreset(int direction);
+    int menuOffset() const;
+    static bool run(const std::function<void()> &command);
+
+    LapList laps_;
+    QWidget *content_;
+    MenuCommands commands_;
+    MenuItems items_{};
+    Anchoring anchoring_{QSize(kLayoutWidth, kLayoutHeight)};
+};

@@ -1,0 +1,47 @@
+// Mode switch and the countdown preset arrows of the main window.
+#include "core/variables_globales.h"
+#include "main_window/window1.h"
+#include "platform/platform.h"
+
+#include <QLabel>
+
+void Window1::RadioButton1_Action()
+{
+    dismissAlert();
+    apply(Variables_globales.run.setMode(RunMode::Chronometre));
+}
+
+void Window1::RadioButton2_Action()
+{
+    dismissAlert();
+    apply(Variables_globales.run.setMode(RunMode::Timer));
+}
+
+void Window1::LittleArrows1_Up()
+{
+    stepPreset(+1);
+}
+
+void Window1::LittleArrows1_Down()
+{
+    stepPreset(-1);
+}
+
+void Window1::stepPreset(int direction)
+{
+    Platform &platform = Platform::get();
+    const Qt::KeyboardModifiers keys = platform.keyboardModifiers();
+    qint64 step = 1;
+    if (keys.testFlag(Qt::ControlModifier))
+        step = 60;
+    else if (keys.testFlag(Qt::AltModifier))
+        step = 3600;
+    const Run::PresetStep result = Variables_globales.run.stepPreset(direction, step);
+    StaticText2->setText(result.display);
+    StaticText2->repaint();
+    showRun();
+    if (!result.refusal.isEmpty()) {
+        platform.beep();
+        platform.messageBox(result.refusal);
+    }
+}

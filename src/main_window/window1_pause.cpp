@@ -1,0 +1,35 @@
+// Pause, resume, reset and laps of the main window.
+#include "core/variables_globales.h"
+#include "main_window/demande_message_timer.h"
+#include "main_window/window1.h"
+#include "platform/platform.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+void Window1::bt_pause_Action()
+{
+    Run &run = Variables_globales.run;
+    Platform &platform = Platform::get();
+    const QDateTime now = platform.now();
+    const double reading = platform.microseconds();
+    apply(run.state() == RunState::Running ? run.pause(reading, now) : run.resume(reading, now));
+}
+
+void Window1::reset_Action()
+{
+    Platform &platform = Platform::get();
+    const QDateTime now = platform.now();
+    dismissAlert();
+    Demande_message_timer::instance().hide();
+    setDefaultButton(reset, false);
+    setDefaultButton(bt_depart, true);
+    setDefaultButton(intermediaire, false);
+    apply(Variables_globales.run.reset(platform.microseconds(), now));
+}
+
+void Window1::intermediaire_Action()
+{
+    apply(Variables_globales.run.lap(Platform::get().microseconds(), Commentaire->text(), preftexteligne->text()));
+}

@@ -1,0 +1,119 @@
+// Start, stop, the tick, the clock label and the run controls of the main window.
+#include "core/date_texts.h"
+#include "core/variables_globales.h"
+#include "main_window/alerte_vel.h"
+#include "main_window/demande_message_timer.h"
+#include "main_window/window1.h"
+#include "platform/platform.h"
+#include "widgets/list_box.h"
+#include "widgets/little_arrows.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+void Window1::showRun()
+{
+    const Run &run = Variables_globales.run;
+    const RunState state = run.state();
+    const bool idle = state == RunState::Idle;
+    bt_depart->setText(idle ? QStringLiteral("Départ") : QStringLiteral("Stop"));
+    bt_pause->setEnabled(!idle);
+    bt_pause->setText(state == RunState::Paused ? QStringLiteral("Reprendre") : QStringLiteral("Pause"));
+    intermediaire->setEnabled(state == RunState::Running);
+    RadioButton1->setChecked(!run.timer());
+    RadioButton2->setChecked(run.timer());
+    RadioButton1->setEnabled(idle);
+    RadioButton2->setEnabled(idle);
+    LittleArrows1->setVisible(run.timer());
+    LittleArrows1->setEnabled(idle || !run.timer()); // hidden in Chronomètre mode
+    efface_liste->setEnabled(idle);
+    StaticText1->setText(QString::number(run.preset()));
+    Preference_vel_Timer->setText(QString::number(run.rememberedPreset()));
+    if (state != RunState::Running)
+        Timer3->stop();
+    else if (!Timer3->isActive())
+        Timer3->start(Run::kFirstTickMs);
+}
+
+void Window1::apply(const RunStep &step)
+{
+    laps_.append(step.rows);
+    if (!step.display.isEmpty())
+        StaticText2->setText(step.display);
+    if (!step.heading.isEmpty())
+        GroupBox2->setTitle(step.heading);
+    if (step.commentUsed)
+        Commentaire->clear();
+    if (step.selectLast)
+        ListBox1->selectLastRow();
+    showRun();
+}
+
+void Window1::dismissAlert()
+{
+    alerte_vel::hideIfCreated();
+    Platform::get().withdrawNotification();
+}
+
+void Window1::bt_depart_Action()
+{
+    Run &run = Variables_globales.run;
+    Platform &platform = Platform::get();
+    const QDateTime now = platform.now();
+    const double reading = platform.microseconds();
+    const double later = platform.microseconds();
+    const bool starting = run.state() == RunState::Idle;
+    setDefaultButton(intermediaire, starting);
+    setDefaultButton(reset, !starting);
+    setDefaultButton(bt_depart, false);
+    if (starting) {
+        apply(run.start(reading, later, now, Commentaire->text()));
+        if (run.timer() && Variables_globales.demande_message_ou_pas)
+            Demande_message_timer::instance().show();
+    } else {
+        apply(run.stop(reading, later, now, Commentaire->text()));
+    }
+    dismissAlert();
+}
+
+void Window1::Timer3_Action()
+{
+    const Run::Tick tick = Variables_globales.run.tick(Platform::get().microseconds());
+    if (tick.expired) {
+        expire();
+        return;
+    }
+    if (tick.display != StaticText2->text())
+        StaticText2->setText(tick.display);
+    Timer3->start(tick.nextDelayMs);
+}
+
+void Window1::expire()
+{
+    Platform &platform = Platform::get();
+    const RunStep step = Variables_globales.run.expire(platform.now());
+    Timer3->stop();
+    StaticText2->setText(step.display);
+    for (int i = 0; i < 3; ++i)
+        platform.beep();
+    // The default button and the heading stay as the run left them.
+    showRun();
+    alerte_vel &alert = alerte_vel::instance();
+    alert.StaticText1->setText(Variables_globales.pref_texte_timer);
+    Demande_message_timer::instance().hide();
+    alert.show();
+    // Seen where the alert may not be: on another workspace, over a full-screen window.
+    platform.notify(QStringLiteral("Vel Timing"), Variables_globales.pref_texte_timer);
+    apply(step);
+}
+
+void Window1::heure_Action()
+{
+    const QDateTime now = Platform::get().now();
+    StaticText4->setText(DateTexts::longTime(now));
+    heure->start(DateTexts::nextSecondDelay(now.time()));
+}

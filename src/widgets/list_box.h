@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QTreeView>
+
+class LapList;
+
+// The lap list's view: three columns without headings, whose widths are
+// percentages of its width. Rows are selected as in a file list (Shift, Ctrl)
+// and copied with Ctrl+C. A cell is edited in place where the model allows.
+class ListBox : public QTreeView {
+    Q_OBJECT
+public:
+    ListBox(LapList &list, QWidget *parent);
+
+    LapList &list() const { return list_; }
+    int rowCount() const;
+    // The first selected row; -1 when none is.
+    int selectedRow() const;
+    void selectRow(int row);
+    void selectLastRow();
+
+    // "50%,25%,25%": a 0% column is hidden.
+    void setColumnWidths(const QString &percentages);
+    QString columnWidths() const { return widthsText_; }
+
+public slots:
+    // The selected rows, or all of them when none is, to the clipboard.
+    void copy();
+
+signals:
+    void doubleClick();
+    // A cell's edit was committed.
+    void cellAction(int row, int column);
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint) override;
+
+private:
+    void applyWidths();
+
+    LapList &list_;
+    QString widthsText_;
+    int percents_[3] = {50, 25, 25};
+};
