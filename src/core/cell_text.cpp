@@ -10,6 +10,11 @@ QString clean(QString text)
             c = QLatin1Char(' ');
     return text;
 }
+QString lineFeeds(QString text)
+{
+    return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+}
+
 QString fromUtf8(QByteArrayView utf8)
 {
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);

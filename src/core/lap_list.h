@@ -29,7 +29,6 @@ public:
     void clear();
 
     void setColumnEditable(int column, bool editable);
-    bool columnEditable(int column) const { return editable_[column]; }
     void setAlignment(int column, Qt::Alignment alignment);
 
 signals:

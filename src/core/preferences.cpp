@@ -5,6 +5,8 @@
 #include "core/timer_preset.h"
 
 const QString Preferences::kFileName = QStringLiteral("Pref Vel Timing");
+const QString Preferences::kLapLabel = QStringLiteral("Temps intermédiaire ");
+const QString Preferences::kAlertMessage = QStringLiteral("Temps écoulé!");
 
 namespace {
 constexpr int kRecordCount = 11;

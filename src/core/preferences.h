@@ -2,6 +2,8 @@
 
 #include <QByteArray>
 #include <QString>
+
+#include "core/timer_preset.h"
 #include <cstdint>
 
 // The settings kept between runs in the preferences file, with the rules by
@@ -14,12 +16,15 @@ struct Preferences {
     bool demandeMessage = false;
     bool voirEcarts = true;
     bool prefTips = true;
-    QString texteTimer = QStringLiteral("Temps écoulé!");
-    QString preset = QStringLiteral("300"); // within the preset's limits
+    QString texteTimer = kAlertMessage;
+    QString preset = QString::number(TimerPreset::kFallback); // within the preset's limits
     bool chronometre = true;
-    QString lapLabel = QStringLiteral("Temps intermédiaire ");
+    QString lapLabel = kLapLabel;
 
     static const QString kFileName;
+    // The texts the program starts with, and that "Par défaut" puts back.
+    static const QString kLapLabel;
+    static const QString kAlertMessage;
 
     static Preferences decode(const QByteArray &data);
     QByteArray encode() const;

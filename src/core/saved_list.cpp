@@ -76,8 +76,7 @@ QString headerLine(const QDateTime &moment)
 
 QByteArray write(const QString &header, const QString &comment, const LapRows &rows)
 {
-    QString commentLines = comment;
-    commentLines.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QString commentLines = CellText::lineFeeds(comment);
     // A comment read back ends with its last line's break; the line end
     // written after the comment stands for it.
     if (commentLines.endsWith(QLatin1Char('\n')))

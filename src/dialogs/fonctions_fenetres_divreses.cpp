@@ -1,5 +1,7 @@
 #include "dialogs/fonctions_fenetres_divreses.h"
 
+#include "core/cell_text.h"
+
 #include "dialogs/fenetre_answer.h"
 #include "dialogs/fenetre_message.h"
 #include "platform/platform.h"
@@ -11,12 +13,6 @@
 #include <QPushButton>
 
 namespace {
-// Carriage returns in a message break it into lines.
-QString withLineBreaks(QString text)
-{
-    return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
-}
-
 // What both dialogs set up before they are shown. A dialog that ends another
 // way than by a button (Escape, the close box, the program ending while it
 // waits) is answered with neither.
@@ -24,7 +20,7 @@ template <class Dialog>
 void prepare(Dialog &dialog, const QString &texte, const QString &bouton1, const QString &bouton2, const QString &titre,
              int icone, int bouton_defaut)
 {
-    dialog.StaticText1->setText(withLineBreaks(texte));
+    dialog.StaticText1->setText(CellText::lineFeeds(texte)); // carriage returns break lines
     dialog.PushButton1->setText(bouton1);
     dialog.PushButton2->setText(bouton2);
     dialog.setWindowTitle(titre.isEmpty() ? Dialog::kTitle : titre);

@@ -134,9 +134,7 @@ void print(Window1 &window)
     const int width = int(printable.width());
     const int height = int(printable.height());
 
-    const Reply reply = Fonctions_fenetres_divreses::Type_answer(
-        QStringLiteral("Entrez un commentaire pour votre chronométrage."), Variables_globales.Commentaire_encours,
-        QStringLiteral("Annuler"), QStringLiteral("Continuer"), QString(), 1, 0);
+    const Reply reply = DocumentSaving::askComment(Variables_globales.Commentaire_encours);
     window.Pour_commentaire_impression->setText(reply.text);
     if (reply.answer != Answer::Second)
         return;

@@ -19,14 +19,19 @@ QString suggestedName()
                        : QStringLiteral("Document VelTiming ") + QString::number(number);
 }
 
+Reply askComment(const QString &defaultComment)
+{
+    return Fonctions_fenetres_divreses::Type_answer(QStringLiteral("Entrez un commentaire pour votre chronométrage."),
+                                                    defaultComment, QStringLiteral("Annuler"),
+                                                    QStringLiteral("Continuer"), QString(), 1, 0);
+}
+
 Outcome run(const QDateTime &moment, const QString &defaultComment, bool countThisSave)
 {
     // The rows as they stand now; a countdown may add more while the
     // questions wait.
     const LapRows rows = Window1::instance().laps().rows();
-    const Reply reply = Fonctions_fenetres_divreses::Type_answer(
-        QStringLiteral("Entrez un commentaire pour votre chronométrage."), defaultComment, QStringLiteral("Annuler"),
-        QStringLiteral("Continuer"), QString(), 1, 0);
+    const Reply reply = askComment(defaultComment);
     if (reply.answer != Answer::Second)
         return Outcome::Cancelled;
     const QString path = Platform::get().saveFileName(FileTypes::pText, suggestedName());

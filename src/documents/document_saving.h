@@ -1,5 +1,7 @@
 #pragma once
 
+#include "dialogs/answer.h"
+
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
@@ -11,6 +13,9 @@
 namespace DocumentSaving {
 enum class Outcome { Cancelled, Written, Failed };
 
+// The question that asks for the timing's comment before it is saved or
+// printed, starting from defaultComment.
+Reply askComment(const QString &defaultComment);
 // "Document VelTiming", then "Document VelTiming 2" and so on.
 QString suggestedName();
 // Asks for the comment (starting from defaultComment) and the file, then

@@ -1,9 +1,11 @@
 #include "main_window/window1.h"
 
 #include "core/date_texts.h"
+#include "core/preferences.h"
 #include "core/run.h"
 #include "platform/platform.h"
 #include "widgets/clean_field.h"
+#include "widgets/dialog_parts.h"
 #include "widgets/list_box.h"
 #include "widgets/little_arrows.h"
 #include "widgets/own_colour.h"
@@ -23,20 +25,8 @@
 
 namespace {
 using A = Anchoring;
-
-QFont pixelFont(const QString &family, int pixels)
-{
-    QFont font(family);
-    font.setPixelSize(pixels);
-    return font;
-}
-
-QFont systemFont(int pixels)
-{
-    QFont font = QApplication::font();
-    font.setPixelSize(pixels);
-    return font;
-}
+using DialogParts::pixelFont;
+using DialogParts::systemFont;
 
 const QString kHelvetica = QStringLiteral("Helvetica");
 } // namespace
@@ -105,7 +95,7 @@ void Window1::buildControls()
 
     intermediaire = button("intermediaire", QStringLiteral("Intermédiaire"), QRect(409, 300, 101, 21), 12);
 
-    preftexteligne = new QLabel(QStringLiteral("Temps intermédiaire "), content_);
+    preftexteligne = new QLabel(Preferences::kLapLabel, content_);
     preftexteligne->setFont(systemFont(12));
     preftexteligne->setEnabled(false);
     place(preftexteligne, "preftexteligne", QRect(22, 362, 59, 16), A::Bottom);

@@ -93,26 +93,30 @@ QString filterFor(const FileType &type)
 }
 } // namespace
 
-QString QtPlatform::saveFileName(const FileType &type, const QString &suggestedName)
+QString QtPlatform::chooseFile(const std::function<QString(const QString &folder)> &dialog)
 {
+    // The documents folder first, then wherever the user last went.
     if (lastFolder_.isEmpty())
         lastFolder_ = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    QString chosen = QFileDialog::getSaveFileName(QApplication::activeWindow(), QString(),
-                                                  QDir(lastFolder_).filePath(suggestedName), filterFor(type));
+    const QString chosen = dialog(lastFolder_);
     if (!chosen.isEmpty())
         lastFolder_ = QFileInfo(chosen).absolutePath();
     return chosen;
 }
 
+QString QtPlatform::saveFileName(const FileType &type, const QString &suggestedName)
+{
+    return chooseFile([&](const QString &folder) {
+        return QFileDialog::getSaveFileName(QApplication::activeWindow(), QString(),
+                                            QDir(folder).filePath(suggestedName), filterFor(type));
+    });
+}
+
 QString QtPlatform::openFileName(const FileType &type)
 {
-    if (lastFolder_.isEmpty())
-        lastFolder_ = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    QString chosen =
-        QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(), lastFolder_, filterFor(type));
-    if (!chosen.isEmpty())
-        lastFolder_ = QFileInfo(chosen).absolutePath();
-    return chosen;
+    return chooseFile([&](const QString &folder) {
+        return QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(), folder, filterFor(type));
+    });
 }
 
 bool QtPlatform::printDialog(QPrinter &printer)

@@ -40,6 +40,8 @@ public:
     void onSessionEnd(std::function<bool(bool interactive)> handler) override;
 
 private:
+    QString chooseFile(const std::function<QString(const QString &folder)> &dialog);
+
     timespec start_{};
     std::unique_ptr<BeepPlayer> beeper_;
     std::unique_ptr<DesktopNotifier> notifier_;

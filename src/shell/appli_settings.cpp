@@ -48,10 +48,7 @@ void appli::applyStoredSettings(const Preferences &stored)
     placeWindow(stored);
     applySwitches(stored);
     w.setDifferenceColumnShown(stored.voirEcarts);
-    if (stored.prefTips)
-        Methodes::active_helptags();
-    else
-        Methodes::desactive_helptags();
+    Methodes::show_helptags(stored.prefTips);
     applyPreset(stored);
     w.preftexteligne->setText(stored.lapLabel);
 }

@@ -23,4 +23,11 @@ void desactive_helptags()
     for (const HelpTag &tag : switchedHelpTags())
         tag.control->setToolTip(QString());
 }
+void show_helptags(bool shown)
+{
+    if (shown)
+        active_helptags();
+    else
+        desactive_helptags();
+}
 } // namespace Methodes

@@ -5,4 +5,6 @@
 namespace Methodes {
 void active_helptags();
 void desactive_helptags();
+// One or the other, as the preference says.
+void show_helptags(bool shown);
 } // namespace Methodes

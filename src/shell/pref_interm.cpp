@@ -1,5 +1,6 @@
 #include "shell/pref_interm.h"
 
+#include "core/preferences.h"
 #include "core/variables_globales.h"
 #include "main_window/window1.h"
 #include "shell/methodes_help_tags.h"
@@ -122,10 +123,7 @@ void pref_interm::PushButton1_Action()
     vg.voir_ecarts = CheckBox2->isChecked();
     w.setDifferenceColumnShown(vg.voir_ecarts);
     vg.pref_tips = CheckBox3->isChecked();
-    if (vg.pref_tips)
-        Methodes::active_helptags();
-    else
-        Methodes::desactive_helptags();
+    Methodes::show_helptags(vg.pref_tips);
     hide();
 }
 
@@ -136,8 +134,8 @@ void pref_interm::PushButton2_Action()
 
 void pref_interm::PushButton3_Action()
 {
-    chaine_interm->setText(QStringLiteral("Temps intermédiaire "));
-    timer_defaut->setText(QStringLiteral("Temps écoulé!"));
+    chaine_interm->setText(Preferences::kLapLabel);
+    timer_defaut->setText(Preferences::kAlertMessage);
 }
 
 void pref_interm::reject()

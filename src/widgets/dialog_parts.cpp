@@ -4,17 +4,17 @@
 #include <QPushButton>
 
 namespace DialogParts {
-QFont helvetica12()
+QFont pixelFont(const QString &family, int pixels)
 {
-    QFont font(QStringLiteral("Helvetica"));
-    font.setPixelSize(12);
+    QFont font(family);
+    font.setPixelSize(pixels);
     return font;
 }
 
-QFont system12()
+QFont systemFont(int pixels)
 {
     QFont font = QApplication::font();
-    font.setPixelSize(12);
+    font.setPixelSize(pixels);
     return font;
 }
 

@@ -6,10 +6,20 @@
 class QWidget;
 class QPushButton;
 
-// Small pieces shared by the program's own dialogs.
+// Small pieces shared by the program's windows.
 namespace DialogParts {
-QFont helvetica12();
-QFont system12();
+// A family at a size in pixels, as the layouts give them.
+QFont pixelFont(const QString &family, int pixels);
+// The system's font at a size in pixels.
+QFont systemFont(int pixels);
+inline QFont helvetica12()
+{
+    return pixelFont(QStringLiteral("Helvetica"), 12);
+}
+inline QFont system12()
+{
+    return systemFont(12);
+}
 template <class W>
 W *placed(W *widget, const char *name, QRect geometry)
 {

@@ -72,7 +72,6 @@ void ListBox::selectLastRow()
 
 void ListBox::setColumnWidths(const QString &percentages)
 {
-    widthsText_ = percentages;
     const QStringList parts = percentages.split(QLatin1Char(','));
     for (int column = 0; column < 3 && column < parts.size(); ++column)
         percents_[column] = QString(parts[column]).remove(QLatin1Char('%')).trimmed().toInt();

@@ -21,7 +21,6 @@ public:
 
     // "50%,25%,25%": a 0% column is hidden.
     void setColumnWidths(const QString &percentages);
-    QString columnWidths() const { return widthsText_; }
 
 public slots:
     // The selected rows, or all of them when none is, to the clipboard.
@@ -42,6 +41,5 @@ private:
     void applyWidths();
 
     LapList &list_;
-    QString widthsText_;
     int percents_[3] = {50, 25, 25};
 };

@@ -14,7 +14,7 @@
 using PreferenceRecords::write;
 static const auto kEx = QByteArray::fromHex("02323002353003333537033532300130013101310453746F7003333030013204546F7572");
 static const QString kRest =
-    " 520x357 2/timer arrows1 0:05:00:00 300/300 50%,25%,25% [Tour] [Stop] 011 011 tags12 111 [] [] 0";
+    " 520x357 2/timer arrows1 0:05:00:00 300/300 shown [Tour] [Stop] 011 011 tags12 111 [] [] 0";
 static const QString kPlain = "|00|20,50 520x357 1/chrono arrows0 0:00:00:00 300/300 ";
 static const QString kTail = " Certains problèmes d'affichage peuvent se poser.\nSi vous voulez lancer VelTiming "
                              "malgré tout, cliquez sur \"Continuer\".|31|";
@@ -40,7 +40,7 @@ class TestStartup : public QObject {
             f.top(), f.width(), f.height(), w.RadioButton1->isChecked() + 2 * w.RadioButton2->isChecked(),
             vg.run.timer() ? "timer" : "chrono", w.LittleArrows1->isVisible(), qUtf8Printable(program.display()),
             qUtf8Printable(w.StaticText1->text()), qUtf8Printable(w.Preference_vel_Timer->text()),
-            qUtf8Printable(w.ListBox1->columnWidths()), qUtf8Printable(w.preftexteligne->text()),
+            w.ListBox1->isColumnHidden(2) ? "hidden" : "shown", qUtf8Printable(w.preftexteligne->text()),
             qUtf8Printable(vg.pref_texte_timer), vg.demande_message_ou_pas, vg.voir_ecarts, vg.pref_tips,
             p.CheckBox1->isChecked(), p.CheckBox2->isChecked(), p.CheckBox3->isChecked(), tags,
             w.StaticText3->text() == "dimanche 6 décembre 2026", program.controls() == kIdle,
@@ -71,21 +71,21 @@ private slots:
         const QString fonts = "Helvetica,Courier 0";
         const QByteArray off = write({"20", "50", "357", "520", "0", "0", "0", "Fini", "300", "1", "Tour"});
         // clang-format off
-        QTest::newRow("first launch") << fonts << QByteArray() << "" << kPlain + "50%,25%,25% [Temps intermédiaire ] [Temps écoulé!] 011 011 tags12 111 [] [] 0";
+        QTest::newRow("first launch") << fonts << QByteArray() << "" << kPlain + "shown [Temps intermédiaire ] [Temps écoulé!] 011 011 tags12 111 [] [] 0";
         QTest::newRow("example, fonts in other case") << "HELVETICA,courier 0" << kEx << "" << "|00|20,50" + kRest;
         QTest::newRow("all off, empty texts, preset too short") << fonts << write({"-40", "120", "400", "560", "1", "0", "0", "", "2", "7", ""}) << ""
-                                              << "|00|0,120 560x400 2/timer arrows1 0:00:05:00 5/5 75%,25%,0% [Intermédiaire] [] 100 100 tags0 111 [] [] 0";
+                                              << "|00|0,120 560x400 2/timer arrows1 0:00:05:00 5/5 hidden [Intermédiaire] [] 100 100 tags0 111 [] [] 0";
         QTest::newRow("below the screen, font clones") << "Nimbus Sans [urw],Nimbus Mono PS [UKWN] 0" << write({"10", "901"}) + kEx.mid(6) << "" << "|00|10,543" + kRest;
         QTest::newRow("no number for a preset") << fonts << kEx.left(25) + write({"abc"}) + kEx.mid(29) << "" << "|00|20,50" + kRest;
         QTest::newRow("huge frame and preset") << fonts << write({"2147483647", "-2147483648", "2147483647", "2147483647", "0", "1", "1", "Stop", "99999999", "2", "Tour"}) << ""
-                                               << "|00|0,0 1440x900 2/timer arrows1 999:00:00:00 3596400/3596400 50%,25%,25% [Tour] [Stop] 011 011 tags12 111 [] [] 0";
+                                               << "|00|0,0 1440x900 2/timer arrows1 999:00:00:00 3596400/3596400 shown [Tour] [Stop] 011 011 tags12 111 [] [] 0";
         QTest::newRow("no Courier, Continuer") << "Helvetica,Courier New 2" << kEx << "" << "La police \"Courier\" n'est pas installée." + kTail + "20,50" + kRest;
         QTest::newRow("no Helvetica, Quitter") << "Helvetica Neue,Courier 1" << kEx << "" << "La police \"Helvetica\" n'est pas installée." + kTail + "quit 0";
         QTest::newRow("neither, Quitter") << "DejaVu Sans 1" << kEx << "" << "Les polices \"Helvetica\", \"Courier\" ne sont pas installées." + kTail + "quit 0";
-        QTest::newRow("window: typed, Return") << fonts << off << "111 R" << kPlain + "50%,25%,25% [Étape] [Fini] 111 111 tags12 111 [Étape] [Fini] 0";
-        QTest::newRow("window: defaults, OK") << fonts << off << "010 31" << kPlain + "50%,25%,25% [Temps intermédiaire ] [Temps écoulé!] 010 010 tags0 111 [Temps intermédiaire ] [Temps écoulé!] 0";
-        QTest::newRow("window: Annuler, again") << fonts << off << "111 20" << kPlain + "75%,25%,0% [Tour] [Fini] 000 011 tags0 111 [Tour] [Fini] 1";
-        QTest::newRow("window: Escape") << fonts << off << "100 E" << kPlain + "75%,25%,0% [Tour] [Fini] 000 100 tags0 111 [Étape] [Fini] 0";
+        QTest::newRow("window: typed, Return") << fonts << off << "111 R" << kPlain + "shown [Étape] [Fini] 111 111 tags12 111 [Étape] [Fini] 0";
+        QTest::newRow("window: defaults, OK") << fonts << off << "010 31" << kPlain + "shown [Temps intermédiaire ] [Temps écoulé!] 010 010 tags0 111 [Temps intermédiaire ] [Temps écoulé!] 0";
+        QTest::newRow("window: Annuler, again") << fonts << off << "111 20" << kPlain + "hidden [Tour] [Fini] 000 011 tags0 111 [Tour] [Fini] 1";
+        QTest::newRow("window: Escape") << fonts << off << "100 E" << kPlain + "hidden [Tour] [Fini] 000 100 tags0 111 [Étape] [Fini] 0";
         // clang-format on
     }
     void restoreAndChange()
