@@ -119,6 +119,9 @@ void Window1::buildControls()
     OwnColour::give(StaticText4, QColor(40, 13, 147));
     StaticText4->setAccessibleDescription(QStringLiteral("Heure"));
     place(StaticText4, "StaticText4", QRect(408, 3, 100, 20), A::Right);
+    // Its last two rows lie over the list's top edge: outside its mask, so
+    // each second's new time repaints the label alone, not a strip of the list.
+    StaticText4->setMask(QRegion(0, 0, 100, 21 - 3));
 
     heure = timer("heure", 1000);
     heure->setTimerType(Qt::PreciseTimer);

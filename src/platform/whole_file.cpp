@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -30,9 +31,11 @@ std::optional<QByteArray> readRegular(const QString &path, qint64 limit, bool wh
         problem = QStringLiteral("le fichier est trop volumineux (plus de %1 Mo)").arg(limit >> 20);
     else if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
         problem = file.errorString();
-    else if (QByteArray bytes = file.read(whole ? limit + 1 : limit); file.error() != QFileDevice::NoError)
+    // One byte more than the file holds tells whether it grew meanwhile.
+    else if (QByteArray bytes = file.read(std::min<qint64>(limit, info.st_size) + (whole ? 1 : 0));
+             file.error() != QFileDevice::NoError)
         problem = file.errorString();
-    else if (whole && bytes.size() > limit)
+    else if (whole && bytes.size() > info.st_size)
         problem = QStringLiteral("le fichier a grandi pendant sa lecture");
     else
         return bytes;
