@@ -32,6 +32,12 @@ void LapRows::append(const LapRows &rows)
     }
 }
 
+void LapRows::append(const QList<ListRow> &rows)
+{
+    for (const ListRow &row : rows)
+        append(row);
+}
+
 void LapRows::appendLine(qsizetype start, qsizetype label, qsizetype time, qsizetype end)
 {
     spans_.append(Span{start, {quint32(label), quint32(time), quint32(end - start - label - time - 2)}});

@@ -25,6 +25,7 @@ public:
 
     void append(const ListRow &row);
     void append(const LapRows &rows);
+    void append(const QList<ListRow> &rows);
     // A line of the buffer holding two tabs at least: its label is `label`
     // bytes long, its time `time` bytes, its difference the rest up to `end`.
     void appendLine(qsizetype start, qsizetype label, qsizetype time, qsizetype end);

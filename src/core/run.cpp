@@ -77,6 +77,31 @@ void Run::closePause(double reading)
     state_ = RunState::Running;
 }
 
+QString Run::shown(double reading)
+{
+    if (state_ == RunState::Paused)
+        return displayTime(pour_pause);
+    if (state_ == RunState::Running)
+        return TimeFormat::presetTime(timer() ? depart_timer - elapsed(reading) : elapsed(reading));
+    return TimeFormat::presetTime(timer() ? double(preset_) : 0.0);
+}
+
+std::optional<double> Run::endReading() const
+{
+    if (!timer() || state_ != RunState::Running)
+        return std::nullopt;
+    return depart_micro + (depart_timer - 1.0) * kMicros + kFirstTickMs * 1000.0;
+}
+
+void Run::shift(double offset)
+{
+    depart_micro += offset;
+    temps_precedent += offset;
+    Temps_nouveau += offset;
+    if (state_ == RunState::Paused)
+        pour_pause += offset; // a reading while paused, a length after
+}
+
 RunStep Run::closed(RunStep step) const
 {
     step.rows += {ListRow{kSeparator, {}, {}}, ListRow{}};

@@ -74,6 +74,14 @@ public:
     // The run's time at a reading, which it records: elapsed in Chronomètre
     // mode, remaining in Timer mode.
     QString displayTime(double reading);
+    // What the display shows of the run at a reading: the tick's time while it
+    // runs, the time of the pause while paused, the mode's start when idle.
+    QString shown(double reading);
+    // When a running countdown ends: the tick after the one that finds its
+    // last second. Nothing for any other run.
+    std::optional<double> endReading() const;
+    // The same run on a clock whose readings are `offset` further on.
+    void shift(double offset);
 
     // The run in a few bytes, and back; nothing from bytes it did not write.
     QByteArray save() const;

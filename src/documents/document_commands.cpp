@@ -1,6 +1,8 @@
 #include "documents/document_commands.h"
 
+#include "core/date_texts.h"
 #include "core/module_impression.h"
+#include "core/run_journal.h"
 #include "core/saved_list.h"
 #include "core/variables_globales.h"
 #include "dialogs/fenetre_answer.h"
@@ -42,7 +44,7 @@ bool mayEnd(Window1 &window)
         }
     }
     if (ListJournal *journal = ListJournal::current(); ends && journal)
-        journal->discard();
+        journal->giveUp();
     return ends;
 }
 
@@ -100,23 +102,45 @@ void open(Window1 &window)
         journal->discard(); // the list is the document's, kept on disk
 }
 
+namespace {
+// The earlier program's run on today's clocks.
+std::optional<RunJournal::Recovered> recoveredRun(const ListJournal &journal)
+{
+    Platform &platform = Platform::get();
+    const std::optional<SavedRun> &saved = journal.earlierRun();
+    return saved ? RunJournal::recover(*saved, platform.bootId(), platform.microseconds(), platform.now())
+                 : std::nullopt;
+}
+} // namespace
+
 void offerRecovery(Window1 &window)
 {
     ListJournal *journal = ListJournal::current();
-    if (!journal || journal->earlier().rows.isEmpty())
+    if (!journal || (journal->earlier().rows.isEmpty() && !journal->earlierRun()))
         return;
-    const Answer answer = Fonctions_fenetres_divreses::type_message(
-        QStringLiteral("VelTiming s'est fermé sans que la liste en cours soit sauvegardée. "
-                       "Voulez-vous la récupérer?"),
-        QStringLiteral("Oublier"), QStringLiteral("Récupérer"), QString(), 3, 2);
+    QString question = QStringLiteral("VelTiming s'est fermé sans que la liste en cours soit sauvegardée. "
+                                      "Voulez-vous la récupérer?");
+    if (const std::optional<RunJournal::Recovered> run = recoveredRun(*journal); run && !run->stopRows.isEmpty())
+        question += QStringLiteral("\rL'horloge de l'ordinateur a reculé : la course en cours sera arrêtée au "
+                                   "dernier moment connu, %1.")
+                        .arg(DateTexts::longTime(journal->earlierRun()->wall));
+    const Answer answer = Fonctions_fenetres_divreses::type_message(question, QStringLiteral("Oublier"),
+                                                                    QStringLiteral("Récupérer"), QString(), 3, 2);
     if (answer == Answer::Cancelled)
         return; // kept as it is, and offered again at the next start
     if (answer == Answer::Second) {
-        // Rows timed while the question waited follow the earlier ones.
+        // Taken again now: the answer may have come a while after the question.
+        const std::optional<RunJournal::Recovered> run = recoveredRun(*journal);
         SavedList::Contents earlier = journal->earlier();
+        if (run)
+            earlier.rows.append(run->stopRows);
+        // Rows timed while the question waited follow the earlier ones; a run
+        // started meanwhile goes on, in place of the earlier one.
         earlier.rows.append(window.laps().rows());
         Variables_globales.Commentaire_encours = earlier.comment;
         window.laps().replace(earlier.rows);
+        if (run && Variables_globales.run.state() == RunState::Idle)
+            window.resumeRun(*run);
     }
     journal->settleEarlier();
 }

@@ -23,10 +23,16 @@ ListJournal::ListJournal(LapList &list, const QString &folder, QObject *parent)
     running = this;
     QString problem;
     if (const std::optional<QByteArray> bytes =
-            path_.isEmpty() ? std::nullopt : WholeFile::read(path_, kLargestJournal, problem))
+            path_.isEmpty() ? std::nullopt : WholeFile::read(path_, kLargestJournal, problem)) {
         earlier_ = SavedList::read(*bytes);
+        earlierRun_ = RunJournal::read(*bytes);
+    }
     if (earlier_.rows.isEmpty())
         earlier_ = {};
+    // An idle run holds nothing to give back.
+    const std::optional<Run> run = earlierRun_ ? Run::load(earlierRun_->run) : std::nullopt;
+    if (!run || run->state() == RunState::Idle)
+        earlierRun_.reset();
     writer_.setMaxThreadCount(1); // one write at a time, in order
     delay_.setSingleShot(true);
     delay_.setTimerType(Qt::PreciseTimer);
@@ -54,6 +60,7 @@ ListJournal *ListJournal::current()
 void ListJournal::settleEarlier()
 {
     earlier_ = {};
+    earlierRun_.reset();
     if (!delay_.isActive())
         delay_.start();
 }
@@ -71,6 +78,13 @@ void ListJournal::discard()
     write(true);
 }
 
+void ListJournal::giveUp()
+{
+    unsaved_ = false;
+    givenUp_ = true;
+    write(true);
+}
+
 void ListJournal::writeLast()
 {
     write(true);
@@ -82,19 +96,27 @@ void ListJournal::write(bool wait)
     delay_.stop();
     if (path_.isEmpty() || sealed_)
         return;
+    Platform &platform = Platform::get();
+    const Run &run = Variables_globales.run;
+    const bool running = run.state() != RunState::Idle && !givenUp_;
     SavedList::Contents kept = earlier_;
-    if (unsaved_) {
+    if (unsaved_ || running) {
         kept.comment += Variables_globales.Commentaire_encours;
         kept.rows.append(list_.rows());
     }
-    if (kept.rows.isEmpty()) {
+    // The run under way, or else an earlier one not yet taken or given up.
+    const std::optional<SavedRun> saved =
+        running ? SavedRun{run.save(), platform.bootId(), platform.microseconds(), platform.now()} : earlierRun_;
+    if (kept.rows.isEmpty() && !saved) {
         writer_.waitForDone();
         QFile::remove(path_);
         return;
     }
     // Only the snapshot is taken here; encoding and writing run on the
     // writer's thread.
-    const QString header = SavedList::headerLine(Platform::get().now());
+    QString header = SavedList::headerLine(platform.now());
+    if (saved)
+        header = RunJournal::header(header, *saved);
     writer_.start([this, path = path_, header, kept = std::move(kept)] {
         QDir().mkpath(QFileInfo(path).path());
         const QString problem = WholeFile::write(path, SavedList::write(header, kept.comment, kept.rows));

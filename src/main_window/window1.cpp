@@ -2,6 +2,7 @@
 
 #include "core/date_texts.h"
 #include "core/preferences.h"
+#include "core/press_time.h"
 #include "core/run.h"
 #include "platform/platform.h"
 #include "widgets/clean_field.h"
@@ -19,6 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -213,8 +215,10 @@ void Window1::connectHandlers()
     connect(ListBox1, &ListBox::cellAction, this, &Window1::ListBox1_CellAction);
     // The keyboard goes back to the comment after each run action, so a
     // blank typed there never presses the button just clicked.
-    for (QPushButton *button : {bt_depart, bt_pause, intermediaire, reset})
+    for (QPushButton *button : {bt_depart, bt_pause, intermediaire, reset}) {
         connect(button, &QPushButton::clicked, Commentaire, qOverload<>(&QWidget::setFocus));
+        button->installEventFilter(this);
+    }
     Commentaire->setFocus();
 }
 
@@ -259,6 +263,7 @@ void Window1::keyPressEvent(QKeyEvent *event)
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
         (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
         if (QPushButton *button = defaultButton(); button && button->isEnabled()) {
+            pressed(button, event);
             button->click();
             return;
         }
@@ -278,5 +283,35 @@ bool Window1::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == content_ && event->type() == QEvent::Resize)
         anchoring_.apply(content_->size());
+    // A run button acts on its release; its time is the press's.
+    if (event->type() == QEvent::MouseButtonPress) {
+        if (static_cast<const QMouseEvent *>(event)->button() == Qt::LeftButton)
+            pressed(watched, static_cast<const QInputEvent *>(event));
+    } else if (event->type() == QEvent::KeyPress) {
+        if (const auto *key = static_cast<const QKeyEvent *>(event);
+            !key->isAutoRepeat() && key->key() == Qt::Key_Space)
+            pressed(watched, key);
+    }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void Window1::pressed(QObject *button, const QInputEvent *event)
+{
+    Platform &platform = Platform::get();
+    press_ = Press{button,
+                   PressTime::reading(platform.microseconds(), platform.monotonicMilliseconds(), event->timestamp())};
+}
+
+Window1::Moment Window1::moment()
+{
+    Platform &platform = Platform::get();
+    const double now = platform.microseconds();
+    // Only the press of the button whose click runs the handler, and only one
+    // recent enough to be believed.
+    const double reading =
+        press_ && press_->button == sender() && now - press_->reading <= PressTime::kBelievableMs * 1000.0
+            ? press_->reading
+            : now;
+    press_.reset();
+    return {reading, platform.now().addMSecs(-qint64((now - reading) / 1000.0))};
 }

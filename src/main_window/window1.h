@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/lap_list.h"
+#include "core/run_journal.h"
 #include "widgets/anchoring.h"
 #include "widgets/help_tag.h"
 #include "widgets/single_instance.h"
@@ -9,8 +10,10 @@
 #include <QMainWindow>
 
 #include <functional>
+#include <optional>
 
 class QAction;
+class QInputEvent;
 
 class QFrame;
 class QGroupBox;
@@ -75,6 +78,9 @@ public:
 
     // The run controls, the mode and the preset holders as the run stands.
     void showRun();
+    // Takes up the run an earlier program left, as it stands on today's
+    // clocks; a countdown that ended meanwhile ends now, at its time.
+    void resumeRun(const RunJournal::Recovered &recovered);
     // The document's rows, which the list shows.
     LapList &laps() { return laps_; }
 
@@ -134,6 +140,11 @@ public:
     bool menfichierMenuouvrir_Action();
     bool EditClear_Action();
 
+signals:
+    // The run changed state: started, stopped, paused, resumed, reset, a lap,
+    // a mode, an end.
+    void runChanged();
+
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -144,7 +155,15 @@ private:
     void connectHandlers();
     // Shows a step of the run: its rows, display, heading, selection.
     void apply(const RunStep &step);
-    void expire();
+    void expire(const QDateTime &at);
+    // The reading and the time of day of the input event that caused the
+    // handler running now: the press of a key or of the mouse, or now.
+    struct Moment {
+        double reading;
+        QDateTime now;
+    };
+    Moment moment();
+    void pressed(QObject *button, const QInputEvent *event);
     // Hides the alert of a countdown's end and withdraws its notification.
     void dismissAlert();
     void stepPreset(int direction);
@@ -155,5 +174,11 @@ private:
     QWidget *content_;
     MenuCommands commands_;
     MenuItems items_{};
+    // The press not yet acted on: the button pressed, and when.
+    struct Press {
+        QObject *button;
+        double reading;
+    };
+    std::optional<Press> press_;
     Anchoring anchoring_{QSize(kLayoutWidth, kLayoutHeight)};
 };

@@ -11,25 +11,22 @@
 void Window1::bt_pause_Action()
 {
     Run &run = Variables_globales.run;
-    Platform &platform = Platform::get();
-    const QDateTime now = platform.now();
-    const double reading = platform.microseconds();
-    apply(run.state() == RunState::Running ? run.pause(reading, now) : run.resume(reading, now));
+    const Moment at = moment();
+    apply(run.state() == RunState::Running ? run.pause(at.reading, at.now) : run.resume(at.reading, at.now));
 }
 
 void Window1::reset_Action()
 {
-    Platform &platform = Platform::get();
-    const QDateTime now = platform.now();
+    const Moment at = moment();
     dismissAlert();
     Demande_message_timer::instance().hide();
     setDefaultButton(reset, false);
     setDefaultButton(bt_depart, true);
     setDefaultButton(intermediaire, false);
-    apply(Variables_globales.run.reset(platform.microseconds(), now));
+    apply(Variables_globales.run.reset(at.reading, at.now));
 }
 
 void Window1::intermediaire_Action()
 {
-    apply(Variables_globales.run.lap(Platform::get().microseconds(), Commentaire->text(), preftexteligne->text()));
+    apply(Variables_globales.run.lap(moment().reading, Commentaire->text(), preftexteligne->text()));
 }

@@ -51,6 +51,26 @@ void Window1::apply(const RunStep &step)
     if (step.selectLast)
         ListBox1->selectLastRow();
     showRun();
+    emit runChanged();
+}
+
+void Window1::resumeRun(const RunJournal::Recovered &recovered)
+{
+    Variables_globales.run = recovered.run;
+    const bool under = recovered.run.state() != RunState::Idle;
+    setDefaultButton(intermediaire, under);
+    setDefaultButton(bt_depart, !under);
+    setDefaultButton(reset, false);
+    if (recovered.endedAt) {
+        showRun();
+        expire(*recovered.endedAt);
+        return;
+    }
+    apply({{},
+           recovered.display,
+           under ? Run::lapHeading(recovered.run.lapNumber()) : Run::startHeading(),
+           false,
+           false});
 }
 
 void Window1::dismissAlert()
@@ -62,20 +82,18 @@ void Window1::dismissAlert()
 void Window1::bt_depart_Action()
 {
     Run &run = Variables_globales.run;
-    Platform &platform = Platform::get();
-    const QDateTime now = platform.now();
-    const double reading = platform.microseconds();
-    const double later = platform.microseconds();
+    const Moment at = moment();
+    const double later = Platform::get().microseconds();
     const bool starting = run.state() == RunState::Idle;
     setDefaultButton(intermediaire, starting);
     setDefaultButton(reset, !starting);
     setDefaultButton(bt_depart, false);
     if (starting) {
-        apply(run.start(reading, later, now, Commentaire->text()));
+        apply(run.start(at.reading, later, at.now, Commentaire->text()));
         if (run.timer() && Variables_globales.demande_message_ou_pas)
             Demande_message_timer::instance().show();
     } else {
-        apply(run.stop(reading, later, now, Commentaire->text()));
+        apply(run.stop(at.reading, later, at.now, Commentaire->text()));
     }
     dismissAlert();
 }
@@ -84,7 +102,7 @@ void Window1::Timer3_Action()
 {
     const Run::Tick tick = Variables_globales.run.tick(Platform::get().microseconds());
     if (tick.expired) {
-        expire();
+        expire(Platform::get().now());
         return;
     }
     if (tick.display != StaticText2->text())
@@ -92,10 +110,10 @@ void Window1::Timer3_Action()
     Timer3->start(tick.nextDelayMs);
 }
 
-void Window1::expire()
+void Window1::expire(const QDateTime &at)
 {
     Platform &platform = Platform::get();
-    const RunStep step = Variables_globales.run.expire(platform.now());
+    const RunStep step = Variables_globales.run.expire(at);
     Timer3->stop();
     StaticText2->setText(step.display);
     for (int i = 0; i < 3; ++i)

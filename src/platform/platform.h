@@ -25,8 +25,15 @@ public:
     // Takes no ownership; the caller keeps the instance alive while installed.
     static void install(Platform *platform);
 
-    // Microseconds since start-up, monotonic, counting time spent suspended.
+    // Microseconds of a clock that counts time spent suspended and ignores
+    // changes of the wall clock; since the machine started, so a reading stays
+    // valid from one run of the program to the next until the next boot.
     virtual double microseconds() = 0;
+    // Milliseconds of the monotonic clock, the one input events are stamped
+    // with on X11 and Wayland.
+    virtual qint64 monotonicMilliseconds() = 0;
+    // What tells one boot of the machine from the next.
+    virtual QByteArray bootId() = 0;
     virtual QDateTime now() = 0;
 
     virtual void messageBox(const QString &text) = 0;

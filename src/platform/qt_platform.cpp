@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDatabase>
@@ -18,14 +19,14 @@
 #include <QSessionManager>
 #include <QStandardPaths>
 
+#include <time.h>
+
 namespace {
-// CLOCK_BOOTTIME keeps counting while the machine sleeps and ignores changes
-// of the wall clock, which is what a stopwatch must measure.
-timespec bootTime()
+qint64 nanoseconds(clockid_t clock)
 {
     timespec ts{};
-    clock_gettime(CLOCK_BOOTTIME, &ts);
-    return ts;
+    clock_gettime(clock, &ts);
+    return qint64(ts.tv_sec) * 1000000000LL + ts.tv_nsec;
 }
 } // namespace
 
@@ -37,15 +38,26 @@ void QtPlatform::prepareEnvironment()
         qputenv("QT_NO_GLIB", "1");
 }
 
-QtPlatform::QtPlatform() : start_(bootTime()) {}
+QtPlatform::QtPlatform() = default;
 
 QtPlatform::~QtPlatform() = default;
 
 double QtPlatform::microseconds()
 {
-    const timespec ts = bootTime();
-    const qint64 ns = qint64(ts.tv_sec - start_.tv_sec) * 1000000000LL + (ts.tv_nsec - start_.tv_nsec);
-    return double(ns) / 1000.0;
+    // CLOCK_BOOTTIME keeps counting while the machine sleeps and ignores
+    // changes of the wall clock, which is what a stopwatch must measure.
+    return double(nanoseconds(CLOCK_BOOTTIME)) / 1000.0;
+}
+
+qint64 QtPlatform::monotonicMilliseconds()
+{
+    return nanoseconds(CLOCK_MONOTONIC) / 1000000;
+}
+
+QByteArray QtPlatform::bootId()
+{
+    QFile file(QStringLiteral("/proc/sys/kernel/random/boot_id"));
+    return file.open(QIODevice::ReadOnly) ? file.readAll().trimmed() : QByteArray();
 }
 
 QDateTime QtPlatform::now()

@@ -2,7 +2,6 @@
 
 #include "platform/platform.h"
 
-#include <ctime>
 #include <memory>
 
 class BeepPlayer;
@@ -19,6 +18,8 @@ public:
     static void prepareEnvironment();
 
     double microseconds() override;
+    qint64 monotonicMilliseconds() override;
+    QByteArray bootId() override;
     QDateTime now() override;
     void messageBox(const QString &text) override;
     void beep() override;
@@ -42,7 +43,6 @@ public:
 private:
     QString chooseFile(const std::function<QString(const QString &folder)> &dialog);
 
-    timespec start_{};
     std::unique_ptr<BeepPlayer> beeper_;
     std::unique_ptr<DesktopNotifier> notifier_;
     std::unique_ptr<InstanceLock> instance_;

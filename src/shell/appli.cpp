@@ -107,7 +107,8 @@ void appli::prepareMainWindow(const QDateTime &moment)
         .print = [&w] { DocumentCommands::print(w); },
         .open = [&w] { DocumentCommands::open(w); },
     });
-    new ListJournal(w.laps(), Platform::get().dataFolder(), &w);
+    auto *journal = new ListJournal(w.laps(), Platform::get().dataFolder(), &w);
+    connect(&w, &Window1::runChanged, journal, &ListJournal::runChanged);
     w.GroupBox2->setTitle(Run::startHeading());
     w.StaticText3->setText(DateTexts::longDate(moment));
     w.setDefaultButton(w.bt_depart, true);

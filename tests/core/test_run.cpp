@@ -1,6 +1,8 @@
 // The run as sequences of operations at clock times, checked against the rows,
 // the display and the numbers a user would see; and the time formats.
 #include "core/run.h"
+#include "core/run_journal.h"
+#include "core/saved_list.h"
 #include "core/time_format.h"
 
 #include <QtTest>
@@ -222,6 +224,55 @@ private slots:
         }
         QTEST(QStringLiteral("%1 %2 %3 %4").arg(run.preset()).arg(run.rememberedPreset()).arg(display, refusal),
               "outcome");
+    }
+
+    // A run taken up by the next program: on the same clock within one boot, by the wall clock after a reboot.
+    void recovery_data()
+    {
+        QTest::addColumn<QString>("steps"); // played, then saved 5 s after the last
+        QTest::addColumn<QString>("now");   // boot, then seconds since the first step on the wall clock
+        QTest::addColumn<QString>("back");  // state, display, when a countdown ended, rows of a stop
+        // clang-format off
+        QTest::newRow("running, same boot") << "start@0 lap@3" << "boot-1 65" << "1 0:01:05:00  ";
+        QTest::newRow("paused, same boot") << "start@0 pause@12.34" << "boot-1 600" << "2 0:00:12:34  ";
+        QTest::newRow("idle, same boot") << "timer@0 start@0 stop@4" << "boot-1 600" << "0 0:05:00:00  ";
+        QTest::newRow("countdown, same boot") << "timer@0 start@0" << "boot-1 100" << "1 0:03:20:00  ";
+        QTest::newRow("countdown ended, same boot") << "timer@0 start@0" << "boot-1 400" << "1  14:07:10.010 ";
+        QTest::newRow("paused countdown") << "timer@0 start@0 pause@100" << "boot-1 4000" << "2 0:03:20:00  ";
+        QTest::newRow("running, rebooted") << "start@0" << "boot-2 65" << "1 0:01:05:00  ";
+        QTest::newRow("countdown ended, rebooted") << "timer@0 start@0" << "boot-2 400" << "1  14:07:10.010 ";
+        QTest::newRow("clock went back across a reboot") << "start@0 lap@3" << "boot-2 -600"
+            << "0 0:00:08:00  Chronomètre 1, temps final:|0:00:08:00|+  0:00:05:00 --------------------------------------|| ||";
+        QTest::newRow("countdown, clock went back") << "timer@0 start@0" << "boot-2 -1"
+            << "0 0:04:55:00  Timer stoppé à 14:02:16|0:04:55:00| --------------------------------------|| ||";
+        // clang-format on
+    }
+    void recovery()
+    {
+        QFETCH(QString, steps);
+        QFETCH(QString, now);
+        Run run;
+        run.restore(RunMode::Chronometre, 300);
+        play(run, steps);
+        const double last = steps.section('@', -1).toDouble() + 5;
+        const SavedRun saved{run.save(), "boot-1", (last + 10) * 1e6, kWallStart.addMSecs(qint64(last * 1000))};
+        const std::optional<SavedRun> kept = RunJournal::read(SavedList::write(RunJournal::header("h", saved), "", {}));
+        QVERIFY(kept && kept->run == saved.run && kept->boot == saved.boot && kept->reading == saved.reading &&
+                kept->wall == saved.wall && !RunJournal::read("h {course x}\n") && !RunJournal::read("h\n"));
+        // After a reboot the clock starts again from nothing.
+        const double seconds = now.section(' ', 1).toDouble(), reading = now.startsWith("boot-1") ? seconds + 10 : 2;
+        const std::optional<RunJournal::Recovered> back = RunJournal::recover(
+            *kept, now.section(' ', 0, 0).toLatin1(), reading * 1e6, kWallStart.addMSecs(qint64(seconds * 1000)));
+        QVERIFY(back);
+        QStringList rows;
+        for (const ListRow &row : back->stopRows)
+            rows << row.label + '|' + row.time + '|' + row.difference;
+        QTEST(QStringLiteral("%1 %2 %3 %4")
+                  .arg(int(back->run.state()))
+                  .arg(back->display, back->endedAt ? back->endedAt->toString("HH:mm:ss.zzz") : QString(),
+                       rows.join(' ')),
+              "back");
+        QVERIFY(!RunJournal::recover({"?", "boot-1", 0, kWallStart}, "boot-1", 0, kWallStart));
     }
 
     // A run written to bytes reads back the same, in every state; other bytes read as nothing.

@@ -1,8 +1,10 @@
 // The journal of the list in progress: kept, removed, offered back, and
 // written when the system ends the program.
+#include "core/run_journal.h"
 #include "core/saved_list.h"
 #include "core/variables_globales.h"
 #include "documents/list_journal.h"
+#include "main_window/alerte_vel.h"
 #include "main_window/demande_message_timer.h"
 #include "main_window/window1.h"
 #include "program_fixture.h"
@@ -43,19 +45,19 @@ class TestListJournal : public QObject {
     // Starts with an earlier journal (none when empty) and a run started
     // while the welcome shows, then answers the recovery question with button
     // (9: none is expected).
-    void start(const QByteArray &earlier, int button = 9)
+    void start(const QByteArray &earlier, int button = 9, bool running = true)
     {
+        appli::destroyWindows(); // and the journal, whose last writes could come after the file below
         QDir(journal()).removeRecursively();
-        QFile file(journal());
-        file.remove();
+        QFile::remove(journal());
         QVERIFY(earlier.isEmpty() || writeFile(journal(), earlier));
         program.start([&](FakePlatform &p) {
             p.data = p.preferences = folder.path();
             if (button != 9)
                 program.answer(button);
         });
-        program.click(w().bt_depart);
-        QVERIFY(file.open(QIODevice::ReadOnly) ? file.readAll() == earlier : earlier.isEmpty()); // held meanwhile
+        if (running)
+            program.click(w().bt_depart);
         Bienvenue::instance().Timer1_Action();
         Bienvenue::instance().Timer1_Action();
     }
@@ -84,15 +86,16 @@ private slots:
         QTest::addColumn<QString>("kept");
         // clang-format off
         QTest::newRow("a lap") << "intermediaire" << QList<int>{} << "#" + kStart + "|Temps intermédiaire  1:";
-        QTest::newRow("saved") << "save" << QList<int>{2} << "none";
-        QTest::newRow("rows after a save") << "save intermediaire" << QList<int>{2} << "Fin\r#" + kStart + "|Temps intermédiaire  1:";
+        QTest::newRow("saved, the run goes on") << "save" << QList<int>{2} << "Fin\r#" + kStart;
+        QTest::newRow("saved, stopped") << "bt_depart save" << QList<int>{2} << "none";
+        QTest::newRow("rows after a save") << "bt_depart save bt_depart" << QList<int>{2} << "Fin\r#" + kStart + "|Chronomètre 1, temps final:|" + QString(38, '-') + "||Chronomètre 2, départ à: 14:02:11";
         QTest::newRow("comment, save cancelled") << "cancelled" << QList<int>{2} << "Fin\r#" + kStart;
         QTest::newRow("quit, Sauvegarder") << "quit" << QList<int>{2, 2} << "none";
         QTest::newRow("quit, Quitter") << "quit" << QList<int>{1} << "none";
         QTest::newRow("quit, Annuler") << "quit" << QList<int>{2, 1} << "#" + kStart;
         QTest::newRow("quit, Escape") << "quit" << QList<int>{0} << "#" + kStart;
         QTest::newRow("cleared") << "bt_depart efface_liste" << QList<int>{1} << "none";
-        QTest::newRow("opened") << "open" << QList<int>{1} << "none";
+        QTest::newRow("opened, stopped") << "bt_depart open" << QList<int>{1} << "none";
         QTest::newRow("rows after opening") << "open intermediaire" << QList<int>{1} << "Course\r#Départ|Tour|Temps intermédiaire  1:";
         QTest::newRow("cannot be written, told once") << "blocked intermediaire now intermediaire" << QList<int>{}
             << "noneLa liste en cours n'est pas protégée : sa copie de secours ne peut pas être écrite dans « @/Liste en cours » : Le nom de fichier est associé à un répertoire";
@@ -152,6 +155,32 @@ private slots:
     }
 
     // A signal ends the program as it is, whatever window is open; a logout asks when it may.
+    // Récupérer takes up the earlier program's run where it stands now.
+    void runTakenUp_data()
+    {
+        QTest::addColumn<bool>("timer");
+        QTest::addColumn<QString>("back"); // display, controls, rows, beeps, alert, notifications
+        const QString end = "Timer 2, temps écoulé à  14:01:30|" + QString(38, '-') + "|";
+        QTest::newRow("stopwatch") << false << "0:01:05:00 " + kRunning + " Chronomètre 1, départ à: 14:01:06 0 0 ";
+        QTest::newRow("countdown ended meanwhile")
+            << true << "0:00:00:00 " + kIdle + " Temps de départ 1:|" + end + " 3 1 Vel Timing\nTemps écoulé!";
+    }
+    void runTakenUp()
+    {
+        QFETCH(bool, timer);
+        Run run;
+        run.restore(timer ? RunMode::Timer : RunMode::Chronometre, 60);
+        const QDateTime wall(QDate(2026, 12, 6), QTime(14, 2, 11));
+        LapRows rows;
+        rows.append(run.start(-65e6 - timer * 35e6, 0, wall.addSecs(-65), QString()).rows);
+        start(SavedList::write(RunJournal::header("h", {run.save(), "boot-1", 0, wall}), "", rows), 2, false);
+        QTEST(QStringList({program.display(), program.controls(), labels(w().laps().rows()),
+                           QString::number(program.platform.beeps), QString::number(alerte_vel::exists()),
+                           program.platform.notifications.join(' ')})
+                  .join(' '),
+              "back");
+    }
+
     void endedBySystem_data()
     {
         QTest::addColumn<QString>("how"); // what is open when the signal comes, or a logout

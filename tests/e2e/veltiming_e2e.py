@@ -1,12 +1,13 @@
 #!/usr/bin/python3
 """veltiming_e2e.py BINARY {chronometre,countdown,journal} [--screenshots DIR]: the real program on an X display, driven
 as a user would through the accessibility bus. run_e2e.sh gives the session bus; the rest starts here."""
-import contextlib, os, pathlib, re, shutil, socket, subprocess, sys, tempfile, time
+import contextlib, os, pathlib, re, shutil, signal, socket, subprocess, sys, tempfile, time
 import pyatspi
 from gi.repository import GLib
 
 pyatspi.setTimeout(1500, 1500)  # an action that opens a modal dialog answers when it closes; the action has run
 SHOWING, MAIN, LONG_TIME = pyatspi.STATE_SHOWING, "Vel Timing", r"\d[^\t]*"
+QUESTION = "VelTiming s'est fermé sans que la liste en cours soit sauvegardée. Voulez-vous la récupérer?"
 
 class Failure(Exception): pass
 class Ended(Failure): """A failure that waiting longer cannot mend."""
@@ -155,13 +156,28 @@ def countdown(p):
     p.start()
     check(p.timer_mode(), "Timer mode after the restart")
     p.click("Augmenter le timer", lambda: p.display() == "0:00:06:00")  # the stored 5 s and one step
-    p.quit()
+    started = time.time()
+    p.click("Départ", "Stop")  # and killed: the countdown ends while the program is down
+    wait(p.journal.exists, 3, "the journal, at once")
+    p.process.kill()
+    p.process.wait()
+    time.sleep(7)
+    p.start()
+    p.answer(QUESTION, "Récupérer")
+    wait(lambda: p.window("Fin du timer"), 5, "the alert, at once")
+    ended = re.fullmatch("Temps de départ 1:\t0:00:06:00\t\nTimer 2, temps écoulé à  (\\d\\d):(\\d\\d):(\\d\\d)\t\t\n"
+                         "-{38}\t\t\n\t\t", rows := p.rows())
+    check(ended and abs(clock_seconds(ended.groups()) - clock_seconds(time.strftime("%H %M %S", time.localtime(
+          started + 5)).split())) <= 2, "ended when it would have, 5 s after its start:\n" + rows)
+    p.quit(("Sauvegarder", "Quitter"))
 
 def journal(p):
-    """A kill -9, a second start, a SIGTERM while the quit question waits and a FIFO to open: the list stays."""
-    question = "VelTiming s'est fermé sans que la liste en cours soit sauvegardée. Voulez-vous la récupérer?"
+    """A kill -9, a second start, a SIGTERM while the quit question waits and a FIFO to open: the list stays, and the
+    run goes on from its start."""
+    question = QUESTION
     rows = "Chronomètre 1, départ à: {0}\t0:00:00:00\t\nTemps intermédiaire  1:\t0:00:0\\d:\\d\\d\t".format(LONG_TIME)
     p.start()
+    started = time.monotonic()
     p.click("Départ", "Stop")
     p.click("Intermédiaire", lambda: p.rows().count("\n") == 1)
     wait(p.journal.exists, 3, "the journal, a second after the lap")
@@ -172,6 +188,8 @@ def journal(p):
         p.start()
         p.answer(question, "Récupérer")
         wait(lambda: re.fullmatch(rows, p.rows()), 5, "the list back")
+        wait(lambda: abs(clock_seconds(p.display().split(":")) - (time.monotonic() - started)) < 1.2, 3,
+             "the display going on from the run's start")
         if ending == "SIGTERM":
             second = subprocess.run([p.binary], env=p.env, cwd=p.home, timeout=60).returncode
             check(second == 0 and p.process.poll() is None and p.window(MAIN), "a second start: %d" % second)
@@ -201,11 +219,21 @@ def desktop(p):
     p.start(XDG_CURRENT_DESKTOP="KDE", KDE_SESSION_VERSION="5")
     keys = lambda *args: subprocess.run(["xdotool", *args], check=True)
     wait(lambda: find(p.main, "text", "Commentaire").getState().contains(pyatspi.STATE_FOCUSED), 5, "the comment's focus")
-    for typed in ("Course", "Virage nord", ""):  # the first Return starts the run, the next two record laps
+    for typed in ("Course", "Virage nord"):  # the first Return starts the run, the next records a lap
         keys("type", "--delay", "20", typed)
         keys("key", "Return")
+        lapped = time.monotonic()
+    time.sleep(1)  # a lap pressed while the program is stopped carries the press's time, not the resumption's
+    p.process.send_signal(signal.SIGSTOP)
+    keys("key", "Return")
+    pressed = time.monotonic()
+    time.sleep(0.5)
+    p.process.send_signal(signal.SIGCONT)
     wait(lambda: re.fullmatch("1: Course\t0:00:00:00\t\n1: Virage nord\t0:00:0\\d:\\d\\d\t\n"
                               "Temps intermédiaire  2:\t0:00:0\\d:\\d\\d\t\\+  0:00:0\\d:\\d\\d", p.rows()), 5, "the typed rows")
+    difference = p.rows().rpartition("+  ")[2].split(":")
+    check(abs(clock_seconds(difference) + int(difference[3]) / 100 - (pressed - lapped)) < 0.15,
+          "the lap at its press, %.2f s after the one before: %s" % (pressed - lapped, p.rows()))
     p.click("Stop", "Départ")
     p.screenshot(p.main, "veltiming-dark.png")
     x, y, w, h = find(p.main, "tree", "Liste des temps").queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
@@ -215,6 +243,9 @@ def desktop(p):
     wait(lambda: clipboard("UTF8_STRING") == p.rows() + "\n", 5, "the rows as text on the clipboard")
     check("<tr><td>1: Virage nord</td><td>0:00:0" in clipboard("text/html"), "the HTML table: " + clipboard("text/html"))
     p.quit(("Voulez-vous sauvegarder la liste en cours?", "Quitter"), keys=lambda: keys("key", "ctrl+q"))
+
+def clock_seconds(fields):  # hours, minutes, seconds (more fields are left out)
+    return sum(int(f) * 60 ** (2 - i) for i, f in enumerate(fields[:3]))
 
 def start_display(helpers):
     read_end, write_end = os.pipe()

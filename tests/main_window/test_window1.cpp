@@ -8,8 +8,10 @@
 #include "widgets/little_arrows.h"
 
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -103,6 +105,36 @@ private slots:
         QTest::keyClick(w().Commentaire, Qt::Key_Enter);
         QCOMPARE(program.lastRow()[0], QStringLiteral("1: Virage"));
         QVERIFY(w().Commentaire->text().isEmpty());
+    }
+
+    // A lap's time is its press's, the key's or the mouse's, not its handling's.
+    void pressTimes_data()
+    {
+        QTest::addColumn<bool>("mouse");
+        QTest::addColumn<int>("age"); // ms from the press's stamp to its handling, 10 s into the run
+        QTest::addColumn<QString>("lap");
+        QTest::newRow("key") << false << 500 << "0:00:09:50";
+        QTest::newRow("mouse, released later") << true << 200 << "0:00:09:80";
+        QTest::newRow("stale") << false << 6000 << "0:00:10:00";
+        QTest::newRow("from the future") << true << -50 << "0:00:10:00";
+    }
+    void pressTimes()
+    {
+        QFETCH(bool, mouse);
+        QFETCH(int, age);
+        press("bt_depart");
+        program.platform.advance(10);
+        const QPointF at = w().intermediaire->rect().center();
+        QMouseEvent down(QEvent::MouseButtonPress, at, at, Qt::LeftButton, Qt::LeftButton, {});
+        QMouseEvent up(QEvent::MouseButtonRelease, at, at, Qt::LeftButton, Qt::NoButton, {});
+        QKeyEvent key(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QInputEvent &pressed = mouse ? static_cast<QInputEvent &>(down) : key;
+        pressed.setTimestamp(program.platform.monotonicMilliseconds() - age);
+        QApplication::sendEvent(mouse ? static_cast<QWidget *>(w().intermediaire) : &w(), &pressed);
+        program.platform.advance(0.3);
+        if (mouse)
+            QApplication::sendEvent(w().intermediaire, &up);
+        QTEST(program.lastRow()[1], "lap");
     }
 
     void expiry()

@@ -20,6 +20,11 @@ public:
     void advance(double seconds);
 
     double microseconds() override { return micros_; }
+    // Input events are stamped in milliseconds of this same clock, far from
+    // the small stamps QTest gives its own events, which are thus not believed.
+    qint64 monotonicMilliseconds() override { return kMonotonicStart + qint64(micros_ / 1000.0); }
+    static constexpr qint64 kMonotonicStart = 1000000000;
+    QByteArray bootId() override { return boot; }
     QDateTime now() override { return now_; }
     void messageBox(const QString &text) override { messages.append(text); }
     void beep() override { ++beeps; }
@@ -67,6 +72,7 @@ public:
     bool sole = true; // no other program runs for the data folder
     std::function<void()> raiseRequest;
     std::optional<int> version;
+    QByteArray boot = "boot-1";
 
     QStringList messages;
     int beeps = 0;
