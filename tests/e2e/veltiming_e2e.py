@@ -1,7 +1,7 @@
 #!/usr/bin/python3
-"""veltiming_e2e.py BINARY {chronometre,countdown,journal} [--screenshots DIR]: the real program on an X display, driven
-as a user would through the accessibility bus. run_e2e.sh gives the session bus; the rest starts here."""
-import contextlib, os, pathlib, re, shutil, signal, socket, subprocess, sys, tempfile, time
+"""veltiming_e2e.py BINARY {chronometre,countdown,journal,desktop} [--screenshots DIR]: the real program on an X display,
+driven as a user would through the accessibility bus. run_e2e.sh gives the display and the session bus."""
+import contextlib, os, pathlib, re, shutil, signal, subprocess, sys, tempfile, time
 import pyatspi
 from gi.repository import GLib
 
@@ -247,25 +247,10 @@ def desktop(p):
 def clock_seconds(fields):  # hours, minutes, seconds (more fields are left out)
     return sum(int(f) * 60 ** (2 - i) for i, f in enumerate(fields[:3]))
 
-def start_display(helpers):
-    read_end, write_end = os.pipe()
-    helpers.append(subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24"],
-                                    pass_fds=[write_end]))
-    os.close(write_end)
-    with os.fdopen(read_end) as ready:  # Xvfb writes the display number once it is ready for clients
-        number = ready.readline().strip()
-    check(number.isdigit(), "Xvfb did not start")
-    os.environ["DISPLAY"] = ":" + number
-    def answers():  # clients connect through the socket file; wait until it answers too
-        with socket.socket(socket.AF_UNIX) as probe:
-            return probe.connect("/tmp/.X11-unix/X" + number) or True
-    wait(answers, 10, "display :%s to accept clients" % number)
-
 def main(binary, scenario, *options):
     home, helpers = tempfile.mkdtemp(prefix="veltiming-e2e-"), []
     program = Program(os.path.abspath(binary), home, options[1] if options[:1] == ("--screenshots",) else None)
     try:
-        start_display(helpers)
         helpers.append(subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"]))
         {"chronometre": chronometre, "countdown": countdown, "journal": journal, "desktop": desktop}[scenario](program)
         print("PASS: " + scenario)

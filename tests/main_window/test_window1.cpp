@@ -1,16 +1,20 @@
-// The main window's handlers wired to the run engine and to the controls.
+// The main window's handlers wired to the run and to the controls, and the lap list's editing.
 #include "core/variables_globales.h"
+#include "dialogs/fenetre_message.h"
 #include "main_window/alerte_vel.h"
 #include "main_window/demande_message_timer.h"
 #include "main_window/window1.h"
 #include "program_fixture.h"
+#include "shell/menu.h"
 #include "widgets/list_box.h"
 #include "widgets/little_arrows.h"
 
+#include <QClipboard>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
@@ -18,7 +22,6 @@
 #include <QToolButton>
 
 namespace {
-const QString kStartHeading = QStringLiteral("Etiquette pour le temps de départ");
 QString lapHeading(int n)
 {
     return QStringLiteral("Etiquette pour le temps intermédiaire  ") + QString::number(n);
@@ -30,6 +33,9 @@ class TestWindow1 : public QObject {
     ProgramFixture program;
 
     Window1 &w() { return program.window(); }
+    ListBox *list() { return program.window().ListBox1; }
+    LapList &laps() { return program.window().laps(); }
+    bool editable(int column) { return laps().flags(laps().index(0, column)) & Qt::ItemIsEditable; }
     Demande_message_timer &question() { return Demande_message_timer::instance(); }
     alerte_vel &alert() { return alerte_vel::instance(); }
     void timerMode() { QTest::mouseClick(w().RadioButton2, Qt::LeftButton); }
@@ -57,42 +63,41 @@ private slots:
     void buttons_data()
     {
         QTest::addColumn<QString>("clicks");
-        QTest::addColumn<QString>("controls");
-        QTest::addColumn<bool>("arrows");
-        QTest::addColumn<QString>("defaultButton");
-        QTest::addColumn<QString>("heading");
-        QTest::addColumn<QString>("lastLabel");
-        QTest::addColumn<QString>("display");
+        QTest::addColumn<QString>("shown"); // controls, arrows, default button, heading's end, display, last row
         // clang-format off
-        QTest::newRow("start-up") << "" << kIdle << true << "bt_depart" << kStartHeading << "" << "0:00:00:00";
-        QTest::newRow("start") << "bt_depart" << kRunning << true << "intermediaire" << lapHeading(1) << "Chronomètre 1, départ à: 14:02:12" << "0:00:00:00";
-        QTest::newRow("lap") << "bt_depart intermediaire intermediaire" << kRunning << true << "intermediaire" << lapHeading(3) << "Temps intermédiaire  2:" << "0:00:00:00";
-        QTest::newRow("pause") << "bt_depart bt_pause" << kPaused << true << "intermediaire" << lapHeading(1) << "Chronomètre mis en pause à 14:02:13" << "0:00:01:00";
-        QTest::newRow("resume") << "bt_depart bt_pause bt_pause" << kRunning << true << "intermediaire" << lapHeading(1) << "Chronomètre remis en marche à 14:02:14" << "0:00:01:00";
-        QTest::newRow("stop") << "bt_depart bt_depart" << kIdle << true << "reset" << kStartHeading << "" << "0:00:01:00";
-        QTest::newRow("reset") << "bt_depart reset" << kIdle << true << "bt_depart" << kStartHeading << "" << "0:00:00:00";
-        QTest::newRow("countdown") << "timer bt_depart" << kRunning << false << "intermediaire" << lapHeading(1) << "Temps de départ 1:" << "0:05:00:00";
-        QTest::newRow("countdown paused") << "timer bt_depart bt_pause" << kPaused << false << "intermediaire" << lapHeading(1) << "Timer mis en pause à 14:02:13" << "0:04:59:00";
-        QTest::newRow("countdown stopped") << "timer bt_depart bt_depart" << kIdle << true << "reset" << kStartHeading << "" << "0:04:59:00";
-        QTest::newRow("countdown reset") << "timer bt_depart reset" << kIdle << true << "bt_depart" << kStartHeading << "" << "0:05:00:00";
+        QTest::newRow("start-up") << "" << kIdle + " hidden:on bt_depart départ 0:00:00:00 ";
+        QTest::newRow("start") << "bt_depart" << kRunning + " hidden:on intermediaire 1 0:00:00:00 Chronomètre 1, départ à: 14:02:12";
+        QTest::newRow("lap") << "bt_depart intermediaire intermediaire" << kRunning + " hidden:on intermediaire 3 0:00:00:00 Temps intermédiaire  2:";
+        QTest::newRow("pause") << "bt_depart bt_pause" << kPaused + " hidden:on intermediaire 1 0:00:01:00 Chronomètre mis en pause à 14:02:13";
+        QTest::newRow("resume") << "bt_depart bt_pause bt_pause" << kRunning + " hidden:on intermediaire 1 0:00:01:00 Chronomètre remis en marche à 14:02:14";
+        QTest::newRow("stop") << "bt_depart bt_depart" << kIdle + " hidden:on reset départ 0:00:01:00 ";
+        QTest::newRow("reset") << "bt_depart reset" << kIdle + " hidden:on bt_depart départ 0:00:00:00 ";
+        QTest::newRow("Timer mode") << "timer" << kIdle + " shown:on bt_depart départ 0:05:00:00 ";
+        QTest::newRow("countdown") << "timer bt_depart" << kRunning + " shown:off intermediaire 1 0:05:00:00 Temps de départ 1:";
+        QTest::newRow("countdown paused") << "timer bt_depart bt_pause" << kPaused + " shown:off intermediaire 1 0:04:59:00 Timer mis en pause à 14:02:13";
+        QTest::newRow("countdown stopped") << "timer bt_depart bt_depart" << kIdle + " shown:on reset départ 0:04:59:00 ";
+        QTest::newRow("countdown reset") << "timer bt_depart reset" << kIdle + " shown:on bt_depart départ 0:05:00:00 ";
+        QTest::newRow("back to Chronomètre") << "timer chrono" << kIdle + " hidden:on bt_depart départ 0:00:00:00 ";
         // clang-format on
     }
     void buttons()
     {
         QFETCH(QString, clicks);
         press(clicks);
-        QTEST(program.controls(), "controls");
-        QTEST(w().LittleArrows1->isEnabled(), "arrows");
-        QTEST(w().defaultButton()->objectName(), "defaultButton");
-        QTEST(w().GroupBox2->title(), "heading");
-        QTEST(program.rowCount() ? program.lastRow()[0] : QString(), "lastLabel");
-        QTEST(program.display(), "display");
+        const LittleArrows *arrows = w().LittleArrows1;
+        QTEST(QStringList({program.controls(),
+                           QString(arrows->isVisible() ? "shown:" : "hidden:") + (arrows->isEnabled() ? "on" : "off"),
+                           w().defaultButton()->objectName(), w().GroupBox2->title().section(' ', -1),
+                           program.display(), program.rowCount() ? program.lastRow()[0] : ""})
+                  .join(' '),
+              "shown");
         QCOMPARE(w().ListBox1->selectedRow(), program.rowCount() - 1);
         const auto aligned = [this](int column) {
             return w().laps().index(0, column).data(Qt::TextAlignmentRole).toInt();
         };
         QVERIFY(!program.rowCount() || (aligned(0) & Qt::AlignLeft && aligned(1) & aligned(2) & Qt::AlignRight));
-        QCOMPARE(w().focusWidget(), w().Commentaire); // so the next blank typed goes there
+        if (!clicks.endsWith("timer") && !clicks.endsWith("chrono")) // a blank typed next goes to the comment
+            QCOMPARE(w().focusWidget(), w().Commentaire);
     }
 
     void returnPressesTheDefaultButton()
@@ -143,20 +148,16 @@ private slots:
         timerMode();
         press("bt_depart");
         program.tick(299.5);
-        QCOMPARE(program.display(), QStringLiteral("0:00:00:00"));
-        QCOMPARE(program.platform.beeps, 0);
+        QCOMPARE(program.display() + QString::number(program.platform.beeps), "0:00:00:000");
         program.tick(0.01);
-        QCOMPARE(program.platform.beeps, 3);
-        QCOMPARE(program.platform.notifications, QStringList{QStringLiteral("Vel Timing\nThé prêt")});
-        QCOMPARE(program.controls(), kIdle);
-        QVERIFY(w().LittleArrows1->isEnabled());
         // The default button and the heading stay as the run left them.
-        QCOMPARE(w().defaultButton(), w().intermediaire);
-        QCOMPARE(w().GroupBox2->title(), lapHeading(1));
-        QCOMPARE(program.rowCount(), 4);
-        QCOMPARE(program.row(1)[0], QStringLiteral("Timer 2, temps écoulé à  14:07:11"));
-        QVERIFY(alert().isVisible());
-        QCOMPARE(alert().StaticText1->text(), QStringLiteral("Thé prêt"));
+        QCOMPARE(QStringList({program.display(), QString::number(program.platform.beeps),
+                              program.platform.notifications.join(' '), program.controls(),
+                              QString::number(w().LittleArrows1->isEnabled()), w().defaultButton()->objectName(),
+                              w().GroupBox2->title(), program.row(1)[0], QString::number(program.rowCount()),
+                              QString::number(alert().isVisible()), alert().StaticText1->text()}),
+                 QStringList({"0:00:00:00", "3", "Vel Timing\nThé prêt", kIdle, "1", "intermediaire", lapHeading(1),
+                              "Timer 2, temps écoulé à  14:07:11", "4", "1", "Thé prêt"}));
     }
 
     void actionsDismissTheAlert_data()
@@ -244,33 +245,22 @@ private slots:
               "outcome");
     }
 
-    void modesShowTheirArrowsAndTime()
-    {
-        setPreset(600);
-        QTest::mouseClick(w().RadioButton1, Qt::LeftButton);
-        QVERIFY(!w().LittleArrows1->isVisible() && program.display() == "0:00:00:00");
-        timerMode();
-        QVERIFY(w().LittleArrows1->isVisible() && program.display() == "0:10:00:00");
-    }
-
+    // From the smallest to a maximized window, each control keeps to the edges it is anchored to.
     void resizing()
     {
         w().setContentFrame(20, 50, 10, 10);
         QCOMPARE(w().centralWidget()->size(), QSize(420, 357)); // the smallest
-        const QSize size(1900, 1000);                           // maximized on a large screen
         w().setContentFrame(20, 50, Window1::kLayoutHeight, Window1::kLayoutWidth);
-        const QRect list = w().ListBox1->geometry(), comment = w().Commentaire->geometry();
-        const QRect start = w().bt_depart->geometry(), display = w().StaticText2->geometry();
-        const QRect clock = w().StaticText4->geometry(), date = w().StaticText3->geometry();
-        w().setContentFrame(20, 50, size.height(), size.width());
-        QCOMPARE(w().centralWidget()->size(), size);
-        const int dx = size.width() - Window1::kLayoutWidth, dy = size.height() - Window1::kLayoutHeight;
-        QCOMPARE(w().ListBox1->geometry(), list.adjusted(0, 0, dx, dy));
-        QCOMPARE(w().Commentaire->geometry(), comment.adjusted(0, dy, dx, dy));
-        QCOMPARE(w().bt_depart->geometry(), start.translated(dx, dy));
-        QCOMPARE(w().StaticText2->geometry(), display.translated(0, dy));
-        QCOMPARE(w().StaticText4->geometry(), clock.translated(dx, 0));
-        QCOMPARE(w().StaticText3->geometry(), date);
+        const QList<QWidget *> controls{w().ListBox1,    w().Commentaire, w().bt_depart,
+                                        w().StaticText2, w().StaticText4, w().StaticText3};
+        QList<QRect> before;
+        for (QWidget *control : controls)
+            before << control->geometry();
+        w().setContentFrame(20, 50, 1000, 1900); // maximized on a large screen
+        const int x = 1900 - Window1::kLayoutWidth, y = 1000 - Window1::kLayoutHeight;
+        const QList<std::array<int, 4>> moved{{0, 0, x, y}, {0, y, x, y}, {x, y, x, y}, {0, y, 0, y}, {x, 0, x, 0}, {}};
+        for (int i = 0; i < controls.size(); ++i)
+            QCOMPARE(controls[i]->geometry(), before[i].adjusted(moved[i][0], moved[i][1], moved[i][2], moved[i][3]));
     }
 
     void ticksAreAimedAtTheNextChange()
@@ -292,6 +282,94 @@ private slots:
         QCOMPARE(w().StaticText4->text(), QStringLiteral("14:02:16"));
         QCOMPARE(w().heure->interval(), 751);
         QVERIFY(w().heure->isActive());
+    }
+
+    void clearing_data()
+    {
+        QTest::addColumn<int>(
+            "button"); // after two runs: 1 "Effacer la liste", 2 "Annuler", 3 Escape; negative from the menu
+        QTest::addColumn<QStringList>("outcome"); // question, messages, rows left, the next run's first row
+        // clang-format off
+        QTest::newRow("empty list") << 0 << QStringList{"", "La liste est déjà vide!", "0", "Chronomètre 1, départ à: 14:02:11"};
+        QTest::newRow("Effacer la liste") << 1 << QStringList{"Vraiment effacer la liste?", "", "0", "Chronomètre 1, départ à: 14:02:11"};
+        QTest::newRow("from the menu") << -1 << QStringList{"Vraiment effacer la liste?", "", "0", "Chronomètre 1, départ à: 14:02:11"};
+        QTest::newRow("Annuler") << 2 << QStringList{"Vraiment effacer la liste?", "", "8", "Chronomètre 3, départ à: 14:02:11"};
+        QTest::newRow("Escape") << 3 << QStringList{"Vraiment effacer la liste?", "", "8", "Chronomètre 3, départ à: 14:02:11"};
+        // clang-format on
+    }
+    void clearing()
+    {
+        QFETCH(int, button);
+        program.start();
+        Window1 &w = program.window();
+        for (int i = 0; i < (button ? 4 : 0); ++i)
+            program.click(w.bt_depart);
+        if (button)
+            program.answer(qAbs(button) % 3);
+        if (button < 0)
+            QVERIFY(!w.EditClear_Action());
+        else
+            program.click(w.efface_liste);
+        const int rowsLeft = program.rowCount();
+        program.click(w.bt_depart);
+        QTEST(QStringList({program.asked.join(u' '), program.platform.messages.join(u' '), QString::number(rowsLeft),
+                           program.lastRow()[0]}),
+              "outcome");
+        const fenetre_message &m = fenetre_message::instance();
+        if (button)
+            QCOMPARE(m.PushButton1->text() + '|' + m.PushButton2->text() + (m.PushButton2->isDefault() ? "*" : "") +
+                         QString::number(m.icone_fenetre),
+                     QStringLiteral("Effacer la liste|Annuler*3"));
+    }
+
+    void removeSelectedRow()
+    {
+        program.start();
+        laps().append({{"a", {}, {}}, {"b", {}, {}}, {"c", {}, {}}, {"d", {}, {}}});
+        for (const int row : {0, 2, -1}) { // the first, the last, none
+            list()->selectRow(row);
+            QVERIFY(!program.window().meneditionitemeffacerlaligne_Action());
+        }
+        QCOMPARE(laps().rows(), LapRows({{"b", "", ""}, {"c", "", ""}}));
+        QCOMPARE(program.platform.messages, QStringList{"Aucune ligne sélectionnée!"});
+    }
+
+    // Rows as a spreadsheet or a word processor pastes them: text with tabs, and an HTML table.
+    void copyRows()
+    {
+        program.start();
+        laps().append({{"a", "1", ""}, {"Pâtes & <sauce>", "2", "+  1"}});
+        program.window().activateWindow();
+        list()->setFocus();
+        QTRY_VERIFY(list()->hasFocus());
+        for (const int selected : {1, -1}) { // one row with Ctrl+C; all of them from the menu when none is selected
+            list()->selectRow(selected);
+            selected < 0 ? Menu::instance().EditCopy->trigger() : QTest::keySequence(list(), QKeySequence::Copy);
+            const QMimeData *copied = QGuiApplication::clipboard()->mimeData();
+            QCOMPARE(copied->text(), QString(selected < 0 ? "a\t1\t\n" : "") + "Pâtes & <sauce>\t2\t+  1\n");
+            QCOMPARE(copied->html().section("<tr>", 1),
+                     QString(selected < 0 ? "<td>a</td><td>1</td><td></td></tr><tr>" : "") +
+                         "<td>Pâtes &amp; &lt;sauce&gt;</td><td>2</td><td>+  1</td></tr></table>");
+        }
+    }
+
+    void oneEditPerDoubleClick()
+    {
+        program.start();
+        laps().append({{"ligne", "0:00:00:00", ""}});
+        const QPoint cell = list()->visualRect(list()->model()->index(0, 1)).center();
+        QTest::mouseClick(list()->viewport(), Qt::LeftButton, Qt::NoModifier, cell);
+        QTest::mouseDClick(list()->viewport(), Qt::LeftButton, Qt::NoModifier, cell);
+        QVERIFY(editable(0) && editable(2));
+        auto *editor = list()->viewport()->findChild<QLineEdit *>();
+        QVERIFY(editor);
+        editor->selectAll();
+        editor->insert("0:00:\t01");          // as a paste would
+        QTest::keyClick(editor, Qt::Key_Tab); // commits, and opens no other cell
+        QTRY_COMPARE(program.row(0), QStringList({"ligne", "0:00: 01", ""}));
+        QVERIFY(!editable(0) && !editable(2));
+        for (const QLineEdit *next : list()->viewport()->findChildren<QLineEdit *>())
+            QVERIFY(!next->isVisible());
     }
 };
 

@@ -1,5 +1,5 @@
-#include "platform/beep_player.h"
 #include "core/date_texts.h"
+#include "platform/beep_player.h"
 #include "platform/desktop_notifier.h"
 #include "platform/instance_lock.h"
 

@@ -1,0 +1,430 @@
+#include "core/run_journal.h"
+#include "core/saved_list.h"
+#include "core/variables_globales.h"
+#include "dialogs/fenetre_answer.h"
+#include "dialogs/fenetre_message.h"
+#include "documents/list_journal.h"
+#include "main_window/alerte_vel.h"
+#include "main_window/demande_message_timer.h"
+#include "main_window/window1.h"
+#include "program_fixture.h"
+#include "shell/bienvenue.h"
+#include "widgets/list_box.h"
+
+#include <QLineEdit>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <sched.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+
+namespace {
+const QString kComment = "Entrez un commentaire pour votre chronométrage.";
+
+// The list threeRows() makes, saved at 14:05.
+QByteArray document(const QString &comment)
+{
+    return ("Tableau de chronométrage créé le 06/12/2026 à 14:05 par VelTiming.\n" + QString(61, u'-') + '\n' +
+            comment + '\n' + QString(62, u'-') + "\nChronomètre 1, départ à: 14:02:11\t0:00:00:00\t\n" +
+            "Temps intermédiaire  1:\t0:01:05:37\t\nChronomètre 1, temps final:\t0:02:10:75\t+  0:01:05:38\n" +
+            QString(38, u'-') + "\t\t\n\t\t\n")
+        .toUtf8();
+}
+
+QByteArray contents(const QString &file)
+{
+    QFile f(file);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : "<missing>";
+}
+
+// The buttons of a dialog as last shown, "*" after the default one, then its icon.
+template <class Dialog>
+QString buttons()
+{
+    const auto b = [](const QPushButton *p) { return p->text() + (p->isDefault() ? "*" : ""); };
+    return b(Dialog::instance().PushButton1) + '|' + b(Dialog::instance().PushButton2) + '|' +
+           QString::number(Dialog::instance().icone_fenetre);
+}
+const QString kQuestion =
+    "VelTiming s'est fermé sans que la liste en cours soit sauvegardée. Voulez-vous la récupérer?";
+const QString kStart = "Chronomètre 1, départ à: 14:02:11";
+const QByteArray kEarlier = SavedList::write("h", "Course", {{"Départ", "0:00:00:00", ""}, {"Tour", "0:01:00:00", ""}});
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QString labels(const LapRows &rows)
+{
+    QStringList labels;
+    for (qsizetype row = 0; row < rows.size(); ++row)
+        labels << rows.cell(row, 0);
+    return labels.join('|');
+}
+} // namespace
+
+// Saving, quitting, opening and printing, and the copy of the list in progress: kept, removed, offered back, and
+// written when the system ends the program.
+class TestDocuments : public QObject {
+    Q_OBJECT
+    ProgramFixture program;
+    std::unique_ptr<QTemporaryDir> folder;
+    Window1 &w() { return program.window(); }
+    QString path(const QString &name) const { return name.isEmpty() ? name : QDir(folder->path()).filePath(name); }
+    QString journal() const { return folder->filePath("Liste en cours"); }
+
+    // Starts with an earlier journal (none when empty) and a run started
+    // while the welcome shows, then answers the recovery question with button
+    // (9: none is expected).
+    void start(const QByteArray &earlier, int button = 9, bool running = true)
+    {
+        appli::destroyWindows(); // and the journal, whose last writes could come after the file below
+        QDir(journal()).removeRecursively();
+        QFile::remove(journal());
+        QVERIFY(earlier.isEmpty() || writeFile(journal(), earlier));
+        program.start([&](FakePlatform &p) {
+            p.data = p.preferences = folder->path();
+            if (button != 9)
+                program.answer(button);
+        });
+        if (running)
+            program.click(w().bt_depart);
+        Bienvenue::instance().Timer1_Action();
+        Bienvenue::instance().Timer1_Action();
+    }
+    // No copy yet, once the one the run's start wrote is written: the next is a second away.
+    bool settled()
+    {
+        ListJournal::current()->finishWriting();
+        ListJournal::current()->changed();
+        return QFile::remove(journal());
+    }
+    // The journal as "comment#label|label…", once its second is over.
+    QString kept()
+    {
+        auto *delay = ListJournal::current()->findChild<QTimer *>();
+        const QString late = delay->remainingTime() > 1000 ? "late " : "";
+        delay->setInterval(0);
+        const bool stuck = !QTest::qWaitFor([&] { return !delay->isActive(); });
+        ListJournal::current()->finishWriting();
+        QCoreApplication::processEvents(); // a failure is told from the event thread
+        const QString told = QStringList(program.platform.messages).replaceInStrings(folder->path(), "@").join(" ! ");
+        QFile file(journal());
+        if (!file.open(QIODevice::ReadOnly))
+            return late + (stuck ? "stuck" : "none") + told;
+        const SavedList::Contents contents = SavedList::read(file.readAll());
+        return late + contents.comment + '#' + labels(contents.rows) + told;
+    }
+
+    // A run with a lap, stopped, as saving, quitting and printing find it.
+    void threeRows()
+    {
+        program.start();
+        for (QPushButton *button : {w().bt_depart, w().intermediaire, w().bt_depart}) {
+            program.click(button);
+            program.platform.advance(65.375);
+        }
+    }
+
+private slots:
+    void init() { folder = std::make_unique<QTemporaryDir>(); }
+    void cleanup() { umount2(QFile::encodeName(path("disque")), MNT_DETACH); }
+
+    // Every way saving, quitting and opening can go keeps the list.
+    void keepsTheList_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QList<int>>("presses"); // in the quit question, then in the comment question
+        QTest::addColumn<QString>("target");     // the file chosen, none when empty; "nouveau" is written
+        QTest::addColumn<QString>("message");    // "@" stands for the folder
+        QTest::addColumn<QString>("outcome");    // questions, suggested names, file types, no_sauvetage, quits, comment
+        const QString save = "Impossible d'enregistrer la liste dans « ", open = "Impossible d'ouvrir « ";
+        const QString noEntry = qt_error_string(ENOENT), noFolder = qt_error_string(ENOTDIR);
+        // clang-format off
+        QTest::newRow("save: empty list") << "save" << QList<int>{} << "" << "Il n'y a rien à sauvegarder!" << "0|||2|0|avant";
+        QTest::newRow("save: written") << "save" << QList<int>{2} << "nouveau" << "" << "1|Document VelTiming 2|text|3|0|avant";
+        QTest::newRow("save: dialog cancelled") << "save" << QList<int>{2} << "" << "" << "1|Document VelTiming 2|text|2|0|avant";
+        QTest::newRow("save: file as folder") << "save" << QList<int>{2} << "ancien/liste" << save + "@/ancien/liste » : " + noFolder << "1|Document VelTiming 2|text|3|0|avant";
+        QTest::newRow("save: directory") << "save" << QList<int>{2} << "occupé" << save + "@/occupé » : Le nom de fichier est associé à un répertoire" << "1|Document VelTiming 2|text|3|0|avant";
+        QTest::newRow("save: full disk") << "save" << QList<int>{2} << "disque/ancien" << save + "@/disque/ancien » : " + qt_error_string(ENOSPC) << "1|Document VelTiming 2|text|3|0|avant";
+        QTest::newRow("save: read-only folder") << "save" << QList<int>{2} << "/sys/liste" << save + "/sys/liste » : " + qt_error_string(EACCES) << "1|Document VelTiming 2|text|3|0|avant";
+        QTest::newRow("quit: empty list") << "quit" << QList<int>{} << "" << "" << "0|||1|1|avant";
+        QTest::newRow("quit: Quitter") << "quit" << QList<int>{1} << "" << "" << "1|||1|1|avant";
+        QTest::newRow("quit: Escape") << "quit" << QList<int>{0} << "" << "" << "1|||1|0|avant";
+        QTest::newRow("quit: Sauvegarder") << "quit" << QList<int>{2, 2} << "nouveau" << "" << "2|Document VelTiming|text|1|1|";
+        QTest::newRow("quit: Annuler") << "quit" << QList<int>{2, 1} << "" << "" << "2|||1|0|avant";
+        QTest::newRow("quit: dialog cancelled") << "quit" << QList<int>{2, 2} << "" << "" << "2|Document VelTiming|text|1|0|";
+        QTest::newRow("quit: missing folder") << "quit" << QList<int>{2, 2} << "absent/fin" << save + "@/absent/fin » : " + noEntry << "2|Document VelTiming|text|1|0|";
+        QTest::newRow("open: saved list, no question") << "open" << QList<int>{} << "course" << "" << "0||text|1|0|Course\rdu matin\r";
+        QTest::newRow("open: unsaved, not saved") << "open" << QList<int>{1} << "course" << "" << "1||text|1|0|Course\rdu matin\r";
+        QTest::newRow("open: unsaved, saved first") << "open" << QList<int>{2, 2} << "course" << "" << "2|Document VelTiming|text,text|2|0|avant\r";
+        QTest::newRow("open: unsaved, Escape") << "open" << QList<int>{0} << "course" << "" << "1|||1|0|avant";
+        QTest::newRow("open: cancelled") << "open" << QList<int>{1} << "" << "" << "1||text|1|0|avant";
+        QTest::newRow("open: missing") << "open" << QList<int>{1} << "absent" << open + "@/absent » : " + noEntry << "1||text|1|0|avant";
+        QTest::newRow("open: directory") << "open" << QList<int>{1} << "occupé" << open + "@/occupé » : c'est un dossier, pas un fichier" << "1||text|1|0|avant";
+        QTest::newRow("open: FIFO") << "open" << QList<int>{1} << "fifo" << open + "@/fifo » : ce n'est pas un fichier ordinaire" << "1||text|1|0|avant";
+        QTest::newRow("open: device") << "open" << QList<int>{1} << "/dev/zero" << open + "/dev/zero » : ce n'est pas un fichier ordinaire" << "1||text|1|0|avant";
+        QTest::newRow("open: over 256 MiB") << "open" << QList<int>{1} << "énorme" << open + "@/énorme » : le fichier est trop volumineux (plus de 256 Mo)" << "1||text|1|0|avant";
+        QTest::newRow("open: unreadable") << "open" << QList<int>{1} << "/proc/self/mem" << open + "/proc/self/mem » : " + qt_error_string(EIO) << "1||text|1|0|avant";
+        // clang-format on
+    }
+    void keepsTheList()
+    {
+        QFETCH(QString, command);
+        QFETCH(QList<int>, presses);
+        QFETCH(QString, target);
+        threeRows();
+        QVERIFY(QDir().mkpath(path("occupé")) && QDir().mkpath(path("disque")));
+        // "disque": a 64 KiB file system, in a mount namespace of this thread's own so that none outlives the test.
+        const bool small = target.startsWith("disque/");
+        if (small && (unshare(CLONE_NEWNS) || mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) ||
+                      mount("tmpfs", QFile::encodeName(path("disque")), "tmpfs", 0, "size=64k")))
+            QSKIP("Mounting a small file system takes root");
+        for (const QString name : {"ancien", "occupé/dedans", "disque/ancien", "énorme", "course"}) {
+            QFile f(path(name));
+            QVERIFY(f.open(QIODevice::WriteOnly) &&
+                    f.write(name == "course" ? document("Course\ndu matin") : "ancien\n"));
+        }
+        QVERIFY(QFile::resize(path("énorme"), 256 * 1024 * 1024 + 1)); // sparse: it takes no room
+        QVERIFY(mkfifo(QFile::encodeName(path("fifo")), 0600) == 0);
+        QFile filler(path("disque/plein")); // fills the small disk up
+        QVERIFY(!small || (filler.open(QIODevice::WriteOnly) && filler.write(QByteArray(1 << 17, 'x')) < (1 << 17)));
+        if (presses.isEmpty() && command != "open") // an empty list asks nothing
+            w().laps().clear();
+        else if (presses.isEmpty()) // nor does one that was saved
+            ListJournal::current()->discard();
+        const LapRows before = w().laps().rows();
+        Variables_globales.Commentaire_encours = "avant";
+        Variables_globales.no_sauvetage = command == "save" ? 2 : 1;
+        for (const int button : presses)
+            program.answer(button);
+        program.platform.saveAnswers << path(target);
+        program.platform.openAnswers << path(target);
+        const QHash<QString, bool (Window1::*)()> actions{{"save", &Window1::FileSauver_Action},
+                                                          {"quit", &Window1::menfichieritemquitter_Action},
+                                                          {"open", &Window1::menfichierMenuouvrir_Action}};
+        QVERIFY(!(w().*actions.value(command))());
+        const FakePlatform &p = program.platform;
+        QTEST(p.messages.join(u'\n').replace(folder->path(), "@"), "message");
+        QTEST(QStringList({QString::number(program.asked.size()), p.suggestedNames.join(u','), p.fileTypes.join(u','),
+                           QString::number(Variables_globales.no_sauvetage), QString::number(p.quits.size()),
+                           Variables_globales.Commentaire_encours})
+                  .join(u'|'),
+              "outcome");
+        QCOMPARE(w().laps().rows(), before);
+        QCOMPARE(contents(path("nouveau")),
+                 target == "nouveau" ? document(command == "quit" ? "" : "avant") : "<missing>");
+        QCOMPARE(contents(path("ancien")) + contents(path("occupé/dedans")) + contents(path("disque/ancien")),
+                 "ancien\nancien\nancien\n");
+        if (command == "quit" && program.asked.size() == 2)
+            QCOMPARE(program.asked.join(u'|') + '|' + buttons<fenetre_message>() + '|' + buttons<fenetre_answer>(),
+                     "Voulez-vous sauvegarder la liste en cours?|" + kComment +
+                         "|Quitter|Sauvegarder*|3|Annuler|Continuer|1");
+    }
+
+    void print()
+    {
+        threeRows();
+        QString comment = "Course\nsous la pluie", label; // and every word printed, none over the next column
+        for (int i = 0; i < 144; ++i)
+            comment += QString::asprintf(" c%03d", i), label += QString::asprintf("l%03d ", i % 100);
+        w().laps().append({{label, "0:00:01:00", "+  0:00:01:00"}});
+        Variables_globales.Commentaire_encours = comment;
+        const QString pdf = path("liste.pdf");
+        program.platform.printScripts << [](QPrinter &) { return false; } << [=](QPrinter &p) {
+            p.setOutputFileName(pdf);
+            return true;
+        };
+        QStringList printed; // the comment kept for printing, and the printer dialogs left
+        for (const int button : {2, 1, 2}) {
+            program.answer(button);
+            QVERIFY(!w().menfichierImprimer_Action());
+            printed << w().Pour_commentaire_impression->text() + '|' +
+                           QString::number(program.platform.printScripts.size());
+        }
+        QCOMPARE(printed, QStringList({comment + "|1", "|1", comment + "|0"}));
+        QCOMPARE(program.asked.join(u'|') + '|' + buttons<fenetre_answer>(),
+                 QStringList(3, kComment).join(u'|') + "|Annuler|Continuer|1");
+        QProcess text;
+        text.start("pdftotext", {"-bbox", pdf, "-"});
+        QVERIFY(text.waitForFinished());
+        static const QRegularExpression box(R"re(xMax="([\d.]+)" yMax="[\d.]+">([^<]+)<)re");
+        QString words;
+        for (const QRegularExpressionMatch &m : box.globalMatch(text.readAllStandardOutput())) {
+            QVERIFY2(m.captured(1).toDouble() < (m.captured(2).startsWith('l') ? 405 : 585), qPrintable(m.captured(2)));
+            words += m.captured(2) + ' ';
+        }
+        for (const QString &word : (comment + ' ' + label).split(QRegularExpression("\\s+"), Qt::SkipEmptyParts))
+            QVERIFY2(words.contains(word + ' '), qPrintable(word));
+    }
+    void followsTheList_data()
+    {
+        QTest::addColumn<QString>("steps"); // buttons of the window, or save, cancelled (save), quit, blocked
+        QTest::addColumn<QList<int>>("answers");
+        QTest::addColumn<QString>("kept");
+        // clang-format off
+        QTest::newRow("a lap") << "intermediaire" << QList<int>{} << "#" + kStart + "|Temps intermédiaire  1:";
+        QTest::newRow("saved, the run goes on") << "save" << QList<int>{2} << "Fin\r#" + kStart;
+        QTest::newRow("saved, stopped") << "bt_depart save" << QList<int>{2} << "none";
+        QTest::newRow("rows after a save") << "bt_depart save bt_depart" << QList<int>{2} << "Fin\r#" + kStart + "|Chronomètre 1, temps final:|" + QString(38, '-') + "||Chronomètre 2, départ à: 14:02:11";
+        QTest::newRow("comment, save cancelled") << "cancelled" << QList<int>{2} << "Fin\r#" + kStart;
+        QTest::newRow("quit, Sauvegarder") << "quit" << QList<int>{2, 2} << "none";
+        QTest::newRow("quit, Quitter") << "quit" << QList<int>{1} << "none";
+        QTest::newRow("quit, Annuler") << "quit" << QList<int>{2, 1} << "#" + kStart;
+        QTest::newRow("quit, Escape") << "quit" << QList<int>{0} << "#" + kStart;
+        QTest::newRow("cleared") << "bt_depart efface_liste" << QList<int>{1} << "none";
+        QTest::newRow("opened, stopped") << "bt_depart open" << QList<int>{1} << "none";
+        QTest::newRow("rows after opening") << "open intermediaire" << QList<int>{1} << "Course\r#Départ|Tour|Temps intermédiaire  1:";
+        QTest::newRow("cannot be written, told once") << "blocked intermediaire now intermediaire" << QList<int>{}
+            << "noneLa liste en cours n'est pas protégée : sa copie de secours ne peut pas être écrite dans « @/Liste en cours » : Le nom de fichier est associé à un répertoire";
+        // clang-format on
+    }
+    void followsTheList()
+    {
+        QFETCH(QString, steps);
+        QFETCH(QList<int>, answers);
+        start({});
+        for (const int button : answers)
+            program.answer(button, "Fin");
+        for (const QString &step : steps.split(' ')) {
+            program.platform.saveAnswers << (step == "cancelled" ? QString() : folder->filePath("liste"));
+            program.platform.openAnswers << folder->filePath("course");
+            if (step == "save" || step == "cancelled")
+                w().FileSauver_Action();
+            else if (step == "open")
+                QVERIFY(writeFile(folder->filePath("course"), kEarlier) && !w().menfichierMenuouvrir_Action());
+            else if (step == "now")
+                ListJournal::current()->writeNow();
+            else if (step == "quit")
+                w().menfichieritemquitter_Action();
+            else if (step == "blocked") // a folder where the file goes
+                QVERIFY(settled() && QDir().mkpath(journal() + "/x"));
+            else
+                program.click(w().findChild<QPushButton *>(step));
+        }
+        QTEST(kept(), "kept");
+    }
+
+    void offeredBack_data()
+    {
+        QTest::addColumn<QByteArray>("earlier");
+        QTest::addColumn<int>("button");
+        QTest::addColumn<QString>("outcome"); // asked, comment, rows, journal
+        const QString both = "Départ|Tour|" + kStart;
+        const QByteArray garbled("h\n-\n\xff\xfe\t\x01\n");
+        // clang-format off
+        QTest::newRow("Récupérer") << kEarlier << 2 << kQuestion + "|Course\r|" + both + "|Course\r#" + both;
+        QTest::newRow("Oublier") << kEarlier << 1 << kQuestion + "||" + kStart + "|#" + kStart;
+        QTest::newRow("Escape: kept for the next start") << kEarlier << 0 << kQuestion + "||" + kStart + "|Course\r#" + both;
+        QTest::newRow("a signal: kept for the next start") << kEarlier << int(ProgramFixture::kSignal) << kQuestion + "||" + kStart + "|Course\r#" + both;
+        QTest::newRow("truncated") << kEarlier.chopped(12) << 2 << kQuestion + "|Course\r|" + both + "|Course\r#" + both;
+        QTest::newRow("garbled") << garbled << 2 << kQuestion + "||ˇ˛|" + kStart + "|#ˇ˛|" + kStart;
+        QTest::newRow("no rows") << QByteArray("h\n-\nrien\n") << 9 << "||" + kStart + "|#" + kStart;
+        // clang-format on
+    }
+    void offeredBack()
+    {
+        QFETCH(QByteArray, earlier);
+        QFETCH(int, button);
+        start(earlier, button);
+        QTEST(program.asked.join(' ') + '|' + Variables_globales.Commentaire_encours + '|' + labels(w().laps().rows()) +
+                  '|' + kept(),
+              "outcome");
+    }
+
+    // A signal ends the program as it is, whatever window is open; a logout asks when it may.
+    // Récupérer takes up the earlier program's run where it stands now.
+    void runTakenUp_data()
+    {
+        QTest::addColumn<bool>("timer");
+        QTest::addColumn<QString>("back"); // display, controls, rows, beeps, alert, notifications
+        const QString end = "Timer 2, temps écoulé à  14:01:30|" + QString(38, '-') + "|";
+        QTest::newRow("stopwatch") << false << "0:01:05:00 " + kRunning + " Chronomètre 1, départ à: 14:01:06 0 0 ";
+        QTest::newRow("countdown ended meanwhile")
+            << true << "0:00:00:00 " + kIdle + " Temps de départ 1:|" + end + " 3 1 Vel Timing\nTemps écoulé!";
+    }
+    void runTakenUp()
+    {
+        QFETCH(bool, timer);
+        Run run;
+        run.restore(timer ? RunMode::Timer : RunMode::Chronometre, 60);
+        const QDateTime wall(QDate(2026, 12, 6), QTime(14, 2, 11));
+        LapRows rows;
+        rows.append(run.start(-65e6 - timer * 35e6, 0, wall.addSecs(-65), QString()).rows);
+        start(SavedList::write(RunJournal::header("h", {run.save(), "boot-1", 0, wall}), "", rows), 2, false);
+        QTEST(QStringList({program.display(), program.controls(), labels(w().laps().rows()),
+                           QString::number(program.platform.beeps), QString::number(alerte_vel::exists()),
+                           program.platform.notifications.join(' ')})
+                  .join(' '),
+              "back");
+    }
+
+    void endedBySystem_data()
+    {
+        QTest::addColumn<QString>("how"); // what is open when the signal comes, or a logout
+        QTest::addColumn<QList<int>>("answers");
+        QTest::addColumn<QString>(
+            "outcome"); // ends, questions, quit status, journal written at once, kept, preferences, rows
+        const QString ended = " 0 now #" + kStart + " 1 1";
+        // clang-format off
+        QTest::newRow("signal") << "nothing" << QList<int>{} << "1 0" + ended;
+        QTest::newRow("signal, quit question") << "quit" << QList<int>{ProgramFixture::kSignal} << "1 1" + ended;
+        QTest::newRow("signal, comment question") << "save" << QList<int>{ProgramFixture::kSignal} << "1 1" + ended;
+        QTest::newRow("signal, erase question") << "clear" << QList<int>{ProgramFixture::kSignal} << "1 1" + ended;
+        QTest::newRow("signal, save dialog") << "save dialog" << QList<int>{2} << "1 1" + ended;
+        QTest::newRow("signal, open dialog") << "open dialog" << QList<int>{1} << "1 1" + ended;
+        QTest::newRow("signal, preferences") << "preferences" << QList<int>{} << "1 0" + ended;
+        QTest::newRow("signal, message question") << "message" << QList<int>{} << "1 0" + ended;
+        QTest::newRow("logout") << "logout" << QList<int>{} << "1 0 - now #" + kStart + " 1 1";
+        QTest::newRow("logout asking, Quitter") << "asking" << QList<int>{1} << "1 1 - later none 1 1";
+        QTest::newRow("logout asking, Annuler") << "asking" << QList<int>{2, 1} << "0 2 - later #" + kStart + " 0 1";
+        // clang-format on
+    }
+    void endedBySystem()
+    {
+        QFETCH(QString, how);
+        QFETCH(QList<int>, answers);
+        start({});
+        QVERIFY(settled()); // so that a copy now is the ending's
+        QFile::remove(folder->filePath("Pref Vel Timing"));
+        for (const int button : answers)
+            program.answer(button);
+        FakePlatform &p = program.platform;
+        const bool logout = how == "logout" || how == "asking";
+        bool ends = true;
+        if (how.endsWith("dialog"))
+            p.inFileDialog = p.terminate;
+        if (how == "preferences")
+            w().meneditionitempref_Action();
+        else if (how == "message")
+            Demande_message_timer::instance().show();
+        if (logout)
+            ends = p.endSession(how == "asking");
+        else if (how == "quit")
+            w().menfichieritemquitter_Action();
+        else if (how.startsWith("save"))
+            w().FileSauver_Action();
+        else if (how == "clear")
+            w().EditClear_Action();
+        else if (how == "open dialog")
+            w().menfichierMenuouvrir_Action();
+        if (!logout && answers.value(0) != ProgramFixture::kSignal && !how.endsWith("dialog"))
+            p.terminate();
+        QTEST(QStringList({QString::number(ends), QString::number(program.asked.size()),
+                           logout ? "-" : QString::number(p.quits.value(0, -1)),
+                           QFile::exists(journal()) ? "now" : "later", kept(),
+                           QString::number(QFile::exists(folder->filePath("Pref Vel Timing"))),
+                           QString::number(program.rowCount())})
+                  .join(' '),
+              "outcome");
+    }
+};
+
+VEL_TEST_MAIN(TestDocuments)
+#include "test_documents.moc"
