@@ -11,7 +11,6 @@ LapRows::LapRows(std::initializer_list<ListRow> rows)
 void LapRows::appendText(const QByteArray &label, const QByteArray &time, const QByteArray &difference)
 {
     const qsizetype start = text_.size();
-    text_.reserve(start + label.size() + time.size() + difference.size() + 2);
     text_.append(label).append('\t').append(time).append('\t').append(difference);
     spans_.append(Span{start, {quint32(label.size()), quint32(time.size()), quint32(difference.size())}});
 }
@@ -67,10 +66,9 @@ ListRow LapRows::at(qsizetype row) const
 void LapRows::setCell(qsizetype row, int column, const QString &text)
 {
     // The row is written again at the end; the old text stays behind unused.
-    QByteArray cells[3];
-    for (int c = 0; c < 3; ++c)
-        cells[c] = c == column ? text.toUtf8() : view(row, c).toByteArray();
-    appendText(cells[0], cells[1], cells[2]);
+    const QByteArray value = text.toUtf8();
+    const auto cell = [&](int c) { return c == column ? value : view(row, c).toByteArray(); };
+    appendText(cell(0), cell(1), cell(2));
     spans_[row] = spans_.takeLast();
 }
 

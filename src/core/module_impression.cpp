@@ -3,6 +3,7 @@
 #include "core/print_surface.h"
 
 #include <algorithm>
+#include <array>
 
 namespace {
 constexpr int kColumnGap = 5;
@@ -57,8 +58,8 @@ void PrintTwoCols(int left, int top, int secondCell, int thirdCell, int pageHeig
     const int lineHeight = surface.textHeight();
     int y = start.y;
     // Each cell wraps within its column; the last column ends with the printable area.
-    const int x[3] = {left + 20, left + secondCell, left + thirdCell};
-    const int width[3] = {x[1] - kColumnGap - x[0], x[2] - kColumnGap - x[1], std::max(pageWidth - x[2], 1)};
+    const std::array x{left + 20, left + secondCell, left + thirdCell};
+    const std::array width{x[1] - kColumnGap - x[0], x[2] - kColumnGap - x[1], std::max(pageWidth - x[2], 1)};
     auto breakPage = [&](int footerY) {
         drawFooter(surface, page++, pageWidth, footerY);
         y = top + 30;
@@ -67,9 +68,8 @@ void PrintTwoCols(int left, int top, int secondCell, int thirdCell, int pageHeig
     // A row fits where its last line comes before the footer's zone.
     auto fits = [&](int from, qsizetype lines) { return from + (lines - 1) * lineHeight < pageHeight - 50; };
     for (qsizetype i = 0; i < rows.size(); ++i) {
-        const QStringList cells[3] = {surface.rowLines(rows.cell(i, 0), width[0]),
-                                      surface.rowLines(rows.cell(i, 1), width[1]),
-                                      surface.rowLines(rows.cell(i, 2), width[2])};
+        const std::array cells{surface.rowLines(rows.cell(i, 0), width[0]), surface.rowLines(rows.cell(i, 1), width[1]),
+                               surface.rowLines(rows.cell(i, 2), width[2])};
         const qsizetype lines = std::max({cells[0].size(), cells[1].size(), cells[2].size()});
         // Kept whole on the next page when it fits there, unless it starts in the footer's zone.
         if ((!fits(y, lines) && fits(top + 30, lines)) || y >= pageHeight - 50)

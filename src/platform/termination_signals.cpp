@@ -9,7 +9,7 @@
 
 namespace {
 constexpr int kSignals[] = {SIGTERM, SIGINT, SIGHUP};
-int sockets[2] = {-1, -1};
+int sockets[] = {-1, -1};
 
 void onSignal(int)
 {

@@ -58,7 +58,7 @@ void appli::Open()
         return;
     }
     const QDateTime moment = Platform::get().now();
-    vg.run = Run(); // runs and laps numbered from 1
+    vg.run = Run(); // so runs and laps are numbered from the first
     if (!fontsAccepted()) {
         Platform::get().quit(0);
         return;
@@ -143,10 +143,12 @@ void appli::endOnSignal()
 
 bool appli::endSession(bool interactive)
 {
-    if (interactive && Window1::exists() && !DocumentCommands::mayEnd(Window1::instance()))
-        return false;
-    if (ListJournal *journal = ListJournal::current(); journal && !interactive)
+    if (interactive) {
+        if (Window1::exists() && !DocumentCommands::mayEnd(Window1::instance()))
+            return false;
+    } else if (ListJournal *journal = ListJournal::current()) {
         journal->writeNow();
+    }
     savePreferences(false);
     return true;
 }

@@ -73,7 +73,6 @@ void appli::applyPreset(const Preferences &settings)
     // A countdown shows what it will count down from.
     w.StaticText2->setText(Variables_globales.run.restore(settings.chronometre ? RunMode::Chronometre : RunMode::Timer,
                                                           TextNumber::wholeValue(settings.preset)));
-    w.showRun();
 }
 
 Preferences appli::currentSettings()

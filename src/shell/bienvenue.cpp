@@ -64,9 +64,6 @@ void Bienvenue::Timer1_Action()
     Timer1->stop();
     hide();
     Window1 &w = Window1::instance();
-    // A run the user started meanwhile keeps going.
-    w.showRun();
-    w.show();
     w.raise();
     w.activateWindow();
     emit welcomeEnded();

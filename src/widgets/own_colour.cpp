@@ -30,11 +30,8 @@ void OwnColour::apply()
 bool OwnColour::eventFilter(QObject *watched, QEvent *event)
 {
     // A new desktop palette reaches the widget as a change of its own; so does
-    // the one apply() sets, which the guard lets through.
-    if (event->type() == QEvent::PaletteChange && !applying_) {
-        applying_ = true;
+    // the one apply() sets, which then sets the same one, and nothing follows.
+    if (event->type() == QEvent::PaletteChange)
         apply();
-        applying_ = false;
-    }
     return QObject::eventFilter(watched, event);
 }

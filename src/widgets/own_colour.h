@@ -23,5 +23,4 @@ private:
     QWidget *widget_;
     QColor text_;
     bool filled_; // fills its background whatever the palette
-    bool applying_ = false;
 };

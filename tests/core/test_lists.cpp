@@ -110,7 +110,9 @@ private slots:
         list.setAlignment(1, Qt::AlignRight);
         QCOMPARE(list.data(cell, Qt::TextAlignmentRole).toInt(), int(Qt::AlignRight | Qt::AlignVCenter));
         QCOMPARE(list.data(list.index(0, 0), Qt::TextAlignmentRole).toInt(), int(Qt::AlignLeft | Qt::AlignVCenter));
-        QCOMPARE(list.headerData(2, Qt::Horizontal).toString() + list.headerData(0, Qt::Vertical).toString(), "Écart");
+        QCOMPARE(list.headerData(2, Qt::Horizontal).toString() + list.headerData(0, Qt::Vertical).toString() +
+                     list.headerData(3, Qt::Horizontal).toString(),
+                 "Écart");
         list.removeRow(0);
         list.removeRow(5);
         QCOMPARE(list.rowCount(), 1);

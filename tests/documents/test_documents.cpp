@@ -345,9 +345,12 @@ private slots:
         QTest::addColumn<bool>("timer");
         QTest::addColumn<QString>("back"); // display, controls, rows, beeps, alert, notifications
         const QString end = "Timer 2, temps écoulé à  14:01:30|" + QString(38, '-') + "|";
-        QTest::newRow("stopwatch") << false << "0:01:05:00 " + kRunning + " Chronomètre 1, départ à: 14:01:06 0 0 ";
+        QTest::newRow("stopwatch") << false
+                                   << "0:01:05:00 " + kRunning +
+                                          " intermediaire Chronomètre 1, départ à: 14:01:06 0 0 ";
         QTest::newRow("countdown ended meanwhile")
-            << true << "0:00:00:00 " + kIdle + " Temps de départ 1:|" + end + " 3 1 Vel Timing\nTemps écoulé!";
+            << true
+            << "0:00:00:00 " + kIdle + " intermediaire Temps de départ 1:|" + end + " 3 1 Vel Timing\nTemps écoulé!";
     }
     void runTakenUp()
     {
@@ -358,9 +361,9 @@ private slots:
         LapRows rows;
         rows.append(run.start(-65e6 - timer * 35e6, 0, wall.addSecs(-65), QString()).rows);
         start(SavedList::write(RunJournal::header("h", {run.save(), "boot-1", 0, wall}), "", rows), 2, false);
-        QTEST(QStringList({program.display(), program.controls(), labels(w().laps().rows()),
-                           QString::number(program.platform.beeps), QString::number(alerte_vel::exists()),
-                           program.platform.notifications.join(' ')})
+        QTEST(QStringList({program.display(), program.controls(), w().defaultButton()->objectName(),
+                           labels(w().laps().rows()), QString::number(program.platform.beeps),
+                           QString::number(alerte_vel::exists()), program.platform.notifications.join(' ')})
                   .join(' '),
               "back");
     }

@@ -103,6 +103,7 @@ private slots:
         const QString posted = "test_platform|org.veltiming.VelTiming|org.veltiming.VelTiming|Vel Timing|";
         QTRY_COMPARE(service.calls, QStringList({posted + "Encore", "1", posted + "Pâtes & <sauce>", "3",
                                                  posted + "Pâtes &amp; &lt;sauce&gt;", "5"}));
+        QTRY_VERIFY(notifier.children().isEmpty()); // nothing left waiting for an answer
         bus.kill();
         bus.waitForFinished();
     }

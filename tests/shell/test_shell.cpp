@@ -118,7 +118,7 @@ private slots:
         }
         const fenetre_message &m = fenetre_message::instance();
         QTEST(program.asked.join("") + QString::asprintf("|%d%d|", m.icone_fenetre, m.PushButton1->isDefault()) +
-                  (Window1::exists() ? settings() : QString::asprintf("quit %d", program.platform.quits.value(0))),
+                  (Window1::exists() ? settings() : QString::asprintf("quit %d", program.platform.quits.value(0, -1))),
               "expected");
     }
 
@@ -229,11 +229,6 @@ private slots:
     void desktopConventions()
     {
         program.start();
-        const QStringList linuxKeys{"Ctrl+O", "Ctrl+S", "Ctrl+P", "Ctrl+Z", "Ctrl+X", "Ctrl+C", "Ctrl+V"};
-        int i = 0; // Ctrl+Q for "Quitter" comes from the desktop's scheme, which the end-to-end run checks
-        for (const char *name : {"menfichierMenuouvrir", "FileSauver", "menfichierImprimer", "EditUndo", "EditCut",
-                                 "EditCopy", "EditPaste"})
-            QCOMPARE(item(name)->shortcut().toString(), linuxKeys[i++]);
         Window1 &w = program.window(); // Alt+F and F10 open "Fichier" from the keyboard
         auto *file = w.menuBar()->findChild<QMenu *>("UntitledMenu3");
         for (const QKeyCombination keys : {Qt::ALT | Qt::Key_F, QKeyCombination(Qt::Key_F10)}) {
@@ -281,30 +276,42 @@ private slots:
         }
     }
 
-    // In every window a title that Qt's "— Vel Timing" after it does not repeat, and each button within Tab's
-    // reach. (How texts stand out under a dark palette, the end-to-end run shows in its screenshot.)
-    void whatTheDesktopExpects()
+    // Every window as a user and a screen reader meet it: each named control, menu item and timer, with what
+    // shows of it. tests/shell/windows.txt keeps them; after a change meant, VEL_WINDOWS=write writes it anew.
+    void windowsAsMet()
     {
         program.start();
-        QStringList wrong;
         Fonctions_fenetres_divreses::type_message("", "", "", "", 0, 0);
         Fonctions_fenetres_divreses::Type_answer("", "", "", "", "", 0, 0);
-        for (QWidget *window : QList<QWidget *>{&program.window(), &alerte_vel::instance(), &Bienvenue::instance(),
+        QStringList lines;
+        for (QObject *window : QList<QObject *>{&program.window(), &alerte_vel::instance(), &Bienvenue::instance(),
                                                 &Demande_message_timer::instance(), &pref_interm::instance(),
-                                                &fenetre_message::instance(), &fenetre_answer::instance()}) {
-            const QString title = window->windowTitle();
-            const QString shown = title.endsWith("Vel Timing") ? title : title + " — Vel Timing";
-            if (title.isEmpty() || title.contains("Untitled") || shown.count("Vel Timing") != 1)
-                wrong << shown;
-            QList<QWidget *> reached;
-            for (QWidget *w = window->nextInFocusChain(); w != window; w = w->nextInFocusChain())
-                reached << ((w->focusPolicy() & Qt::TabFocus) ? w : nullptr);
-            for (QPushButton *button : window->findChildren<QPushButton *>())
-                if (button->isVisibleTo(window) && button->isEnabled() && !reached.contains(button))
-                    wrong << window->objectName() + "." + button->objectName();
-        }
-        QCOMPARE(wrong.join(' '), "");
-        QCOMPARE(Bienvenue::instance().windowType(), Qt::SplashScreen); // no title bar
+                                                &fenetre_message::instance(), &fenetre_answer::instance()})
+            for (QObject *object : QList<QObject *>{window} + window->findChildren<QObject *>()) {
+                QString line = object->metaObject()->className() + QString(' ') + object->objectName();
+                for (const char *name :
+                     {"windowTitle", "text",       "title",    "toolTip",     "accessibleName", "accessibleDescription",
+                      "alignment",   "wordWrap",   "default",  "autoDefault", "checked",        "enabled",
+                      "focusPolicy", "shortcut",   "menuRole", "interval",    "singleShot",     "active",
+                      "timerType",   "windowFlags"})
+                    if (const QVariant value = object->property(name); value.isValid() && value != QString())
+                        line += QString(" %1=%2").arg(name,
+                                                      value.typeId() != QMetaType::QString && value.toString().isEmpty()
+                                                          ? QString::number(value.toInt())
+                                                          : value.toString().replace('\n', "\\n"));
+                if (auto *widget = qobject_cast<QWidget *>(object))
+                    line += (widget->isVisibleTo(widget->window()) ? " shown" : " hidden") +
+                            (widget->isWindow() ? QString(" flags=%1").arg(widget->windowFlags()) : QString());
+                if (!object->objectName().isEmpty() && !object->objectName().startsWith("qt_") &&
+                    !object->objectName().startsWith('_'))
+                    lines << line;
+            }
+        const QString path = QFINDTESTDATA("windows.txt");
+        if (QFile written(path); qgetenv("VEL_WINDOWS") == "write")
+            QVERIFY(written.open(QIODevice::WriteOnly) && written.write(lines.join('\n').toUtf8() + '\n'));
+        QFile kept(path);
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(lines, QString::fromUtf8(kept.readAll()).split('\n', Qt::SkipEmptyParts));
     }
 
     // Texts in a colour of their own keep it, on a light ground of their own under a dark desktop palette, also
