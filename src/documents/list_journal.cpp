@@ -31,7 +31,7 @@ ListJournal::ListJournal(LapList &list, const QString &folder, QObject *parent)
         earlier_ = {};
     // An idle run holds nothing to give back.
     const std::optional<Run> run = earlierRun_ ? Run::load(earlierRun_->run) : std::nullopt;
-    if (!run || run->state() == RunState::Idle)
+    if (run.value_or(Run()).state() == RunState::Idle)
         earlierRun_.reset();
     writer_.setMaxThreadCount(1); // one write at a time, in order
     delay_.setSingleShot(true);

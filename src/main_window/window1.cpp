@@ -44,7 +44,6 @@ Window1::Window1() : content_(new QWidget(this))
     buildControls();
     connectHandlers();
     content_->installEventFilter(this);
-    resize(kLayoutWidth, kLayoutHeight);
 }
 
 Window1::~Window1() = default;

@@ -52,6 +52,9 @@ private slots:
             << "r0@25,210 t0@415,210 d0@495,210 r1@25,220 t1@415,220 d1@495,220 VelTiming, page1@250,270 page "
                "Échauffement@25,40 t2@415,40 d2@495,40 prolongé@25,50 dans@25,60 la@25,70 côte@25,80 nord@25,90 "
                "VelTiming, page2@250,270";
+        QTest::newRow("label longer than a page, broken where the page ends") << QList<int>{5, 10, 10, 300, 560, 1} << "" << "m1 m2 m3 m4 m5 m6 m7 m8 m9 m10 m11 m12 m13 m14 m15 m16 m17 m18 m19 m20 m21 m22 m23 m24 m25"
+            << "m1@25,210 t0@415,210 d0@495,210 m2@25,220 m3@25,230 m4@25,240 VelTiming, page1@250,270 page m5@25,40 m6@25,50 "
+               "m7@25,60 m8@25,70 m9@25,80 m10@25,90 m11@25,100 m12@25,110 m13@25,120 m14@25,130 m15@25,140 m16@25,150 m17@25,160 m18@25,170 m19@25,180 m20@25,190 m21@25,200 m22@25,210 m23@25,220 m24@25,230 m25@25,240 VelTiming, page2@250,270";
         // clang-format on
     }
     void pages()

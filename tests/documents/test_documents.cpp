@@ -5,7 +5,6 @@
 #include "dialogs/fenetre_message.h"
 #include "documents/list_journal.h"
 #include "main_window/alerte_vel.h"
-#include "main_window/demande_message_timer.h"
 #include "main_window/window1.h"
 #include "program_fixture.h"
 #include "shell/bienvenue.h"
@@ -339,51 +338,19 @@ private slots:
     }
 
     // A signal ends the program as it is, whatever window is open; a logout asks when it may.
-    // Récupérer takes up the earlier program's run where it stands now.
-    void runTakenUp_data()
-    {
-        QTest::addColumn<bool>("timer");
-        QTest::addColumn<QString>("back"); // display, controls, rows, beeps, alert, notifications
-        const QString end = "Timer 2, temps écoulé à  14:01:30|" + QString(38, '-') + "|";
-        QTest::newRow("stopwatch") << false
-                                   << "0:01:05:00 " + kRunning +
-                                          " intermediaire Chronomètre 1, départ à: 14:01:06 0 0 ";
-        QTest::newRow("countdown ended meanwhile")
-            << true
-            << "0:00:00:00 " + kIdle + " intermediaire Temps de départ 1:|" + end + " 3 1 Vel Timing\nTemps écoulé!";
-    }
-    void runTakenUp()
-    {
-        QFETCH(bool, timer);
-        Run run;
-        run.restore(timer ? RunMode::Timer : RunMode::Chronometre, 60);
-        const QDateTime wall(QDate(2026, 12, 6), QTime(14, 2, 11));
-        LapRows rows;
-        rows.append(run.start(-65e6 - timer * 35e6, 0, wall.addSecs(-65), QString()).rows);
-        start(SavedList::write(RunJournal::header("h", {run.save(), "boot-1", 0, wall}), "", rows), 2, false);
-        QTEST(QStringList({program.display(), program.controls(), w().defaultButton()->objectName(),
-                           labels(w().laps().rows()), QString::number(program.platform.beeps),
-                           QString::number(alerte_vel::exists()), program.platform.notifications.join(' ')})
-                  .join(' '),
-              "back");
-    }
-
     void endedBySystem_data()
     {
-        QTest::addColumn<QString>("how"); // what is open when the signal comes, or a logout
+        QTest::addColumn<QString>("how"); // the command whose window is open when the signal comes, or a logout
         QTest::addColumn<QList<int>>("answers");
         QTest::addColumn<QString>(
-            "outcome"); // ends, questions, quit status, journal written at once, kept, preferences, rows
+            "outcome"); // ends, questions, quit status, copy written at once, kept, preferences, rows
         const QString ended = " 0 now #" + kStart + " 1 1";
+        const int sig = ProgramFixture::kSignal;
         // clang-format off
-        QTest::newRow("signal") << "nothing" << QList<int>{} << "1 0" + ended;
-        QTest::newRow("signal, quit question") << "quit" << QList<int>{ProgramFixture::kSignal} << "1 1" + ended;
-        QTest::newRow("signal, comment question") << "save" << QList<int>{ProgramFixture::kSignal} << "1 1" + ended;
-        QTest::newRow("signal, erase question") << "clear" << QList<int>{ProgramFixture::kSignal} << "1 1" + ended;
-        QTest::newRow("signal, save dialog") << "save dialog" << QList<int>{2} << "1 1" + ended;
-        QTest::newRow("signal, open dialog") << "open dialog" << QList<int>{1} << "1 1" + ended;
-        QTest::newRow("signal, preferences") << "preferences" << QList<int>{} << "1 0" + ended;
-        QTest::newRow("signal, message question") << "message" << QList<int>{} << "1 0" + ended;
+        QTest::newRow("signal") << "" << QList<int>{} << "1 0" + ended;
+        QTest::newRow("signal, quit question") << "quit" << QList<int>{sig} << "1 1" + ended;
+        QTest::newRow("signal, erase question") << "clear" << QList<int>{sig} << "1 1" + ended;
+        QTest::newRow("signal, save dialog") << "save" << QList<int>{2} << "1 1" + ended;
         QTest::newRow("logout") << "logout" << QList<int>{} << "1 0 - now #" + kStart + " 1 1";
         QTest::newRow("logout asking, Quitter") << "asking" << QList<int>{1} << "1 1 - later none 1 1";
         QTest::newRow("logout asking, Annuler") << "asking" << QList<int>{2, 1} << "0 2 - later #" + kStart + " 0 1";
@@ -400,24 +367,12 @@ private slots:
             program.answer(button);
         FakePlatform &p = program.platform;
         const bool logout = how == "logout" || how == "asking";
-        bool ends = true;
-        if (how.endsWith("dialog"))
-            p.inFileDialog = p.terminate;
-        if (how == "preferences")
-            w().meneditionitempref_Action();
-        else if (how == "message")
-            Demande_message_timer::instance().show();
-        if (logout)
-            ends = p.endSession(how == "asking");
-        else if (how == "quit")
-            w().menfichieritemquitter_Action();
-        else if (how.startsWith("save"))
-            w().FileSauver_Action();
-        else if (how == "clear")
-            w().EditClear_Action();
-        else if (how == "open dialog")
-            w().menfichierMenuouvrir_Action();
-        if (!logout && answers.value(0) != ProgramFixture::kSignal && !how.endsWith("dialog"))
+        p.inFileDialog = p.terminate;
+        const QHash<QString, bool (Window1::*)()> commands{{"quit", &Window1::menfichieritemquitter_Action},
+                                                           {"save", &Window1::FileSauver_Action},
+                                                           {"clear", &Window1::EditClear_Action}};
+        const bool ends = logout ? p.endSession(how == "asking") : !commands.contains(how) || !(w().*commands[how])();
+        if (how.isEmpty())
             p.terminate();
         QTEST(QStringList({QString::number(ends), QString::number(program.asked.size()),
                            logout ? "-" : QString::number(p.quits.value(0, -1)),

@@ -20,7 +20,7 @@
 using PreferenceRecords::write;
 static const auto kEx = QByteArray::fromHex("02323002353003333537033532300130013101310453746F7003333030013204546F7572");
 static const QString kRest =
-    " 520x357 2/timer arrows1 0:05:00:00 300/300 shown [Tour] [Stop] 011 011 tags12 111 [] [] 0";
+    " 520x357 2/timer arrows1 0:05:00:00 300/300 50,25,25 [Tour] [Stop] 011 011 tags12 111 [] [] 0";
 static const QString kPlain = "|00|20,50 520x357 1/chrono arrows0 0:00:00:00 300/300 ";
 static const QString kTail = " Certains problèmes d'affichage peuvent se poser.\nSi vous voulez lancer VelTiming "
                              "malgré tout, cliquez sur \"Continuer\".|31|";
@@ -32,6 +32,17 @@ class TestShell : public QObject {
     QTemporaryDir folder;
     QAction *item(const QString &name) const { return program.window().menuBar()->findChild<QAction *>(name); }
 
+    // The list's column widths, in percent of its width.
+    QString widths() const
+    {
+        const ListBox *list = program.window().ListBox1;
+        QStringList percent;
+        for (int column = 0; column < 3; ++column)
+            percent << QString::number(list->isColumnHidden(column)
+                                           ? 0
+                                           : qRound(100.0 * list->columnWidth(column) / list->viewport()->width()));
+        return percent.join(',');
+    }
     // Settings as shown and held; date, idle, welcome; the preferences window's texts, shown.
     QString settings() const
     {
@@ -47,11 +58,10 @@ class TestShell : public QObject {
             f.top(), f.width(), f.height(), w.RadioButton1->isChecked() + 2 * w.RadioButton2->isChecked(),
             vg.run.timer() ? "timer" : "chrono", w.LittleArrows1->isVisible(), qUtf8Printable(program.display()),
             qUtf8Printable(w.StaticText1->text()), qUtf8Printable(w.Preference_vel_Timer->text()),
-            w.ListBox1->isColumnHidden(2) ? "hidden" : "shown", qUtf8Printable(w.preftexteligne->text()),
-            qUtf8Printable(vg.pref_texte_timer), vg.demande_message_ou_pas, vg.voir_ecarts, vg.pref_tips,
-            p.CheckBox1->isChecked(), p.CheckBox2->isChecked(), p.CheckBox3->isChecked(), tags,
-            w.StaticText3->text() == "dimanche 6 décembre 2026", program.controls() == kIdle,
-            Bienvenue::instance().isVisible(), qUtf8Printable(p.chaine_interm->text()),
+            qUtf8Printable(widths()), qUtf8Printable(w.preftexteligne->text()), qUtf8Printable(vg.pref_texte_timer),
+            vg.demande_message_ou_pas, vg.voir_ecarts, vg.pref_tips, p.CheckBox1->isChecked(), p.CheckBox2->isChecked(),
+            p.CheckBox3->isChecked(), tags, w.StaticText3->text() == "dimanche 6 décembre 2026",
+            program.controls() == kIdle, Bienvenue::instance().isVisible(), qUtf8Printable(p.chaine_interm->text()),
             qUtf8Printable(p.timer_defaut->text()), p.isVisible());
     }
 
@@ -78,21 +88,21 @@ private slots:
         const QString fonts = "Helvetica,Courier 0";
         const QByteArray off = write({"20", "50", "357", "520", "0", "0", "0", "Fini", "300", "1", "Tour"});
         // clang-format off
-        QTest::newRow("first launch") << fonts << QByteArray() << "" << kPlain + "shown [Temps intermédiaire ] [Temps écoulé!] 011 011 tags12 111 [] [] 0";
+        QTest::newRow("first launch") << fonts << QByteArray() << "" << kPlain + "50,25,25 [Temps intermédiaire ] [Temps écoulé!] 011 011 tags12 111 [] [] 0";
         QTest::newRow("example, fonts in other case") << "HELVETICA,courier 0" << kEx << "" << "|00|20,50" + kRest;
         QTest::newRow("all off, empty texts, preset too short") << fonts << write({"-40", "120", "400", "560", "1", "0", "0", "", "2", "7", ""}) << ""
-                                              << "|00|0,120 560x400 2/timer arrows1 0:00:05:00 5/5 hidden [Intermédiaire] [] 100 100 tags0 111 [] [] 0";
+                                              << "|00|0,120 560x400 2/timer arrows1 0:00:05:00 5/5 75,25,0 [Intermédiaire] [] 100 100 tags0 111 [] [] 0";
         QTest::newRow("below the screen, font clones") << "Nimbus Sans [urw],Nimbus Mono PS [UKWN] 0" << write({"10", "901"}) + kEx.mid(6) << "" << "|00|10,543" + kRest;
         QTest::newRow("no number for a preset") << fonts << kEx.left(25) + write({"abc"}) + kEx.mid(29) << "" << "|00|20,50" + kRest;
         QTest::newRow("huge frame and preset") << fonts << write({"2147483647", "-2147483648", "2147483647", "2147483647", "0", "1", "1", "Stop", "99999999", "2", "Tour"}) << ""
-                                               << "|00|0,0 1440x900 2/timer arrows1 999:00:00:00 3596400/3596400 shown [Tour] [Stop] 011 011 tags12 111 [] [] 0";
+                                               << "|00|0,0 1440x900 2/timer arrows1 999:00:00:00 3596400/3596400 50,25,25 [Tour] [Stop] 011 011 tags12 111 [] [] 0";
         QTest::newRow("no Courier, Continuer") << "Helvetica,Courier New 2" << kEx << "" << "La police \"Courier\" n'est pas installée." + kTail + "20,50" + kRest;
         QTest::newRow("no Helvetica, Quitter") << "Helvetica Neue,Courier 1" << kEx << "" << "La police \"Helvetica\" n'est pas installée." + kTail + "quit 0";
         QTest::newRow("neither, Quitter") << "DejaVu Sans 1" << kEx << "" << "Les polices \"Helvetica\", \"Courier\" ne sont pas installées." + kTail + "quit 0";
-        QTest::newRow("window: typed, Return") << fonts << off << "111 R" << kPlain + "shown [Étape] [Fini] 111 111 tags12 111 [Étape] [Fini] 0";
-        QTest::newRow("window: defaults, OK") << fonts << off << "010 31" << kPlain + "shown [Temps intermédiaire ] [Temps écoulé!] 010 010 tags0 111 [Temps intermédiaire ] [Temps écoulé!] 0";
-        QTest::newRow("window: Annuler, again") << fonts << off << "111 20" << kPlain + "hidden [Tour] [Fini] 000 011 tags0 111 [Tour] [Fini] 1";
-        QTest::newRow("window: Escape") << fonts << off << "100 E" << kPlain + "hidden [Tour] [Fini] 000 100 tags0 111 [Étape] [Fini] 0";
+        QTest::newRow("window: typed, Return") << fonts << off << "111 R" << kPlain + "50,25,25 [Étape] [Fini] 111 111 tags12 111 [Étape] [Fini] 0";
+        QTest::newRow("window: defaults, OK") << fonts << off << "010 31" << kPlain + "50,25,25 [Temps intermédiaire ] [Temps écoulé!] 010 010 tags0 111 [Temps intermédiaire ] [Temps écoulé!] 0";
+        QTest::newRow("window: Annuler, again") << fonts << off << "111 20" << kPlain + "75,25,0 [Tour] [Fini] 000 011 tags0 111 [Tour] [Fini] 1";
+        QTest::newRow("window: Escape") << fonts << off << "100 E" << kPlain + "75,25,0 [Tour] [Fini] 000 100 tags0 111 [Étape] [Fini] 0";
         // clang-format on
     }
     void restoreAndChange()
@@ -254,6 +264,7 @@ private slots:
                 QTest::keyClick(&d, Qt::Key_Return); // presses neither button
                 QVERIFY(d.isVisible());
                 escape ? QTest::keyClick(&d, Qt::Key_Escape) : void(d.close());
+                QVERIFY(!d.isVisible()); // or the program would wait for it for ever
             });
             const Answer answer = Fonctions_fenetres_divreses::type_message("Deux\rlignes", "", "", "Titre", 0, 0);
             outcomes << QString::asprintf("%s|%s|%d%d|%d/%d OK%d %d", qUtf8Printable(m.StaticText1->text()),
@@ -289,11 +300,13 @@ private slots:
                                                 &fenetre_message::instance(), &fenetre_answer::instance()})
             for (QObject *object : QList<QObject *>{window} + window->findChildren<QObject *>()) {
                 QString line = object->metaObject()->className() + QString(' ') + object->objectName();
-                for (const char *name :
-                     {"windowTitle", "text",       "title",    "toolTip",     "accessibleName", "accessibleDescription",
-                      "alignment",   "wordWrap",   "default",  "autoDefault", "checked",        "enabled",
-                      "focusPolicy", "shortcut",   "menuRole", "interval",    "singleShot",     "active",
-                      "timerType",   "windowFlags"})
+                for (const char *name : {"windowTitle", "text",           "title",
+                                         "toolTip",     "accessibleName", "accessibleDescription",
+                                         "alignment",   "wordWrap",       "default",
+                                         "autoDefault", "checked",        "enabled",
+                                         "focusPolicy", "shortcut",       "autoRepeatInterval",
+                                         "menuRole",    "interval",       "singleShot",
+                                         "active",      "timerType"})
                     if (const QVariant value = object->property(name); value.isValid() && value != QString())
                         line += QString(" %1=%2").arg(name,
                                                       value.typeId() != QMetaType::QString && value.toString().isEmpty()
@@ -301,7 +314,13 @@ private slots:
                                                           : value.toString().replace('\n', "\\n"));
                 if (auto *widget = qobject_cast<QWidget *>(object))
                     line += (widget->isVisibleTo(widget->window()) ? " shown" : " hidden") +
-                            (widget->isWindow() ? QString(" flags=%1").arg(widget->windowFlags()) : QString());
+                            (widget->isWindow()
+                                 ? QString(" flags=%1 %2x%3%4")
+                                       .arg(widget->windowFlags())
+                                       .arg(widget->width())
+                                       .arg(widget->height())
+                                       .arg(widget->testAttribute(Qt::WA_ShowWithoutActivating) ? " quietly" : "")
+                                 : QString());
                 if (!object->objectName().isEmpty() && !object->objectName().startsWith("qt_") &&
                     !object->objectName().startsWith('_'))
                     lines << line;
