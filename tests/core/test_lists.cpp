@@ -112,8 +112,8 @@ private slots:
         QCOMPARE(list.data(cell, Qt::TextAlignmentRole).toInt(), int(Qt::AlignRight | Qt::AlignVCenter));
         QCOMPARE(list.data(list.index(0, 0), Qt::TextAlignmentRole).toInt(), int(Qt::AlignLeft | Qt::AlignVCenter));
         QCOMPARE(list.headerData(2, Qt::Horizontal).toString() + list.headerData(0, Qt::Vertical).toString() +
-                     list.headerData(3, Qt::Horizontal).toString(),
-                 "Écart");
+                     list.headerData(3, Qt::Horizontal).toString() + QString::number(list.columnCount()),
+                 "Écart3");
         list.removeRow(0);
         list.removeRow(5);
         QCOMPARE(list.rowCount(), 1);
@@ -124,7 +124,6 @@ private slots:
         QCOMPARE(list.rows(), other);
         list.clear();
         QCOMPARE(list.rowCount() + list.rowCount(list.index(0, 0)), 0);
-        QCOMPARE(list.columnCount(), 3);
     }
 };
 

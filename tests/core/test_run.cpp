@@ -4,6 +4,7 @@
 #include "core/run_journal.h"
 #include "core/saved_list.h"
 #include "core/time_format.h"
+#include "kept_lines.h"
 
 #include <QtTest>
 
@@ -104,15 +105,12 @@ private slots:
 
     // Sequences of operations, each with the rows it adds and what it leaves: the display; the state, run
     // and lap numbers; the headings; per operation, whether it selects the last row (s) and empties the comment
-    // (c); the delays the ticks aim at; the presets and a step's refusal. tests/core/runs.txt keeps them; after a
-    // change meant, VEL_RUNS=write writes it anew.
+    // (c); the delays the ticks aim at; the presets and a step's refusal. tests/core/runs.txt keeps them.
     void runs()
     {
-        QFile file(QFINDTESTDATA("runs.txt"));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QStringList kept = QString::fromUtf8(file.readAll()).split('\n');
+        const QString path = QFINDTESTDATA("runs.txt");
         QStringList made;
-        for (const QString &line : kept) {
+        for (const QString &line : KeptLines::read(path)) {
             if (!line.startsWith("== "))
                 continue;
             Run run;
@@ -132,10 +130,7 @@ private slots:
                         .arg(run.rememberedPreset())
                         .arg(p.refusal);
         }
-        if (QFile written(file.fileName()); qgetenv("VEL_RUNS") == "write")
-            QVERIFY(written.open(QIODevice::WriteOnly) && written.write((made.join('\n') + '\n').toUtf8()));
-        for (int i = 0; i < made.size(); ++i)
-            QCOMPARE(made[i], kept.value(i));
+        KeptLines::compare(path, made);
     }
 
     // A run taken up by the next program: on the same clock within one boot, by the wall clock after a reboot.

@@ -4,6 +4,7 @@
 #include "dialogs/fenetre_answer.h"
 #include "dialogs/fenetre_message.h"
 #include "documents/list_journal.h"
+#include "kept_lines.h"
 #include "main_window/alerte_vel.h"
 #include "main_window/window1.h"
 #include "program_fixture.h"
@@ -40,18 +41,21 @@ QByteArray contents(const QString &file)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : "<missing>";
 }
 
-// The buttons of a dialog as last shown, "*" after the default one, then its icon.
-template <class Dialog>
-QString buttons()
-{
-    const auto b = [](const QPushButton *p) { return p->text() + (p->isDefault() ? "*" : ""); };
-    return b(Dialog::instance().PushButton1) + '|' + b(Dialog::instance().PushButton2) + '|' +
-           QString::number(Dialog::instance().icone_fenetre);
-}
 const QString kQuestion =
     "VelTiming s'est fermé sans que la liste en cours soit sauvegardée. Voulez-vous la récupérer?";
 const QString kStart = "Chronomètre 1, départ à: 14:02:11";
 const QByteArray kEarlier = SavedList::write("h", "Course", {{"Départ", "0:00:00:00", ""}, {"Tour", "0:01:00:00", ""}});
+
+// A copy whose run started at `started` of the wall clock and 100 s of the monotonic one before the program.
+QByteArray earlierRun(RunMode mode, const QByteArray &boot = "boot-1", const QTime &started = QTime(14, 0, 31))
+{
+    Run run;
+    run.restore(mode, 60);
+    const QDateTime then(QDate(2026, 12, 6), started);
+    LapRows rows;
+    rows.append(run.start(-100e6, -100e6, then, {}).rows);
+    return SavedList::write(RunJournal::header("h", {run.save(), boot, -100e6, then}), "Course", rows);
+}
 
 bool writeFile(const QString &path, const QByteArray &bytes)
 {
@@ -185,11 +189,8 @@ private slots:
         if (small && (unshare(CLONE_NEWNS) || mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) ||
                       mount("tmpfs", QFile::encodeName(path("disque")), "tmpfs", 0, "size=64k")))
             QSKIP("Mounting a small file system takes root");
-        for (const QString name : {"ancien", "occupé/dedans", "disque/ancien", "énorme", "course"}) {
-            QFile f(path(name));
-            QVERIFY(f.open(QIODevice::WriteOnly) &&
-                    f.write(name == "course" ? document("Course\ndu matin") : "ancien\n"));
-        }
+        for (const QString name : {"ancien", "occupé/dedans", "disque/ancien", "énorme", "course"})
+            QVERIFY(writeFile(path(name), name == "course" ? document("Course\ndu matin") : "ancien\n"));
         QVERIFY(QFile::resize(path("énorme"), 256 * 1024 * 1024 + 1)); // sparse: it takes no room
         QVERIFY(mkfifo(QFile::encodeName(path("fifo")), 0600) == 0);
         QFile filler(path("disque/plein")); // fills the small disk up
@@ -222,7 +223,8 @@ private slots:
         QCOMPARE(contents(path("ancien")) + contents(path("occupé/dedans")) + contents(path("disque/ancien")),
                  "ancien\nancien\nancien\n");
         if (command == "quit" && program.asked.size() == 2)
-            QCOMPARE(program.asked.join(u'|') + '|' + buttons<fenetre_message>() + '|' + buttons<fenetre_answer>(),
+            QCOMPARE(program.asked.join(u'|') + '|' + dialogButtons<fenetre_message>() + '|' +
+                         dialogButtons<fenetre_answer>(),
                      "Voulez-vous sauvegarder la liste en cours?|" + kComment +
                          "|Quitter|Sauvegarder*|3|Annuler|Continuer|1");
     }
@@ -248,7 +250,7 @@ private slots:
                            QString::number(program.platform.printScripts.size());
         }
         QCOMPARE(printed, QStringList({comment + "|1", "|1", comment + "|0"}));
-        QCOMPARE(program.asked.join(u'|') + '|' + buttons<fenetre_answer>(),
+        QCOMPARE(program.asked.join(u'|') + '|' + dialogButtons<fenetre_answer>(),
                  QStringList(3, kComment).join(u'|') + "|Annuler|Continuer|1");
         QProcess text;
         text.start("pdftotext", {"-bbox", pdf, "-"});
@@ -262,78 +264,74 @@ private slots:
         for (const QString &word : (comment + ' ' + label).split(QRegularExpression("\\s+"), Qt::SkipEmptyParts))
             QVERIFY2(words.contains(word + ' '), qPrintable(word));
     }
-    void followsTheList_data()
-    {
-        QTest::addColumn<QString>("steps"); // buttons of the window, or save, cancelled (save), quit, blocked
-        QTest::addColumn<QList<int>>("answers");
-        QTest::addColumn<QString>("kept");
-        // clang-format off
-        QTest::newRow("a lap") << "intermediaire" << QList<int>{} << "#" + kStart + "|Temps intermédiaire  1:";
-        QTest::newRow("saved, the run goes on") << "save" << QList<int>{2} << "Fin\r#" + kStart;
-        QTest::newRow("saved, stopped") << "bt_depart save" << QList<int>{2} << "none";
-        QTest::newRow("rows after a save") << "bt_depart save bt_depart" << QList<int>{2} << "Fin\r#" + kStart + "|Chronomètre 1, temps final:|" + QString(38, '-') + "||Chronomètre 2, départ à: 14:02:11";
-        QTest::newRow("comment, save cancelled") << "cancelled" << QList<int>{2} << "Fin\r#" + kStart;
-        QTest::newRow("quit, Sauvegarder") << "quit" << QList<int>{2, 2} << "none";
-        QTest::newRow("quit, Quitter") << "quit" << QList<int>{1} << "none";
-        QTest::newRow("quit, Annuler") << "quit" << QList<int>{2, 1} << "#" + kStart;
-        QTest::newRow("quit, Escape") << "quit" << QList<int>{0} << "#" + kStart;
-        QTest::newRow("cleared") << "bt_depart efface_liste" << QList<int>{1} << "none";
-        QTest::newRow("opened, stopped") << "bt_depart open" << QList<int>{1} << "none";
-        QTest::newRow("rows after opening") << "open intermediaire" << QList<int>{1} << "Course\r#Départ|Tour|Temps intermédiaire  1:";
-        QTest::newRow("cannot be written, told once") << "blocked intermediaire now intermediaire" << QList<int>{}
-            << "noneLa liste en cours n'est pas protégée : sa copie de secours ne peut pas être écrite dans « @/Liste en cours » : Le nom de fichier est associé à un répertoire";
-        // clang-format on
-    }
+    // Each case clicks buttons of the window, or save, cancelled (a save), open, quit, now (writes the copy at
+    // once) or blocked (a folder where it goes), with the answers given to the questions they ask; what the copy
+    // then holds, tests/documents/journal.txt keeps.
     void followsTheList()
     {
-        QFETCH(QString, steps);
-        QFETCH(QList<int>, answers);
-        start({});
-        for (const int button : answers)
-            program.answer(button, "Fin");
-        for (const QString &step : steps.split(' ')) {
-            program.platform.saveAnswers << (step == "cancelled" ? QString() : folder->filePath("liste"));
-            program.platform.openAnswers << folder->filePath("course");
-            if (step == "save" || step == "cancelled")
-                w().FileSauver_Action();
-            else if (step == "open")
-                QVERIFY(writeFile(folder->filePath("course"), kEarlier) && !w().menfichierMenuouvrir_Action());
-            else if (step == "now")
-                ListJournal::current()->writeNow();
-            else if (step == "quit")
-                w().menfichieritemquitter_Action();
-            else if (step == "blocked") // a folder where the file goes
-                QVERIFY(settled() && QDir().mkpath(journal() + "/x"));
-            else
-                program.click(w().findChild<QPushButton *>(step));
+        const QString path = QFINDTESTDATA("journal.txt");
+        QStringList made;
+        for (const QString &line : KeptLines::read(path)) {
+            if (!line.startsWith("== "))
+                continue;
+            start({});
+            for (const QString &button : line.section('|', 1).split(' ', Qt::SkipEmptyParts))
+                program.answer(button.toInt(), "Fin");
+            for (const QString &step : line.section(": ", 1).section(" |", 0, 0).split(' ')) {
+                program.platform.saveAnswers << (step == "cancelled" ? QString() : folder->filePath("liste"));
+                program.platform.openAnswers << folder->filePath("course");
+                if (step == "save" || step == "cancelled")
+                    w().FileSauver_Action();
+                else if (step == "open")
+                    QVERIFY(writeFile(folder->filePath("course"), kEarlier) && !w().menfichierMenuouvrir_Action());
+                else if (step == "now")
+                    ListJournal::current()->writeNow();
+                else if (step == "quit")
+                    w().menfichieritemquitter_Action();
+                else if (step == "blocked")
+                    QVERIFY(settled() && QDir().mkpath(journal() + "/x"));
+                else
+                    program.click(w().findChild<QPushButton *>(step));
+            }
+            made << line << kept();
         }
-        QTEST(kept(), "kept");
+        KeptLines::compare(path, made);
     }
 
     void offeredBack_data()
     {
         QTest::addColumn<QByteArray>("earlier");
         QTest::addColumn<int>("button");
-        QTest::addColumn<QString>("outcome"); // asked, comment, rows, journal
-        const QString both = "Départ|Tour|" + kStart;
+        QTest::addColumn<bool>("running");    // a run started while the question waits
+        QTest::addColumn<QString>("outcome"); // asked, comment, rows, display, journal
+        const QString both = "Départ|Tour|" + kStart, earlier = "Chronomètre 1, départ à: 14:00:31";
+        const QString ended = "Temps de départ 1:|Timer 2, temps écoulé à  14:01:30|" + QString(38, '-') + '|';
+        const QString stopped =
+            "Chronomètre 1, départ à: 14:05:00|Chronomètre 1, temps final:|" + QString(38, '-') + '|';
         const QByteArray garbled("h\n-\n\xff\xfe\t\x01\n");
         // clang-format off
-        QTest::newRow("Récupérer") << kEarlier << 2 << kQuestion + "|Course\r|" + both + "|Course\r#" + both;
-        QTest::newRow("Oublier") << kEarlier << 1 << kQuestion + "||" + kStart + "|#" + kStart;
-        QTest::newRow("Escape: kept for the next start") << kEarlier << 0 << kQuestion + "||" + kStart + "|Course\r#" + both;
-        QTest::newRow("a signal: kept for the next start") << kEarlier << int(ProgramFixture::kSignal) << kQuestion + "||" + kStart + "|Course\r#" + both;
-        QTest::newRow("truncated") << kEarlier.chopped(12) << 2 << kQuestion + "|Course\r|" + both + "|Course\r#" + both;
-        QTest::newRow("garbled") << garbled << 2 << kQuestion + "||ˇ˛|" + kStart + "|#ˇ˛|" + kStart;
-        QTest::newRow("no rows") << QByteArray("h\n-\nrien\n") << 9 << "||" + kStart + "|#" + kStart;
+        QTest::newRow("Récupérer") << kEarlier << 2 << true << kQuestion + "|Course\r|" + both + "|0:00:00:00|Course\r#" + both;
+        QTest::newRow("Oublier") << kEarlier << 1 << true << kQuestion + "||" + kStart + "|0:00:00:00|#" + kStart;
+        QTest::newRow("Escape: kept for the next start") << kEarlier << 0 << true << kQuestion + "||" + kStart + "|0:00:00:00|Course\r#" + both;
+        QTest::newRow("a signal: kept for the next start") << kEarlier << int(ProgramFixture::kSignal) << true << kQuestion + "||" + kStart + "|0:00:00:00|Course\r#" + both;
+        QTest::newRow("truncated") << kEarlier.chopped(12) << 2 << true << kQuestion + "|Course\r|" + both + "|0:00:00:00|Course\r#" + both;
+        QTest::newRow("garbled") << garbled << 2 << true << kQuestion + "||ˇ˛|" + kStart + "|0:00:00:00|#ˇ˛|" + kStart;
+        QTest::newRow("no rows") << QByteArray("h\n-\nrien\n") << 9 << true << "||" + kStart + "|0:00:00:00|#" + kStart;
+        QTest::newRow("a run, going on") << earlierRun(RunMode::Chronometre) << 2 << false << kQuestion + "|Course\r|" + earlier + "|0:01:40:00|Course\r#" + earlier;
+        QTest::newRow("a run, after one started meanwhile") << earlierRun(RunMode::Chronometre) << 2 << true << kQuestion + "|Course\r|" + earlier + '|' + kStart + "|0:00:00:00|Course\r#" + earlier + '|' + kStart;
+        QTest::newRow("a countdown that ended meanwhile") << earlierRun(RunMode::Timer) << 2 << false << kQuestion + "|Course\r|" + ended + "|0:00:00:00|Course\r#" + ended;
+        QTest::newRow("a run, the clock gone back") << earlierRun(RunMode::Chronometre, "boot-0", QTime(14, 5)) << 2 << false
+            << kQuestion + "\nL'horloge de l'ordinateur a reculé : la course en cours sera arrêtée au dernier moment connu, 14:05:00.|Course\r|" + stopped + "|0:00:00:00|Course\r#" + stopped;
         // clang-format on
     }
     void offeredBack()
     {
         QFETCH(QByteArray, earlier);
         QFETCH(int, button);
-        start(earlier, button);
+        QFETCH(bool, running);
+        start(earlier, button, running);
         QTEST(program.asked.join(' ') + '|' + Variables_globales.Commentaire_encours + '|' + labels(w().laps().rows()) +
-                  '|' + kept(),
+                  '|' + program.display() + '|' + kept(),
               "outcome");
     }
 

@@ -34,12 +34,10 @@ private slots:
     void frenchDatesWhateverTheLocale()
     {
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-        const QDateTime moment(QDate(2026, 12, 6), QTime(14, 2, 11));
-        QCOMPARE(DateTexts::longDate(moment), QStringLiteral("dimanche 6 décembre 2026"));
-        QCOMPARE(DateTexts::shortDate(moment), QStringLiteral("06/12/2026"));
-        QCOMPARE(DateTexts::longTime(moment), QStringLiteral("14:02:11"));
-        QCOMPARE(DateTexts::shortTime(moment), QStringLiteral("14:02"));
-        QCOMPARE(DateTexts::longTime(QDateTime(QDate(2026, 1, 1), QTime(9, 5, 3))), QStringLiteral("09:05:03"));
+        const QDateTime moment(QDate(2026, 12, 6), QTime(14, 2, 11)), morning(QDate(2026, 1, 1), QTime(9, 5, 3));
+        QCOMPARE(QStringList({DateTexts::longDate(moment), DateTexts::shortDate(moment), DateTexts::longTime(moment),
+                              DateTexts::shortTime(moment), DateTexts::longTime(morning)}),
+                 QStringList({"dimanche 6 décembre 2026", "06/12/2026", "14:02:11", "14:02", "09:05:03"}));
     }
 
     // A program started in a read-only folder beeps without writing there.

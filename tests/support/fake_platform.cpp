@@ -26,19 +26,21 @@ int FakePlatform::execModal(QDialog &dialog)
 
 QString FakePlatform::saveFileName(const FileType &type, const QString &suggestedName)
 {
-    fileTypes.append(type.name);
     suggestedNames.append(suggestedName);
-    if (inFileDialog)
-        std::exchange(inFileDialog, nullptr)();
-    return saveAnswers.isEmpty() ? QString() : saveAnswers.dequeue();
+    return fileName(type, saveAnswers);
 }
 
 QString FakePlatform::openFileName(const FileType &type)
 {
+    return fileName(type, openAnswers);
+}
+
+QString FakePlatform::fileName(const FileType &type, QQueue<QString> &answers)
+{
     fileTypes.append(type.name);
     if (inFileDialog)
         std::exchange(inFileDialog, nullptr)();
-    return openAnswers.isEmpty() ? QString() : openAnswers.dequeue();
+    return answers.isEmpty() ? QString() : answers.dequeue();
 }
 
 bool FakePlatform::printDialog(QPrinter &printer)

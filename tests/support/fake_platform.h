@@ -83,6 +83,7 @@ public:
     QStringList fileTypes; // the type each file dialog was asked for
 
 private:
+    QString fileName(const FileType &type, QQueue<QString> &answers);
     double micros_ = 0;
     QDateTime now_;
 };

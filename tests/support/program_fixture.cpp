@@ -7,7 +7,6 @@
 
 #include <QDialog>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -42,12 +41,6 @@ void ProgramFixture::tick(double seconds)
 {
     platform.advance(seconds);
     window().Timer3_Action();
-}
-
-void ProgramFixture::typeComment(const QString &text)
-{
-    window().Commentaire->setFocus();
-    typeInto(window().Commentaire, text);
 }
 
 void ProgramFixture::answer(int button, const QString &typed)

@@ -6,6 +6,7 @@
 #include "widgets/list_box.h"
 
 #include <QLabel>
+#include <QPushButton>
 #include <QStringList>
 #include <QtTest>
 
@@ -33,7 +34,6 @@ public:
     void click(QPushButton *button);
     // Advances the clock and fires the tick once, as Timer3 would.
     void tick(double seconds);
-    void typeComment(const QString &text);
 
     // Scripts the next question: records its text in `asked`, types `typed`
     // into its answer field if it has one, then clicks button 1 or 2, or
@@ -42,15 +42,22 @@ public:
     QStringList asked;
     static constexpr int kSignal = -1;
 
-    // The run controls as one line, to compare with kIdle, kRunning, kPaused.
+    // The run controls as one line, to compare with kIdle.
     QString controls() const;
 
     FakePlatform platform;
 };
 
 inline const QString kIdle = QStringLiteral("Départ pause:off Pause lap:off modes:on clear:on tick:off");
-inline const QString kRunning = QStringLiteral("Stop pause:on Pause lap:on modes:off clear:off tick:on");
-inline const QString kPaused = QStringLiteral("Stop pause:on Reprendre lap:off modes:off clear:off tick:off");
+
+// The buttons of a dialog as last shown, "*" after the default one, then its icon.
+template <class Dialog>
+QString dialogButtons()
+{
+    const auto b = [](const QPushButton *p) { return p->text() + (p->isDefault() ? "*" : ""); };
+    return b(Dialog::instance().PushButton1) + '|' + b(Dialog::instance().PushButton2) + '|' +
+           QString::number(Dialog::instance().icone_fenetre);
+}
 
 // Types text into a field through key events, accents included.
 void typeInto(QWidget *field, const QString &text);
