@@ -108,18 +108,14 @@ private slots:
     // (c); the delays the ticks aim at; the presets and a step's refusal. tests/core/runs.txt keeps them.
     void runs()
     {
-        const QString path = QFINDTESTDATA("runs.txt");
-        QStringList made;
-        for (const QString &line : KeptLines::read(path)) {
-            if (!line.startsWith("== "))
-                continue;
+        KeptLines::check(QFINDTESTDATA("runs.txt"), [&](const QString &input, QStringList &made) {
             Run run;
             run.restore(RunMode::Chronometre, 300);
-            const Played p = play(run, line.section(": ", 1));
+            const Played p = play(run, input);
             QStringList delays;
             for (const int delay : p.delays)
                 delays << QString::number(delay);
-            made << line << p.rows
+            made << p.rows
                  << QString("-> %1 | %2 %3 %4 | %5 | %6 | %7 | %8/%9 %10")
                         .arg(p.display)
                         .arg(int(run.state()))
@@ -129,8 +125,7 @@ private slots:
                         .arg(run.preset())
                         .arg(run.rememberedPreset())
                         .arg(p.refusal);
-        }
-        KeptLines::compare(path, made);
+        });
     }
 
     // A run taken up by the next program: on the same clock within one boot, by the wall clock after a reboot.

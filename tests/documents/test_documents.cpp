@@ -269,15 +269,11 @@ private slots:
     // then holds, tests/documents/journal.txt keeps.
     void followsTheList()
     {
-        const QString path = QFINDTESTDATA("journal.txt");
-        QStringList made;
-        for (const QString &line : KeptLines::read(path)) {
-            if (!line.startsWith("== "))
-                continue;
+        KeptLines::check(QFINDTESTDATA("journal.txt"), [&](const QString &input, QStringList &made) {
             start({});
-            for (const QString &button : line.section('|', 1).split(' ', Qt::SkipEmptyParts))
+            for (const QString &button : input.section('|', 1).split(' ', Qt::SkipEmptyParts))
                 program.answer(button.toInt(), "Fin");
-            for (const QString &step : line.section(": ", 1).section(" |", 0, 0).split(' ')) {
+            for (const QString &step : input.section(" |", 0, 0).split(' ')) {
                 program.platform.saveAnswers << (step == "cancelled" ? QString() : folder->filePath("liste"));
                 program.platform.openAnswers << folder->filePath("course");
                 if (step == "save" || step == "cancelled")
@@ -293,9 +289,8 @@ private slots:
                 else
                     program.click(w().findChild<QPushButton *>(step));
             }
-            made << line << kept();
-        }
-        KeptLines::compare(path, made);
+            made << kept();
+        });
     }
 
     void offeredBack_data()

@@ -79,15 +79,11 @@ private slots:
     // each gives, tests/shell/settings.txt keeps: the warning, the message's icon and default button, the settings.
     void restoreAndChange()
     {
-        const QString path = QFINDTESTDATA("settings.txt");
-        QStringList made;
-        for (const QString &line : KeptLines::read(path)) {
-            if (!line.startsWith("== "))
-                continue;
-            const QStringList input = line.section(": ", 1).split('|');
-            const QString steps = input[2].trimmed();
-            startWith(input[0].trimmed(),
-                      input[1].trimmed() == "-" ? QByteArray() : write(input[1].trimmed().toUtf8().split(';')));
+        KeptLines::check(QFINDTESTDATA("settings.txt"), [&](const QString &input, QStringList &made) {
+            const QStringList fields = input.split('|');
+            const QString steps = fields[2].trimmed();
+            startWith(fields[0].trimmed(),
+                      fields[1].trimmed() == "-" ? QByteArray() : write(fields[1].trimmed().toUtf8().split(';')));
             pref_interm &p = pref_interm::instance();
             if (!steps.isEmpty()) {
                 program.window().meneditionitempref_Action();
@@ -104,12 +100,10 @@ private slots:
                     QTest::keyClick(p.timer_defaut, key == 'R' ? Qt::Key_Return : Qt::Key_Escape);
             }
             const fenetre_message &m = fenetre_message::instance();
-            made << line
-                 << program.asked.join("") + QString::asprintf("|%d%d|", m.icone_fenetre, m.PushButton1->isDefault()) +
+            made << program.asked.join("") + QString::asprintf("|%d%d|", m.icone_fenetre, m.PushButton1->isDefault()) +
                         (Window1::exists() ? settings()
                                            : QString::asprintf("quit %d", program.platform.quits.value(0, -1)));
-        }
-        KeptLines::compare(path, made);
+        });
     }
 
     void frameOnAScreen_data()
@@ -168,13 +162,9 @@ private slots:
     // box and the preferences show, the request was handled, the Fichier menu is open, and the quit status.
     void commands()
     {
-        const QString path = QFINDTESTDATA("commands.txt");
-        QStringList made;
-        for (const QString &line : KeptLines::read(path)) {
-            if (!line.startsWith("== "))
-                continue;
+        KeptLines::check(QFINDTESTDATA("commands.txt"), [&](const QString &input, QStringList &made) {
             program.start();
-            const QStringList words = line.section(": ", 1).split(' ');
+            const QStringList words = input.split(' ');
             Window1 &w = program.window();
             Bienvenue::instance().hide();
             program.answer(1);
@@ -196,15 +186,13 @@ private slots:
                     emit menu->aboutToShow();
                 item(words[1])->trigger();
             }
-            made << line
-                 << (program.platform.messages + program.platform.fileTypes).join(' ') + " [" + w.Commentaire->text() +
+            made << (program.platform.messages + program.platform.fileTypes).join(' ') + " [" + w.Commentaire->text() +
                         "] " + QGuiApplication::clipboard()->text() +
                         QString::asprintf(" %d%d%d%d%d quit%d", program.platform.dialogScripts.isEmpty(),
                                           Bienvenue::instance().isVisible(), pref_interm::instance().isVisible(),
                                           handled, w.menuBar()->findChild<QMenu *>("UntitledMenu3")->isVisible(),
                                           program.platform.quits.value(0, -1));
-        }
-        KeptLines::compare(path, made);
+        });
     }
 
     // The program's own questions and windows.
