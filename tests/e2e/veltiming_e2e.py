@@ -153,7 +153,20 @@ def countdown(p):
     p.start()
     check(p.timer_mode(), "Timer mode after the restart")
     p.click("Augmenter le timer", lambda: p.display() == "0:00:06:00")  # the stored 5 s and one step
-    p.quit()
+    started = time.time()
+    p.click("Départ", "Stop")  # and killed: the countdown ends while the program is down
+    wait(p.journal.exists, 3, "the journal, at once")
+    p.process.kill()
+    p.process.wait()
+    time.sleep(7)
+    p.start()
+    p.answer(QUESTION, "Récupérer")
+    wait(lambda: p.window("Fin du timer"), 5, "the alert, at once")
+    ended = re.fullmatch("Temps de départ 1:\t0:00:06:00\t\nTimer 2, temps écoulé à  (\\d\\d):(\\d\\d):(\\d\\d)\t\t\n"
+                         "-{38}\t\t\n\t\t", rows := p.rows())
+    check(ended and abs(clock_seconds(ended.groups()) - clock_seconds(time.strftime("%H %M %S", time.localtime(
+          started + 5)).split())) <= 2, "ended when it would have, 5 s after its start:\n" + rows)
+    p.quit(("Sauvegarder", "Quitter"))
 
 def journal(p):
     """A kill -9, a second start, a SIGTERM while the quit question waits and a FIFO to open: the list stays, and the
@@ -194,7 +207,8 @@ def journal(p):
     check(not p.journal.exists(), "the journal left after Quitter")
 
 def desktop(p):
-    """Under a dark theme, by keyboard: a comment typed at start-up, Return, a lap pressed while stopped, Ctrl+Q."""
+    """Under a dark theme, by keyboard: a comment typed at start-up, Return, a lap pressed while stopped, the list copied
+    and read back, Ctrl+Q."""
     colours = {"Window": "42,46,50", "View": "27,30,32", "Button": "49,54,59", "Selection": "61,174,233"}
     p.prefs.parent.mkdir(parents=True)  # KDE's colours file, as a dark Plasma theme writes it
     p.prefs.with_name("kdeglobals").write_text("[KDE]\nwidgetStyle=Fusion\n" + "".join(
@@ -219,6 +233,12 @@ def desktop(p):
           "the lap at its press, %.2f s after the one before: %s" % (pressed - lapped, p.rows()))
     p.click("Stop", "Départ")
     p.screenshot(p.main, "veltiming-dark.png")
+    x, y, w, h = find(p.main, "tree", "Liste des temps").queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    keys("mousemove", str(x + w // 2), str(y + h - 8), "click", "1", "key", "ctrl+c")  # below the rows: none selected
+    clipboard = lambda kind: subprocess.run(["xclip", "-o", "-selection", "clipboard", "-t", kind], capture_output=True,
+                                            text=True).stdout
+    wait(lambda: clipboard("UTF8_STRING") == p.rows() + "\n", 5, "the rows as text on the clipboard")
+    check("<tr><td>1: Virage nord</td><td>0:00:0" in clipboard("text/html"), "the HTML table: " + clipboard("text/html"))
     p.quit(("Voulez-vous sauvegarder la liste en cours?", "Quitter"), keys=lambda: keys("key", "ctrl+q"))
 
 def clock_seconds(fields):  # hours, minutes, seconds (more fields are left out)
