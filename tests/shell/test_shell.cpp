@@ -132,6 +132,7 @@ private slots:
         program.start([](FakePlatform &p) { p.sole = false; });
         QVERIFY(!Window1::exists() && program.platform.quits == QList<int>{0});
         program.start();
+        QTRY_VERIFY(!Bienvenue::instance().isVisible()); // the welcome goes by itself
         program.window().showMinimized();
         program.platform.raiseRequest();
         QVERIFY(program.window().isVisible() && !program.window().isMinimized());
