@@ -33,6 +33,15 @@ launch() {
     echo "$pid $(($(now_ms) - start))"
 }
 
+# The program is not this shell's child: wait until it is gone, so that the
+# next launch is not taken for a second start of the same program.
+stop() {
+    kill "$1" 2> /dev/null || true
+    while kill -0 "$1" 2> /dev/null; do
+        sleep 0.01
+    done
+}
+
 cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
 
 # Percentage of one core the process uses over the given seconds.
@@ -48,7 +57,7 @@ times=()
 for _ in 1 2 3 4 5; do
     read -r pid ms < <(launch)
     times+=("$ms")
-    kill "$pid" && wait "$pid" 2> /dev/null || true
+    stop "$pid"
 done
 median=$(printf '%s\n' "${times[@]}" | sort -n | sed -n 3p)
 echo "start-up to the main window: median ${median} ms (runs: ${times[*]})"
@@ -65,4 +74,4 @@ echo "CPU running stopwatch, 20 s: $(cpu_percent "$pid" 20) % of one core"
 if [ -n "${VEL_FOOTPRINT_SHOT:-}" ]; then
     import -window root "$VEL_FOOTPRINT_SHOT"
 fi
-kill "$pid" && wait "$pid" 2> /dev/null || true
+stop "$pid"
