@@ -118,11 +118,10 @@ class TestDocuments : public QObject {
         ListJournal::current()->finishWriting();
         QCoreApplication::processEvents(); // a failure is told from the event thread
         const QString told = QStringList(program.platform.messages).replaceInStrings(folder->path(), "@").join(" ! ");
-        QFile file(journal());
-        if (!file.open(QIODevice::ReadOnly))
+        if (!QFileInfo(journal()).isFile())
             return late + (stuck ? "stuck" : "none") + told;
-        const SavedList::Contents contents = SavedList::read(file.readAll());
-        return late + contents.comment + '#' + labels(contents.rows) + told;
+        const SavedList::Contents saved = SavedList::read(contents(journal()));
+        return late + saved.comment + '#' + labels(saved.rows) + told;
     }
 
     // A run with a lap, stopped, as saving, quitting and printing find it.

@@ -32,9 +32,7 @@ class TestShell : public QObject {
         const ListBox *list = program.window().ListBox1;
         QStringList percent;
         for (int column = 0; column < 3; ++column)
-            percent << QString::number(list->isColumnHidden(column)
-                                           ? 0
-                                           : qRound(100.0 * list->columnWidth(column) / list->viewport()->width()));
+            percent << QString::number(qRound(100.0 * list->columnWidth(column) / list->viewport()->width()));
         return percent.join(',');
     }
     // Settings as shown and held; date, idle, welcome; the preferences window's texts, shown.
