@@ -27,7 +27,7 @@ QVariant LapList::data(const QModelIndex &index, int role) const
 
 bool LapList::setData(const QModelIndex &index, const QVariant &value, int role)
 {
-    if (!index.isValid() || role != Qt::EditRole || !editable_[index.column()])
+    if (!index.isValid() || role != Qt::EditRole || !editable_)
         return false;
     rows_.setCell(index.row(), index.column(), CellText::clean(value.toString()));
     emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
@@ -38,7 +38,7 @@ bool LapList::setData(const QModelIndex &index, const QVariant &value, int role)
 Qt::ItemFlags LapList::flags(const QModelIndex &index) const
 {
     Qt::ItemFlags flags = QAbstractTableModel::flags(index);
-    if (index.isValid() && editable_[index.column()])
+    if (index.isValid() && editable_)
         flags |= Qt::ItemIsEditable;
     return flags;
 }
@@ -84,9 +84,9 @@ void LapList::clear()
     endResetModel();
 }
 
-void LapList::setColumnEditable(int column, bool editable)
+void LapList::setEditable(bool editable)
 {
-    editable_[column] = editable;
+    editable_ = editable;
 }
 
 void LapList::setAlignment(int column, Qt::Alignment alignment)

@@ -6,7 +6,7 @@
 
 // The lap list as a model of three columns: label, time, difference. Cells
 // keep no tab or line break, so a saved document keeps its columns; a column
-// can be edited only while it is made editable.
+// can be edited only while the list is made editable.
 class LapList : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -28,7 +28,7 @@ public:
     void removeRow(int row);
     void clear();
 
-    void setColumnEditable(int column, bool editable);
+    void setEditable(bool editable);
     void setAlignment(int column, Qt::Alignment alignment);
 
 signals:
@@ -37,6 +37,6 @@ signals:
 
 private:
     LapRows rows_;
-    bool editable_[3] = {false, false, false};
+    bool editable_ = false;
     Qt::Alignment alignment_[3] = {Qt::AlignLeft, Qt::AlignLeft, Qt::AlignLeft};
 };

@@ -16,14 +16,12 @@ bool Window1::run(const std::function<void()> &command)
 
 void Window1::ListBox1_DoubleClick()
 {
-    for (int column = 0; column < 3; ++column)
-        laps_.setColumnEditable(column, true);
+    laps_.setEditable(true);
 }
 
 void Window1::ListBox1_CellAction(int, int)
 {
-    for (int column = 0; column < 3; ++column)
-        laps_.setColumnEditable(column, false);
+    laps_.setEditable(false);
 }
 
 void Window1::efface_liste_Action()

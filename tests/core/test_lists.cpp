@@ -103,7 +103,7 @@ private slots:
         list.append({{"a", "1", ""}, {"b", "2", "+"}});
         const QModelIndex cell = list.index(1, 1);
         QVERIFY(!list.setData(cell, "x") && !(list.flags(cell) & Qt::ItemIsEditable)); // not editable yet
-        list.setColumnEditable(1, true);
+        list.setEditable(true);
         QVERIFY(list.flags(cell) & Qt::ItemIsEditable);
         QVERIFY(!list.setData(cell, "x", Qt::DisplayRole) && list.setData(cell, "3\t4\r\n5"));
         QCOMPARE(edited.takeFirst(), QVariantList({1, 1}));
