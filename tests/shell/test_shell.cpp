@@ -1,4 +1,3 @@
-#include "core/frame_correction.h"
 #include "core/preference_records.h"
 #include "core/variables_globales.h"
 #include "dialogs/fenetre_answer.h"
@@ -102,26 +101,6 @@ private slots:
                         (Window1::exists() ? settings()
                                            : QString::asprintf("quit %d", program.platform.quits.value(0, -1)));
         });
-    }
-
-    void frameOnAScreen_data()
-    {
-        QTest::addColumn<QList<int>>("stored"); // left, top, height, width
-        QTest::addColumn<QRect>("frame");
-        const int max = std::numeric_limits<int>::max(), min = std::numeric_limits<int>::min();
-        // clang-format off
-        QTest::newRow("on the left screen") << QList<int>{-900, 100, 357, 520} << QRect(-900, 100, 520, 357);
-        QTest::newRow("mostly on the left one") << QList<int>{-300, 100, 357, 520} << QRect(-520, 100, 520, 357);
-        QTest::newRow("where a screen was") << QList<int>{-3000, -400, 357, 520} << QRect(0, 0, 520, 357);
-        QTest::newRow("past the far corner") << QList<int>{1400, 880, 357, 520} << QRect(920, 543, 520, 357);
-        QTest::newRow("larger than the screen") << QList<int>{min, min, max, max} << QRect(0, 0, 1440, 900);
-        // clang-format on
-    }
-    void frameOnAScreen()
-    {
-        QFETCH(QList<int>, stored);
-        const QList<QRect> screens{QRect(0, 0, 1440, 900), QRect(-1280, 0, 1280, 1024)};
-        QTEST(FrameCorrection::onScreen(stored[0], stored[1], stored[2], stored[3], screens), "frame");
     }
 
     // A second start leaves the first one's list alone, and brings its window forward.

@@ -68,7 +68,7 @@ public:
     // What the program asked to run on a termination signal and at logout.
     std::function<void()> terminate;
     std::function<bool(bool interactive)> endSession;
-    QList<QRect> screenRooms{QRect(0, 0, 1440, 900)};
+    QList<QRect> screenRooms{QRect(0, 0, 1440, 900), QRect(-1280, 0, 1280, 1024)}; // the main one, one on its left
     bool sole = true; // no other program runs for the data folder
     std::function<void()> raiseRequest;
     std::optional<int> version;
