@@ -5,14 +5,8 @@
 #   bench/footprint.sh [BINARY]     (default: build/src/veltiming)
 # Runs itself on Xvfb when no display is set.
 set -euo pipefail
-cd "$(dirname "$0")/.."
-. scripts/packages.sh
-vel_install_missing xvfb xauth x11-utils xdotool
-
+. "$(dirname "$0")/on_display.sh"
 binary=$(realpath "${1:-build/src/veltiming}")
-if [ -z "${DISPLAY:-}" ]; then
-    exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$binary"
-fi
 
 home=$(mktemp -d)
 trap 'rm -rf "$home"' EXIT

@@ -6,13 +6,7 @@
 # the nanoseconds on a CPU (schedstat) and the voluntary context switches of
 # all their threads.
 set -euo pipefail
-cd "$(dirname "$0")/.."
-. scripts/packages.sh
-vel_install_missing xvfb xauth xdotool
-
-if [ -z "${DISPLAY:-}" ]; then
-    exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
-fi
+. "$(dirname "$0")/on_display.sh"
 seconds=$1
 shift
 home=$(mktemp -d)

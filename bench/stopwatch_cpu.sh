@@ -7,13 +7,7 @@
 #   bench/stopwatch_cpu.sh 20 Return build-bench/src/veltiming
 #   bench/stopwatch_cpu.sh 20 space kronometer
 set -euo pipefail
-cd "$(dirname "$0")/.."
-. scripts/packages.sh
-vel_install_missing xvfb xauth xdotool
-
-if [ -z "${DISPLAY:-}" ]; then
-    exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
-fi
+. "$(dirname "$0")/on_display.sh"
 seconds=$1 key=$2
 shift 2
 home=$(mktemp -d)
