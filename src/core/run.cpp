@@ -1,5 +1,6 @@
 #include "core/run.h"
 
+#include "core/cell_text.h"
 #include "core/date_texts.h"
 #include "core/time_format.h"
 #include "core/timer_preset.h"
@@ -20,9 +21,10 @@ int millisecondsUntil(double seconds)
     return int(std::ceil(seconds * 1000.0)) + kAfterChangeMs;
 }
 
+// A tab or a line break typed or pasted into a label would split its row when the list is saved.
 QString labelFor(int number, const QString &comment, const QString &fallback)
 {
-    return comment.isEmpty() ? fallback : QString::number(number) + QStringLiteral(": ") + comment;
+    return CellText::clean(comment.isEmpty() ? fallback : QString::number(number) + QStringLiteral(": ") + comment);
 }
 
 QString longTime(const QDateTime &now)
