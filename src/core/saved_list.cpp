@@ -111,7 +111,7 @@ Contents read(const QByteArray &bytes)
     // between the line of 61 hyphens and the last line of 62.
     qsizetype commentEnd = -1;
     if (lines.size() > 1 && view(lines[1]) == kHyphens61)
-        for (qsizetype i = lines.size() - 1; i > 1 && commentEnd < 0; --i)
+        for (qsizetype i = lines.size() - 1; i > 2 && commentEnd < 0; --i) // its comment takes a line at least
             if (view(lines[i]) == kHyphens62)
                 commentEnd = i;
     // The empty comment is written as one empty line.
@@ -123,7 +123,7 @@ Contents read(const QByteArray &bytes)
             continue;
         const QByteArrayView line = view(lines[i]);
         const qsizetype firstTab = line.indexOf('\t');
-        const qsizetype secondTab = firstTab < 0 ? -1 : line.indexOf('\t', firstTab + 1);
+        const qsizetype secondTab = line.indexOf('\t', firstTab + 1); // none when there is no first
         if (secondTab >= 0) {
             contents.rows.appendLine(lines[i].start, firstTab, secondTab - firstTab - 1, lines[i].end);
         } else if (firstTab >= 0) {

@@ -13,7 +13,6 @@ using DialogParts::placed;
 QuestionDialog::QuestionDialog(const QString &title, Qt::WindowFlags flags, QRect text, QRect first, QRect second)
     : QDialog(nullptr, flags), title_(title)
 {
-    setWindowTitle(title);
     setModal(true);
     Canvas1 = placed(new IconCanvas(this), "Canvas1", QRect(13, 11, 45, 41));
     StaticText1 = placed(new QLabel(QStringLiteral("Label:"), this), "StaticText1", text);

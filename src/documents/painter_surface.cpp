@@ -64,9 +64,11 @@ void PainterSurface::drawTextBlock(const QString &text, int x, int top, int widt
     painter_.save();
     painter_.setFont(blockFont_);
     const QFontMetrics metrics(blockFont_, painter_.device());
-    const QStringList shown = commentLines(text, width);
-    for (qsizetype i = 0; i < shown.size() && (i + 1) * metrics.height() <= maxHeight; ++i)
-        painter_.drawText(x, top + metrics.ascent() + int(i) * metrics.height(), shown[i]);
+    int y = top + metrics.ascent();
+    for (const QString &line : commentLines(text, width).mid(0, maxHeight / metrics.height())) {
+        painter_.drawText(x, y, line);
+        y += metrics.height();
+    }
     painter_.restore();
 }
 

@@ -55,16 +55,14 @@ void Window1::buildControls()
         control->setGeometry(geometry);
         anchoring_.add(control, geometry, edges);
     };
-    auto timer = [this](const char *name, int period) {
+    auto timer = [this](const char *name) {
         auto *t = new QTimer(this);
         t->setObjectName(QLatin1String(name));
-        t->setInterval(period);
         return t;
     };
     auto button = [&](const char *name, const QString &caption, QRect geometry, int pixels) {
         auto *b = new QPushButton(caption, content_);
         b->setFont(pixelFont(kHelvetica, pixels));
-        b->setAutoDefault(false);
         place(b, name, geometry, A::Right | A::Bottom);
         return b;
     };
@@ -78,7 +76,7 @@ void Window1::buildControls()
     bt_pause = button("bt_pause", QStringLiteral("Pause"), QRect(409, 271, 101, 20), 12);
 
     // Single shots, each aimed at the display's next change.
-    Timer3 = timer("Timer3", Run::kFirstTickMs);
+    Timer3 = timer("Timer3");
     Timer3->setTimerType(Qt::PreciseTimer);
     Timer3->setSingleShot(true);
 
@@ -124,7 +122,7 @@ void Window1::buildControls()
     // each second's new time repaints the label alone, not a strip of the list.
     StaticText4->setMask(QRegion(0, 0, 100, 21 - 3));
 
-    heure = timer("heure", 1000);
+    heure = timer("heure");
     heure->setTimerType(Qt::PreciseTimer);
     heure->setSingleShot(true);
 
@@ -135,7 +133,8 @@ void Window1::buildControls()
     place(StaticText3, "StaticText3", QRect(7, 3, 236, 20), A::None);
 
     // Fires every minute and does nothing, as laid out.
-    regarde_date = timer("regarde_date", 60000);
+    regarde_date = timer("regarde_date");
+    regarde_date->setInterval(60000);
 
     StaticText2 = new QLabel(QStringLiteral("0:00:00:00"), content_);
     StaticText2->setFont(pixelFont(kHelvetica, 24));
@@ -243,14 +242,15 @@ void Window1::setContentFrame(int left, int top, int height, int width)
     setGeometry(left, top - offset, width, height + offset);
 }
 
-void Window1::setDefaultButton(QPushButton *button, bool isDefault)
+void Window1::setDefaultButton(QPushButton *button)
 {
-    button->setDefault(isDefault);
+    for (QPushButton *each : {bt_depart, intermediaire, reset})
+        each->setDefault(each == button);
 }
 
 QPushButton *Window1::defaultButton() const
 {
-    for (QPushButton *button : {bt_depart, intermediaire, reset, bt_pause, efface_liste})
+    for (QPushButton *button : {bt_depart, intermediaire, reset})
         if (button->isDefault())
             return button;
     return nullptr;

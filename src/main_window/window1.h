@@ -67,8 +67,9 @@ public:
     QRect contentFrame() const;
     void setContentFrame(int left, int top, int height, int width);
 
-    // Return and Enter press the current default button (see keyPressEvent).
-    void setDefaultButton(QPushButton *button, bool isDefault);
+    // The one button that Return and Enter press (see keyPressEvent): Départ,
+    // Intermédiaire or Initialiser.
+    void setDefaultButton(QPushButton *button);
     QPushButton *defaultButton() const;
 
     // The controls whose help tags the preferences switch, with their texts.

@@ -20,9 +20,7 @@ void Window1::reset_Action()
     const Moment at = moment();
     dismissAlert();
     Demande_message_timer::instance().hide();
-    setDefaultButton(reset, false);
-    setDefaultButton(bt_depart, true);
-    setDefaultButton(intermediaire, false);
+    setDefaultButton(bt_depart);
     apply(Variables_globales.run.reset(at.reading, at.now));
 }
 

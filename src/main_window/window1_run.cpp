@@ -58,9 +58,7 @@ void Window1::resumeRun(const RunJournal::Recovered &recovered)
 {
     Variables_globales.run = recovered.run;
     const bool under = recovered.run.state() != RunState::Idle;
-    setDefaultButton(intermediaire, under);
-    setDefaultButton(bt_depart, !under);
-    setDefaultButton(reset, false);
+    setDefaultButton(under ? intermediaire : bt_depart);
     if (recovered.endedAt) {
         showRun();
         expire(*recovered.endedAt);
@@ -85,9 +83,7 @@ void Window1::bt_depart_Action()
     const Moment at = moment();
     const double later = Platform::get().microseconds();
     const bool starting = run.state() == RunState::Idle;
-    setDefaultButton(intermediaire, starting);
-    setDefaultButton(reset, !starting);
-    setDefaultButton(bt_depart, false);
+    setDefaultButton(starting ? intermediaire : reset);
     if (starting) {
         apply(run.start(at.reading, later, at.now, Commentaire->text()));
         if (run.timer() && Variables_globales.demande_message_ou_pas)
@@ -115,7 +111,6 @@ void Window1::expire(const QDateTime &at)
     Platform &platform = Platform::get();
     const RunStep step = Variables_globales.run.expire(at);
     Timer3->stop();
-    StaticText2->setText(step.display);
     for (int i = 0; i < 3; ++i)
         platform.beep();
     // The default button and the heading stay as the run left them.

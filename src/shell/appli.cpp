@@ -63,7 +63,6 @@ void appli::Open()
         Platform::get().quit(0);
         return;
     }
-    vg.no_sauvetage = 1;
     prepareMainWindow(moment);
     restoreSettings();
     settingsRestored_ = true;
@@ -111,7 +110,7 @@ void appli::prepareMainWindow(const QDateTime &moment)
     connect(&w, &Window1::runChanged, journal, &ListJournal::runChanged);
     w.GroupBox2->setTitle(Run::startHeading());
     w.StaticText3->setText(DateTexts::longDate(moment));
-    w.setDefaultButton(w.bt_depart, true);
+    w.setDefaultButton(w.bt_depart);
     w.laps().setAlignment(1, Qt::AlignRight);
     w.laps().setAlignment(2, Qt::AlignRight);
 }

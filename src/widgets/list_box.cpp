@@ -73,8 +73,8 @@ void ListBox::selectLastRow()
 void ListBox::setColumnWidths(const QString &percentages)
 {
     const QStringList parts = percentages.split(QLatin1Char(','));
-    for (int column = 0; column < 3 && column < parts.size(); ++column)
-        percents_[column] = QString(parts[column]).remove(QLatin1Char('%')).trimmed().toInt();
+    for (int column = 0; column < 3; ++column)
+        percents_[column] = QString(parts.value(column)).remove(QLatin1Char('%')).trimmed().toInt();
     applyWidths();
 }
 

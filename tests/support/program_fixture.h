@@ -48,7 +48,7 @@ public:
     FakePlatform platform;
 };
 
-inline const QString kIdle = QStringLiteral("Départ pause:off Pause lap:off modes:on clear:on tick:off");
+inline const QString kIdle = QStringLiteral("Départ pause:off Pause lap:off modes:on:on clear:on tick:off");
 
 // The buttons of a dialog as last shown, "*" after the default one, then its icon.
 template <class Dialog>
