@@ -16,6 +16,8 @@ public:
     // True when this program is the one for the folder; false when another
     // is, which has been asked to come to the front.
     bool claim();
+    // Where the program that holds the folder listens.
+    QString serverName() const { return serverName_; }
 
 signals:
     // Another start asked this program to come to the front.

@@ -28,8 +28,8 @@ public:
 class TestPrintLayout : public QObject {
     Q_OBJECT
 private slots:
-    // Each case gives left, top, line height, page height, page width and rows, then the comment and a last
-    // row's label in place of its own; tests/core/pages.txt keeps the calls each makes.
+    // Each case gives left, top, line height, page height, page width and rows (their times as wide as their
+    // column), then the comment and a last row's label in place of its own; tests/core/pages.txt keeps the calls.
     void pages()
     {
         KeptLines::check(QFINDTESTDATA("pages.txt"), [&](const QString &input, QStringList &made) {
@@ -41,7 +41,7 @@ private slots:
             LapRows list;
             for (int i = 0; i < g[5]; ++i)
                 list.append({i == g[5] - 1 && !lastLabel.isEmpty() ? lastLabel : QStringLiteral("r%1").arg(i),
-                             QStringLiteral("t%1").arg(i), QStringLiteral("d%1").arg(i)});
+                             QStringLiteral("t%1 0:00").arg(i), QStringLiteral("d%1").arg(i)});
             RecordingSurface s;
             s.lineHeight = g[2];
             Module_impression::RowsStart start{1, g[1] + 200};

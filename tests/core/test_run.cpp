@@ -76,31 +76,15 @@ Played play(Run &run, const QString &steps)
 class TestRun : public QObject {
     Q_OBJECT
 private slots:
-    void formats_data()
-    {
-        QTest::addColumn<double>("seconds");
-        QTest::addColumn<QString>("display");
-        QTest::addColumn<QString>("preset");
-        QTest::addColumn<QString>("difference");
-        // clang-format off
-        QTest::newRow("worked example") << 3725.375 << "1:02:05:37" << "1:02:05:00" << "+  1:02:05:38";
-        QTest::newRow("float noise") << (3725.37 - 3725.0) << "0:00:00:37" << "0:00:00:00" << "+  0:00:00:37";
-        QTest::newRow("small fraction") << 0.05 << "0:00:00:05" << "0:00:00:00" << "+  0:00:00:05";
-        QTest::newRow("half away from zero") << 0.125 << "0:00:00:12" << "0:00:00:00" << "+  0:00:00:13";
-        QTest::newRow("cut, not rounded") << 59.999 << "0:00:59:99" << "0:00:59:00" << "+  0:01:00:00";
-        QTest::newRow("carry into hours") << 3599.999 << "0:59:59:99" << "0:59:59:00" << "+  1:00:00:00";
-        QTest::newRow("100 hours") << 360000.5 << "100:00:00:50" << "100:00:00:00" << "+  100:00:00:50";
-        QTest::newRow("carry at 999 hours") << 3596399.996 << "998:59:59:99" << "998:59:59:00" << "+  999:00:00:00";
-        QTest::newRow("zero") << 0.0 << "0:00:00:00" << "0:00:00:00" << "+  0:00:00:00";
-        QTest::newRow("negative") << -61.25 << "-0:01:01:25" << "-0:01:01:00" << "+  -0:01:01:25";
-        // clang-format on
-    }
+    // Each case gives seconds, or a difference of two; tests/core/formats.txt keeps the display, the preset and
+    // the difference shown for them.
     void formats()
     {
-        QFETCH(double, seconds);
-        QTEST(TimeFormat::displayTime(seconds), "display");
-        QTEST(TimeFormat::presetTime(seconds), "preset");
-        QTEST(TimeFormat::differenceText(seconds), "difference");
+        KeptLines::check(QFINDTESTDATA("formats.txt"), [&](const QString &input, QStringList &made) {
+            const double seconds = input.section(" - ", 0, 0).toDouble() - input.section(" - ", 1).toDouble();
+            made << TimeFormat::displayTime(seconds) + " | " + TimeFormat::presetTime(seconds) + " | " +
+                        TimeFormat::differenceText(seconds);
+        });
     }
 
     // Sequences of operations, each with the rows it adds and what it leaves: the display; the state, run
@@ -129,52 +113,39 @@ private slots:
     }
 
     // A run taken up by the next program: on the same clock within one boot, by the wall clock after a reboot.
-    void recovery_data()
-    {
-        QTest::addColumn<QString>("steps"); // played, then saved 5 s after the last
-        QTest::addColumn<QString>("now");   // boot, then seconds since the first step on the wall clock
-        QTest::addColumn<QString>("back");  // state, display, when a countdown ended, rows of a stop
-        // clang-format off
-        QTest::newRow("running, same boot") << "start@0 lap@3" << "boot-1 65" << "1 0:01:05:00  ";
-        QTest::newRow("paused, same boot") << "start@0 pause@12.34" << "boot-1 600" << "2 0:00:12:34  ";
-        QTest::newRow("idle, same boot") << "timer@0 start@0 stop@4" << "boot-1 600" << "0 0:05:00:00  ";
-        QTest::newRow("countdown, same boot") << "timer@0 start@0" << "boot-1 100" << "1 0:03:20:00  ";
-        QTest::newRow("countdown ended, same boot") << "timer@0 start@0" << "boot-1 400" << "1  14:07:10.010 ";
-        QTest::newRow("paused countdown") << "timer@0 start@0 pause@100" << "boot-1 4000" << "2 0:03:20:00  ";
-        QTest::newRow("running, rebooted") << "start@0" << "boot-2 65" << "1 0:01:05:00  ";
-        QTest::newRow("countdown ended, rebooted") << "timer@0 start@0" << "boot-2 400" << "1  14:07:10.010 ";
-        QTest::newRow("clock went back across a reboot") << "start@0 lap@3" << "boot-2 -600"
-            << "0 0:00:08:00  Chronomètre 1, temps final:|0:00:08:00|+  0:00:05:00 --------------------------------------|| ||";
-        QTest::newRow("countdown, clock went back") << "timer@0 start@0" << "boot-2 -1"
-            << "0 0:04:55:00  Timer stoppé à 14:02:16|0:04:55:00| --------------------------------------|| ||";
-        // clang-format on
-    }
+    // Each case gives the steps played, saved 5 s after the last, then the boot and the seconds since the first
+    // step on the wall clock; tests/core/recovery.txt keeps the state, the display, when a countdown ended, and
+    // the rows of a stop.
     void recovery()
     {
-        QFETCH(QString, steps);
-        QFETCH(QString, now);
-        Run run;
-        run.restore(RunMode::Chronometre, 300);
-        play(run, steps);
-        const double last = steps.section('@', -1).toDouble() + 5;
-        const SavedRun saved{run.save(), "boot-1", (last + 10) * 1e6, kWallStart.addMSecs(qint64(last * 1000))};
-        const std::optional<SavedRun> kept = RunJournal::read(SavedList::write(RunJournal::header("h", saved), "", {}));
-        QVERIFY(kept && kept->run == saved.run && kept->boot == saved.boot && kept->reading == saved.reading &&
-                kept->wall == saved.wall && !RunJournal::read("h {course x}\n") && !RunJournal::read("h\n"));
-        // After a reboot the clock starts again from nothing.
-        const double seconds = now.section(' ', 1).toDouble(), reading = now.startsWith("boot-1") ? seconds + 10 : 2;
-        const std::optional<RunJournal::Recovered> back = RunJournal::recover(
-            *kept, now.section(' ', 0, 0).toLatin1(), reading * 1e6, kWallStart.addMSecs(qint64(seconds * 1000)));
-        QVERIFY(back);
-        QStringList rows;
-        for (const ListRow &row : back->stopRows)
-            rows << row.label + '|' + row.time + '|' + row.difference;
-        QTEST(QStringLiteral("%1 %2 %3 %4")
-                  .arg(int(back->run.state()))
-                  .arg(back->display, back->endedAt ? back->endedAt->toString("HH:mm:ss.zzz") : QString(),
-                       rows.join(' ')),
-              "back");
         QVERIFY(!RunJournal::recover({"?", "boot-1", 0, kWallStart}, "boot-1", 0, kWallStart));
+        QVERIFY(!RunJournal::read("h {course x}\n") && !RunJournal::read("h\n"));
+        KeptLines::check(QFINDTESTDATA("recovery.txt"), [&](const QString &input, QStringList &made) {
+            const QString steps = input.section(" | ", 0, 0), now = input.section(" | ", 1);
+            Run run;
+            run.restore(RunMode::Chronometre, 300);
+            play(run, steps);
+            const double last = steps.section('@', -1).toDouble() + 5;
+            const SavedRun saved{run.save(), "boot-1", (last + 10) * 1e6, kWallStart.addMSecs(qint64(last * 1000))};
+            const std::optional<SavedRun> kept =
+                RunJournal::read(SavedList::write(RunJournal::header("h", saved), "", {}));
+            QVERIFY(kept && kept->run == saved.run && kept->boot == saved.boot && kept->reading == saved.reading &&
+                    kept->wall == saved.wall);
+            // After a reboot the clock starts again from nothing.
+            const double seconds = now.section(' ', 1).toDouble(),
+                         reading = now.startsWith("boot-1") ? seconds + 10 : 2;
+            const std::optional<RunJournal::Recovered> back = RunJournal::recover(
+                *kept, now.section(' ', 0, 0).toLatin1(), reading * 1e6, kWallStart.addMSecs(qint64(seconds * 1000)));
+            QVERIFY(back);
+            QStringList rows;
+            for (const ListRow &row : back->stopRows)
+                rows << row.label + '|' + row.time + '|' + row.difference;
+            made << QStringLiteral("%1 %2 [%3] %4")
+                        .arg(int(back->run.state()))
+                        .arg(back->display, back->endedAt ? back->endedAt->toString("HH:mm:ss.zzz") : QString(),
+                             rows.join(' '))
+                        .trimmed();
+        });
     }
 
     // A run written to bytes reads back the same, in every state; other bytes read as nothing.

@@ -44,6 +44,7 @@ QByteArray contents(const QString &file)
 const QString kQuestion =
     "VelTiming s'est fermé sans que la liste en cours soit sauvegardée. Voulez-vous la récupérer?";
 const QString kStart = "Chronomètre 1, départ à: 14:02:11";
+const QString kBeforeOpening = "Voulez-vous sauvegarder la liste en cours avant d'ouvrir une autre liste?";
 const QByteArray kEarlier = SavedList::write("h", "Course", {{"Départ", "0:00:00:00", ""}, {"Tour", "0:01:00:00", ""}});
 
 // A copy whose run started at `started` of the wall clock and 100 s of the monotonic one before the program.
@@ -221,11 +222,12 @@ private slots:
                  target == "nouveau" ? document(command == "quit" ? "" : "avant") : "<missing>");
         QCOMPARE(contents(path("ancien")) + contents(path("occupé/dedans")) + contents(path("disque/ancien")),
                  "ancien\nancien\nancien\n");
-        if (command == "quit" && program.asked.size() == 2)
+        if (program.asked.size() == 2) // the question before, then the comment's
             QCOMPARE(program.asked.join(u'|') + '|' + dialogButtons<fenetre_message>() + '|' +
                          dialogButtons<fenetre_answer>(),
-                     "Voulez-vous sauvegarder la liste en cours?|" + kComment +
-                         "|Quitter|Sauvegarder*|3|Annuler|Continuer|1");
+                     (command == "quit" ? "Voulez-vous sauvegarder la liste en cours?|" + kComment + "|Quitter"
+                                        : kBeforeOpening + '|' + kComment + "|Ne pas sauvegarder") +
+                         "|Sauvegarder*|3|Annuler|Continuer|1");
     }
 
     void print()
@@ -237,20 +239,22 @@ private slots:
         w().laps().append({{label, "0:00:01:00", "+  0:00:01:00"}});
         Variables_globales.Commentaire_encours = comment;
         const QString pdf = path("liste.pdf");
-        program.platform.printScripts << [](QPrinter &) { return false; } << [=](QPrinter &p) {
-            p.setOutputFileName(pdf);
-            return true;
-        };
+        program.platform.printScripts << [](QPrinter &p) { return p.setOutputFileName("/proc/liste.pdf"), true; }
+                                      << [](QPrinter &) { return false; } << [=](QPrinter &p) {
+                                             p.setOutputFileName(pdf);
+                                             return true;
+                                         };
         QStringList printed; // the comment kept for printing, and the printer dialogs left
-        for (const int button : {2, 1, 2}) {
+        for (const int button : {2, 2, 1, 2}) {
             program.answer(button);
             QVERIFY(!w().menfichierImprimer_Action());
             printed << w().Pour_commentaire_impression->text() + '|' +
                            QString::number(program.platform.printScripts.size());
         }
-        QCOMPARE(printed, QStringList({comment + "|1", "|1", comment + "|0"}));
+        QCOMPARE(printed + program.platform.messages, QStringList({comment + "|2", comment + "|1", "|1", comment + "|0",
+                                                                   "Impossible d'imprimer la liste."}));
         QCOMPARE(program.asked.join(u'|') + '|' + dialogButtons<fenetre_answer>(),
-                 QStringList(3, kComment).join(u'|') + "|Annuler|Continuer|1");
+                 QStringList(4, kComment).join(u'|') + "|Annuler|Continuer|1");
         QProcess text;
         text.start("pdftotext", {"-bbox", pdf, "-"});
         QVERIFY(text.waitForFinished());
@@ -311,6 +315,7 @@ private slots:
         QTest::newRow("truncated") << kEarlier.chopped(12) << 2 << true << kQuestion + "|Course\r|" + both + "|0:00:00:00|Course\r#" + both;
         QTest::newRow("garbled") << garbled << 2 << true << kQuestion + "||ˇ˛|" + kStart + "|0:00:00:00|#ˇ˛|" + kStart;
         QTest::newRow("no rows") << QByteArray("h\n-\nrien\n") << 9 << true << "||" + kStart + "|0:00:00:00|#" + kStart;
+        QTest::newRow("no rows, an idle run") << SavedList::write(RunJournal::header("h", {Run().save(), "boot-1", 0, {}}), "", {}) << 9 << true << "||" + kStart + "|0:00:00:00|#" + kStart;
         QTest::newRow("a run, going on") << earlierRun(RunMode::Chronometre) << 2 << false << kQuestion + "|Course\r|" + earlier + "|0:01:40:00|Course\r#" + earlier;
         QTest::newRow("a run, after one started meanwhile") << earlierRun(RunMode::Chronometre) << 2 << true << kQuestion + "|Course\r|" + earlier + '|' + kStart + "|0:00:00:00|Course\r#" + earlier + '|' + kStart;
         QTest::newRow("a countdown that ended meanwhile") << earlierRun(RunMode::Timer) << 2 << false << kQuestion + "|Course\r|" + ended + "|0:00:00:00|Course\r#" + ended;

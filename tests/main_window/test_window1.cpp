@@ -138,6 +138,7 @@ private slots:
             typeInto(QApplication::focusWidget(), typed.isEmpty() ? "Autre" : typed); // replaces the message
             typed.isEmpty() ? QTest::mouseClick(question().PushButton2, Qt::LeftButton)
                             : QTest::keyClick(question().EditField1, Qt::Key_Return);
+            QVERIFY(!question().isVisible());
         }
         program.tick(299.5);
         QCOMPARE(program.display() + QString::number(program.platform.beeps), "0:00:00:000");
@@ -154,6 +155,18 @@ private slots:
                          shown}));
         program.click(w().reset);
         QVERIFY(!alert().isVisible());
+        question().show(); // shown again, it offers what it last held, selected
+        QCOMPARE(question().EditField1->selectedText(), typed.isNull() || !typed.isEmpty() ? shown : "Autre");
+        question().close(); // by its close box: the next countdown asks afresh
+        QTRY_VERIFY(!Demande_message_timer::exists());
+    }
+
+    // A maximized window's room goes to the list.
+    void maximized()
+    {
+        const QSize before = list()->size();
+        w().setContentFrame(20, 50, 357 + 600, 520 + 1000);
+        QCOMPARE(list()->size(), before + QSize(1000, 600));
     }
 
     // The keys held choose the step; a step past a limit beeps and says so.
@@ -166,6 +179,7 @@ private slots:
         // clang-format off
         QTest::newRow("up a second") << none << 1 << "3593001 3593001 998:03:21:00 0 ";
         QTest::newRow("command down a minute") << cmd << -1 << "3592940 3592940 998:02:20:00 0 ";
+        QTest::newRow("option down an hour") << opt << -1 << "3589400 3589400 997:03:20:00 0 ";
         QTest::newRow("both keys step a minute") << (cmd | opt) << 1 << "3593060 3593060 998:04:20:00 0 ";
         QTest::newRow("option up past the maximum") << opt << 1 << "3596400 3593000 999:00:00:00 1 Le temps maximum pour le timer est 999 heures!";
         // clang-format on

@@ -2,10 +2,13 @@
 #include "platform/beep_player.h"
 #include "platform/desktop_notifier.h"
 #include "platform/instance_lock.h"
+#include "platform/termination_signals.h"
 
 #include <QSoundEffect>
 #include <QtDBus>
 #include <QtTest>
+
+#include <csignal>
 
 // Stands in for the desktop's notification service.
 class NotificationService : public QObject {
@@ -57,6 +60,19 @@ private slots:
         QVERIFY(QDir(folder.path()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
     }
 
+    // A termination signal reaches the handler on the event thread; once the handler is gone, the signal ends the
+    // program again.
+    void terminationSignals()
+    {
+        int calls = 0;
+        auto *handler = new TerminationSignals([&] { ++calls; }, nullptr);
+        QVERIFY(::raise(SIGTERM) == 0 && ::raise(SIGHUP) == 0);
+        QTRY_VERIFY(calls >= 1);
+        delete handler;
+        struct sigaction now {};
+        QVERIFY(::sigaction(SIGTERM, nullptr, &now) == 0 && now.sa_handler == SIG_DFL);
+    }
+
     // One program per folder; a lock whose program is gone is taken over.
     void oneProgramPerFolder()
     {
@@ -65,6 +81,7 @@ private slots:
         QVERIFY(stale.open(QIODevice::WriteOnly) && stale.write("4194305\nveltiming\n"));
         stale.close();
         InstanceLock first(folder.path()), second(folder.path());
+        QVERIFY(QFile(first.serverName()).open(QIODevice::WriteOnly)); // as a killed program leaves its socket
         int raised = 0;
         connect(&first, &InstanceLock::raiseRequested, [&] { ++raised; });
         QVERIFY(first.claim());
