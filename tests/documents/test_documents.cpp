@@ -7,6 +7,7 @@
 #include "kept_lines.h"
 #include "main_window/alerte_vel.h"
 #include "main_window/window1.h"
+#include "platform/whole_file.h"
 #include "program_fixture.h"
 #include "shell/bienvenue.h"
 #include "widgets/list_box.h"
@@ -58,12 +59,6 @@ QByteArray earlierRun(RunMode mode, const QByteArray &boot = "boot-1", const QTi
     return SavedList::write(RunJournal::header("h", {run.save(), boot, -100e6, then}), "Course", rows);
 }
 
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
 QString labels(const LapRows &rows)
 {
     QStringList labels;
@@ -91,7 +86,7 @@ class TestDocuments : public QObject {
         appli::destroyWindows(); // and the journal, whose last writes could come after the file below
         QDir(journal()).removeRecursively();
         QFile::remove(journal());
-        QVERIFY(earlier.isEmpty() || writeFile(journal(), earlier));
+        QVERIFY(earlier.isEmpty() || WholeFile::write(journal(), earlier).isEmpty());
         program.start([&](FakePlatform &p) {
             p.data = p.preferences = folder->path();
             if (button != 9)
@@ -99,6 +94,7 @@ class TestDocuments : public QObject {
         });
         if (running)
             program.click(w().bt_depart);
+        w().Commentaire->setText(earlier.isEmpty() ? "" : "Tapé"); // while the welcome shows
         Bienvenue::instance().Timer1_Action();
         Bienvenue::instance().Timer1_Action();
     }
@@ -190,7 +186,8 @@ private slots:
                       mount("tmpfs", QFile::encodeName(path("disque")), "tmpfs", 0, "size=64k")))
             QSKIP("Mounting a small file system takes root");
         for (const QString name : {"ancien", "occupé/dedans", "disque/ancien", "énorme", "course"})
-            QVERIFY(writeFile(path(name), name == "course" ? document("Course\ndu matin") : "ancien\n"));
+            QVERIFY(
+                WholeFile::write(path(name), name == "course" ? document("Course\ndu matin") : "ancien\n").isEmpty());
         QVERIFY(QFile::resize(path("énorme"), 256 * 1024 * 1024 + 1)); // sparse: it takes no room
         QVERIFY(mkfifo(QFile::encodeName(path("fifo")), 0600) == 0);
         QFile filler(path("disque/plein")); // fills the small disk up
@@ -282,7 +279,8 @@ private slots:
                 if (step == "save" || step == "cancelled")
                     w().FileSauver_Action();
                 else if (step == "open")
-                    QVERIFY(writeFile(folder->filePath("course"), kEarlier) && !w().menfichierMenuouvrir_Action());
+                    QVERIFY(WholeFile::write(folder->filePath("course"), kEarlier).isEmpty() &&
+                            !w().menfichierMenuouvrir_Action());
                 else if (step == "now")
                     ListJournal::current()->writeNow();
                 else if (step == "quit")
@@ -332,6 +330,7 @@ private slots:
         QTEST(program.asked.join(' ') + '|' + Variables_globales.Commentaire_encours + '|' + labels(w().laps().rows()) +
                   '|' + program.display() + '|' + kept(),
               "outcome");
+        QCOMPARE(w().Commentaire->text(), "Tapé"); // what was typed meanwhile stays
     }
 
     // A signal ends the program as it is, whatever window is open; a logout asks when it may.

@@ -3,6 +3,7 @@
 #include "platform/desktop_notifier.h"
 #include "platform/instance_lock.h"
 #include "platform/termination_signals.h"
+#include "platform/whole_file.h"
 
 #include <QSoundEffect>
 #include <QtDBus>
@@ -69,17 +70,25 @@ private slots:
         QVERIFY(::raise(SIGTERM) == 0 && ::raise(SIGHUP) == 0);
         QTRY_VERIFY(calls >= 1);
         delete handler;
-        struct sigaction now {};
-        QVERIFY(::sigaction(SIGTERM, nullptr, &now) == 0 && now.sa_handler == SIG_DFL);
+        QVERIFY(std::signal(SIGTERM, SIG_DFL) == SIG_DFL);
+    }
+
+    // A file as large as allowed is read; a byte more is refused before it is read.
+    void sizeLimit()
+    {
+        QTemporaryDir folder;
+        QString problem, path = folder.filePath("f");
+        QVERIFY(WholeFile::write(path, QByteArray(3 << 20, 'x')).isEmpty() && WholeFile::read(path, 3 << 20, problem));
+        QVERIFY(!WholeFile::read(path, (3 << 20) - 1, problem));
+        QCOMPARE(problem, "le fichier est trop volumineux (plus de 2 Mo)");
     }
 
     // One program per folder; a lock whose program is gone is taken over.
     void oneProgramPerFolder()
     {
         QTemporaryDir folder;
-        QFile stale(folder.filePath("Liste en cours.lock")); // left by a program that is gone: no process has that id
-        QVERIFY(stale.open(QIODevice::WriteOnly) && stale.write("4194305\nveltiming\n"));
-        stale.close();
+        // A lock left by a program that is gone: no process has that id.
+        QVERIFY(WholeFile::write(folder.filePath("Liste en cours.lock"), "4194305\nveltiming\n").isEmpty());
         InstanceLock first(folder.path()), second(folder.path());
         QVERIFY(QFile(first.serverName()).open(QIODevice::WriteOnly)); // as a killed program leaves its socket
         int raised = 0;

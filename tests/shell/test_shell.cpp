@@ -25,14 +25,14 @@ class TestShell : public QObject {
     QTemporaryDir folder;
     QAction *item(const QString &name) const { return program.window().menuBar()->findChild<QAction *>(name); }
 
-    // The list's column widths, in percent of its width.
+    // The list's column widths and, after a slash, its width.
     QString widths() const
     {
         const ListBox *list = program.window().ListBox1;
-        QStringList percent;
+        QStringList widths;
         for (int column = 0; column < 3; ++column)
-            percent << QString::number(qRound(100.0 * list->columnWidth(column) / list->viewport()->width()));
-        return percent.join(',');
+            widths << QString::number(list->isColumnHidden(column) ? 0 : list->columnWidth(column));
+        return widths.join(',') + '/' + QString::number(list->viewport()->width());
     }
     // Settings as shown and held; date, idle, welcome; the preferences window's texts, shown.
     QString settings() const
@@ -144,7 +144,7 @@ private slots:
             program.start();
             const QStringList words = input.split(' ');
             Window1 &w = program.window();
-            Bienvenue::instance().hide();
+            QTest::mouseClick(&Bienvenue::instance(), Qt::LeftButton); // a click sends the welcome away
             program.answer(1);
             program.platform.version = words.value(3, "-1").toInt();
             QGuiApplication::clipboard()->setText("Est");
@@ -214,10 +214,12 @@ private slots:
         Fonctions_fenetres_divreses::type_message("", "", "", "", 0, 0);
         Fonctions_fenetres_divreses::Type_answer("", "", "", "", "", 0, 0);
         QVERIFY(!program.window().windowIcon().pixmap(32).isNull()); // drawn: a missing SVG plugin gives none
+        QCOMPARE(QGuiApplication::desktopFileName(), "org.veltiming.VelTiming"); // the desktop's icon and entry
         const QStringList properties =
             QString("windowTitle text title toolTip accessibleName accessibleDescription "
                     "alignment wordWrap default autoDefault checked enabled focusPolicy "
-                    "shortcut autoRepeatInterval menuRole interval singleShot active timerType")
+                    "shortcut autoRepeatDelay autoRepeatInterval menuRole interval singleShot active timerType "
+                    "frameShape frameShadow headerHidden modal")
                 .split(' ');
         QStringList lines;
         for (QObject *window : QList<QObject *>{&program.window(), &alerte_vel::instance(), &Bienvenue::instance(),
@@ -232,7 +234,9 @@ private slots:
                                                           ? QString::number(value.toInt())
                                                           : value.toString());
                 if (auto *widget = qobject_cast<QWidget *>(object))
-                    line += (widget->isVisibleTo(widget->window()) ? " shown" : " hidden") +
+                    line += (widget->focusPolicy() & Qt::TabFocus ? " tab>" + widget->nextInFocusChain()->objectName()
+                                                                  : QString()) +
+                            (widget->isVisibleTo(widget->window()) ? " shown" : " hidden") +
                             (widget->isWindow()
                                  ? QString(" flags=%1 %2x%3%4")
                                        .arg(widget->windowFlags())
