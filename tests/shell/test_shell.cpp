@@ -153,6 +153,8 @@ private slots:
             QTRY_VERIFY(w.Commentaire->hasFocus());
             w.Commentaire->setText("Virage nord");
             w.Commentaire->setSelection(0, 6);
+            if (input.endsWith("unfocused"))
+                w.Commentaire->clearFocus();
             const bool handled = words[0] == "event" && App().HandleAppleEvent(words[1], words[2]);
             if (words[0] == "close")
                 w.close();
