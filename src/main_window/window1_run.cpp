@@ -60,7 +60,6 @@ void Window1::resumeRun(const RunJournal::Recovered &recovered)
     const bool under = recovered.run.state() != RunState::Idle;
     setDefaultButton(under ? intermediaire : bt_depart);
     if (recovered.endedAt) {
-        showRun();
         expire(*recovered.endedAt);
         return;
     }

@@ -39,7 +39,6 @@ ListBox::ListBox(LapList &list, QWidget *parent) : QTreeView(parent), list_(list
     setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                     QAbstractItemView::SelectedClicked);
     header()->setStretchLastSection(false);
-    setColumnWidths(QStringLiteral("50%,25%,25%"));
     connect(&list, &LapList::cellEdited, this, &ListBox::cellAction);
 }
 
