@@ -7,7 +7,6 @@
 
 #include <QLabel>
 #include <QPushButton>
-#include <QStringList>
 #include <QtTest>
 
 // Runs the program's start-up against a fake platform and gives tests short
