@@ -75,6 +75,7 @@ void Run::closePause(double reading)
         return;
     const double length = reading - pour_pause;
     depart_micro += length;
+    temps_precedent += length;
     pour_pause = length;
     state_ = RunState::Running;
 }
@@ -111,12 +112,11 @@ RunStep Run::closed(RunStep step) const
     return step;
 }
 
-RunStep Run::start(double reading, double later, const QDateTime &now, const QString &comment)
+RunStep Run::start(double reading, const QDateTime &now, const QString &comment)
 {
     no_de_intermediaire = 1;
     depart_micro = temps_precedent = Temps_nouveau = reading;
-    depart_timer = double(preset_);
-    temps_timer = depart_timer - elapsed(later);
+    depart_timer = temps_timer = double(preset_);
     state_ = RunState::Running;
 
     RunStep step;
@@ -137,13 +137,13 @@ RunStep Run::start(double reading, double later, const QDateTime &now, const QSt
         step.rows = {{labelFor(run, comment, {}), {}, {}}};
         return step;
     }
-    preset_ = remembered_;
-    step.rows = {{QStringLiteral("Temps de départ %1:").arg(run), TimeFormat::presetTime(double(remembered_)), {}}};
+    // The row tells what the countdown runs: the preset the display showed.
+    step.rows = {{QStringLiteral("Temps de départ %1:").arg(run), TimeFormat::presetTime(depart_timer), {}}};
     step.selectLast = true;
     return step;
 }
 
-RunStep Run::stop(double reading, double later, const QDateTime &now, const QString &comment)
+RunStep Run::stop(double reading, const QDateTime &now, const QString &comment)
 {
     closePause(reading);
     state_ = RunState::Idle;
@@ -151,14 +151,13 @@ RunStep Run::stop(double reading, double later, const QDateTime &now, const QStr
     step.display = displayTime(reading);
     step.heading = startHeading();
     if (timer()) {
-        step.rows = {{QStringLiteral("Timer stoppé à ") + longTime(now), displayTime(later), {}}};
+        step.rows = {{QStringLiteral("Timer stoppé à ") + longTime(now), step.display, {}}};
         return closed(step);
     }
     step.commentUsed = true;
     const int run = no_de_chrono++;
     const QString label = labelFor(run, comment, QStringLiteral("Chronomètre %1, temps final:").arg(run));
-    const QString time = displayTime(later);
-    step.rows = {{label, time, difference()}};
+    step.rows = {{label, step.display, difference()}};
     return closed(step);
 }
 

@@ -25,15 +25,17 @@ struct RunStep {
 // the countdown's preset. Each operation takes a clock reading in microseconds
 // (a clock that counts on while the machine sleeps) and, where a row tells it,
 // the time of day; it gives back the rows to add and the texts to show.
-// Stop and reset close a pause themselves, so a pause never counts as time.
+// Stop and reset close a pause themselves, so a pause never counts as time,
+// neither in a row's time nor in its difference.
 class Run {
 public:
     RunMode mode() const { return mode_; }
     RunState state() const { return state_; }
     bool timer() const { return mode_ == RunMode::Timer; }
 
-    // The preset a countdown starts from, and the one the arrows and the
-    // preferences keep; whole seconds. They differ after a refused step.
+    // The preset a countdown starts from, as the display shows it, and the one
+    // the arrows and the preferences keep; whole seconds. They differ after a
+    // refused step.
     qint64 preset() const { return preset_; }
     qint64 rememberedPreset() const { return remembered_; }
     // The settings restored at start-up; the display then shows the mode's
@@ -45,8 +47,9 @@ public:
     // Runs are numbered from 1 again once the list is cleared.
     void renumberRuns() { no_de_chrono = 1; }
 
-    RunStep start(double reading, double later, const QDateTime &now, const QString &comment);
-    RunStep stop(double reading, double later, const QDateTime &now, const QString &comment);
+    // Every row and text of one operation comes from its one reading.
+    RunStep start(double reading, const QDateTime &now, const QString &comment);
+    RunStep stop(double reading, const QDateTime &now, const QString &comment);
     RunStep pause(double reading, const QDateTime &now);
     RunStep resume(double reading, const QDateTime &now);
     RunStep reset(double reading, const QDateTime &now);

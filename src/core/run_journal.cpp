@@ -45,7 +45,7 @@ std::optional<Recovered> recover(const SavedRun &saved, const QByteArray &boot, 
     if (saved.boot.isEmpty() || saved.boot != boot) {
         if (downMs < 0 && recovered.run.state() != RunState::Idle) {
             recovered.run.shift(now - saved.reading);
-            RunStep stop = recovered.run.stop(now, now, saved.wall, QString());
+            RunStep stop = recovered.run.stop(now, saved.wall, QString());
             recovered.stopRows = stop.rows;
             recovered.display = stop.display;
             return recovered;

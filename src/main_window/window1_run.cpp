@@ -80,15 +80,14 @@ void Window1::bt_depart_Action()
 {
     Run &run = Variables_globales.run;
     const Moment at = moment();
-    const double later = Platform::get().microseconds();
     const bool starting = run.state() == RunState::Idle;
     setDefaultButton(starting ? intermediaire : reset);
     if (starting) {
-        apply(run.start(at.reading, later, at.now, Commentaire->text()));
+        apply(run.start(at.reading, at.now, Commentaire->text()));
         if (run.timer() && Variables_globales.demande_message_ou_pas)
             Demande_message_timer::instance().show();
     } else {
-        apply(run.stop(at.reading, later, at.now, Commentaire->text()));
+        apply(run.stop(at.reading, at.now, Commentaire->text()));
     }
     dismissAlert();
 }

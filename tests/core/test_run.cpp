@@ -37,9 +37,9 @@ Played play(Run &run, const QString &steps)
             else
                 played.display = tick.display, played.delays << tick.nextDelayMs;
         } else if (name == "start") {
-            step = run.start(reading, reading, now, comment);
+            step = run.start(reading, now, comment);
         } else if (name == "stop") {
-            step = run.stop(reading, reading, now, comment);
+            step = run.stop(reading, now, comment);
         } else if (name == "pause") {
             step = run.pause(reading, now);
         } else if (name == "resume") {

@@ -55,7 +55,7 @@ QByteArray earlierRun(RunMode mode, const QByteArray &boot = "boot-1", const QTi
     run.restore(mode, 60);
     const QDateTime then(QDate(2026, 12, 6), started);
     LapRows rows;
-    rows.append(run.start(-100e6, -100e6, then, {}).rows);
+    rows.append(run.start(-100e6, then, {}).rows);
     return SavedList::write(RunJournal::header("h", {run.save(), boot, -100e6, then}), "Course", rows);
 }
 

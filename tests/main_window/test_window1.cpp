@@ -78,20 +78,23 @@ private slots:
         });
     }
 
-    // Return and Enter press the default button; a lap's time is its press's, the key's or the mouse's, not its
-    // handling's.
+    // Return and Enter press the default button; a lap's or a stop's time is its press's, the key's or the
+    // mouse's, not its handling's, and a stop's row agrees with the display.
     void pressTimes_data()
     {
+        QTest::addColumn<QString>("button");
         QTest::addColumn<bool>("mouse");
         QTest::addColumn<int>("age"); // ms from the press's stamp to its handling, 10 s into the run
-        QTest::addColumn<QString>("lap");
-        QTest::newRow("key") << false << 500 << "1: Virage 0:00:09:50";
-        QTest::newRow("mouse, released later") << true << 200 << "1: Virage 0:00:09:80";
-        QTest::newRow("stale") << false << 6000 << "1: Virage 0:00:10:00";
-        QTest::newRow("from the future") << true << -50 << "1: Virage 0:00:10:00";
+        QTest::addColumn<QString>("row");
+        QTest::newRow("key") << "intermediaire" << false << 500 << "1: Virage 0:00:09:50";
+        QTest::newRow("mouse, released later") << "intermediaire" << true << 200 << "1: Virage 0:00:09:80";
+        QTest::newRow("stale") << "intermediaire" << false << 6000 << "1: Virage 0:00:10:00";
+        QTest::newRow("from the future") << "intermediaire" << true << -50 << "1: Virage 0:00:10:00";
+        QTest::newRow("stop, held 1.5 s") << "bt_depart" << true << 0 << "1: Virage 0:00:10:00 +  0:00:10:00";
     }
     void pressTimes()
     {
+        QFETCH(QString, button);
         QFETCH(bool, mouse);
         QFETCH(int, age);
         QTest::keyClick(w().Commentaire, Qt::Key_F5); // other keys the field leaves press nothing
@@ -99,17 +102,21 @@ private slots:
         QTest::keyClick(w().Commentaire, Qt::Key_Return);
         program.platform.advance(10);
         typeInto(w().Commentaire, QStringLiteral("Virage"));
-        const QPointF at = w().intermediaire->rect().center();
+        auto *pushed = w().findChild<QPushButton *>(button);
+        const QPointF at = pushed->rect().center();
         QMouseEvent down(QEvent::MouseButtonPress, at, at, Qt::LeftButton, Qt::LeftButton, {});
         QMouseEvent up(QEvent::MouseButtonRelease, at, at, Qt::LeftButton, Qt::NoButton, {});
         QKeyEvent key(QEvent::KeyPress, Qt::Key_Enter, Qt::KeypadModifier);
         QInputEvent &pressed = mouse ? static_cast<QInputEvent &>(down) : key;
         pressed.setTimestamp(program.platform.monotonicMilliseconds() - age);
-        QApplication::sendEvent(mouse ? static_cast<QWidget *>(w().intermediaire) : w().Commentaire, &pressed);
-        program.platform.advance(0.3);
+        QApplication::sendEvent(mouse ? static_cast<QWidget *>(pushed) : w().Commentaire, &pressed);
+        program.platform.advance(button == "bt_depart" ? 1.5 : 0.3);
         if (mouse)
-            QApplication::sendEvent(w().intermediaire, &up);
-        QTEST(program.lastRow()[0] + ' ' + program.lastRow()[1] + w().Commentaire->text(), "lap");
+            QApplication::sendEvent(pushed, &up);
+        const int row = button == "bt_depart" ? 1 : program.rowCount() - 1; // a stop's row before its separator
+        QTEST(QStringList(program.row(row)).join(' ').trimmed() + w().Commentaire->text(), "row");
+        if (button == "bt_depart")
+            QCOMPARE(program.display(), program.row(row)[1]);
     }
 
     // The end of a countdown, with the message the user gave at its start when asked for one.
