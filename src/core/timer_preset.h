@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <Qt>
 
 // The countdown's preset, in whole seconds.
 namespace TimerPreset {
@@ -10,4 +11,11 @@ constexpr qint64 kFallback = 300;
 // A stored preset brought within the limits; the fallback when the text
 // holds no number at all.
 QString sane(const QString &stored);
+// The step of a click on the arrows, by the keys held: a minute with Ctrl
+// (Command on macOS), an hour with Alt (Option) or Shift, which window
+// managers leave to programs more often than Alt; a second otherwise.
+qint64 clickStep(Qt::KeyboardModifiers keys);
+// The signed step of a key on the arrows: Up and Down a second, Page Up and
+// Page Down a minute, an hour with Shift; 0 for any other key.
+qint64 keyStep(int key, Qt::KeyboardModifiers keys);
 } // namespace TimerPreset

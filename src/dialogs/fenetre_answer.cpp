@@ -4,7 +4,9 @@
 #include "widgets/dialog_parts.h"
 #include "widgets/icon_canvas.h"
 
+#include <QKeyEvent>
 #include <QPlainTextEdit>
+#include <QPushButton>
 
 fenetre_answer::fenetre_answer()
     : QuestionDialog(QStringLiteral("Commentaire"), Qt::Dialog, QRect(68, 11, 238, 57), QRect(64, 144, 119, 20),
@@ -23,4 +25,14 @@ void fenetre_answer::confirm()
 {
     Variables_globales.Commentaire_encours = EditField1->toPlainText();
     emit answered();
+}
+
+void fenetre_answer::keyPressEvent(QKeyEvent *event)
+{
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        (event->modifiers() & ~Qt::KeypadModifier) == Qt::ControlModifier) {
+        PushButton2->click();
+        return;
+    }
+    QuestionDialog::keyPressEvent(event);
 }

@@ -20,4 +20,6 @@ signals:
 
 protected:
     void confirm() override;
+    // Return starts a new line in the answer; Ctrl+Return confirms it.
+    void keyPressEvent(QKeyEvent *event) override;
 };

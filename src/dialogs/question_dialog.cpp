@@ -11,7 +11,7 @@
 using DialogParts::placed;
 
 QuestionDialog::QuestionDialog(const QString &title, Qt::WindowFlags flags, QRect text, QRect first, QRect second)
-    : QDialog(nullptr, flags), title_(title)
+    : ReturnKeyDialog(nullptr, flags), title_(title)
 {
     setModal(true);
     Canvas1 = placed(new IconCanvas(this), "Canvas1", QRect(13, 11, 45, 41));

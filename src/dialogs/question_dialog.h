@@ -2,7 +2,7 @@
 
 #include "dialogs/answer.h"
 
-#include <QDialog>
+#include "widgets/return_key_dialog.h"
 
 class QLabel;
 class QPushButton;
@@ -11,7 +11,7 @@ class IconCanvas;
 // What the program's two question dialogs share: an icon, a text and two
 // buttons. OK tells which button last closed it (false: the left one, true:
 // the right one), answer how it last closed.
-class QuestionDialog : public QDialog {
+class QuestionDialog : public ReturnKeyDialog {
     Q_OBJECT
 public:
     IconCanvas *Canvas1;

@@ -4,7 +4,6 @@
 #include "widgets/icon_canvas.h"
 
 #include "widgets/dialog_parts.h"
-#include <QKeyEvent>
 
 #include <QLabel>
 #include <QLineEdit>
@@ -12,7 +11,7 @@
 
 using DialogParts::helvetica12;
 
-Demande_message_timer::Demande_message_timer() : QDialog(nullptr, Qt::Window)
+Demande_message_timer::Demande_message_timer() : ReturnKeyDialog(nullptr, Qt::Window)
 {
     setObjectName(QStringLiteral("Demande_message_timer"));
     setWindowTitle(QStringLiteral("Message d'alerte"));
@@ -83,10 +82,7 @@ void Demande_message_timer::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
 }
 
-void Demande_message_timer::keyPressEvent(QKeyEvent *event)
+void Demande_message_timer::reject()
 {
-    // "Annuler" is not a cancel button: Escape does nothing here.
-    if (event->key() == Qt::Key_Escape)
-        return;
-    QDialog::keyPressEvent(event);
+    PushButton2_Action();
 }

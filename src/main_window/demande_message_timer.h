@@ -2,7 +2,7 @@
 
 #include "widgets/single_instance.h"
 
-#include <QDialog>
+#include "widgets/return_key_dialog.h"
 
 class QLabel;
 class QLineEdit;
@@ -10,7 +10,7 @@ class QPushButton;
 class IconCanvas;
 
 // Asks, while a countdown already runs, for the message its end will show.
-class Demande_message_timer : public QDialog, public SingleInstance<Demande_message_timer> {
+class Demande_message_timer : public ReturnKeyDialog, public SingleInstance<Demande_message_timer> {
     Q_OBJECT
 public:
     Demande_message_timer();
@@ -27,5 +27,6 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
+    // Escape answers as "Annuler": the message stays as it was.
+    void reject() override;
 };

@@ -25,6 +25,8 @@
 #include <QRadioButton>
 #include <QTimer>
 
+#include <cstdlib>
+
 namespace {
 using A = Anchoring;
 using DialogParts::pixelFont;
@@ -81,9 +83,15 @@ void Window1::buildControls()
     Timer3->setSingleShot(true);
 
     LittleArrows1 = new LittleArrows(content_);
-    LittleArrows1->setToolTip(
-        QStringLiteral("Augmente ou diminue le timer par pas d'une seconde. Conseil: "
-                       "commande-clic fait augmenter le timer par minutes, option-clic par heures."));
+    LittleArrows1->setToolTip(QStringLiteral("Augmente ou diminue le timer par pas d'une seconde. Conseil: ") +
+#ifdef Q_OS_MACOS
+                              QStringLiteral("commande-clic fait augmenter le timer par minutes, option-clic par "
+                                             "heures.")
+#else
+                              QStringLiteral("Ctrl-clic fait augmenter le timer par minutes, Alt-clic ou Maj-clic "
+                                             "par heures.")
+#endif
+    );
     LittleArrows1->setAccessibleName(QStringLiteral("Préréglage du timer"));
     place(LittleArrows1, "LittleArrows1", QRect(163, 251, 13, 23), A::Bottom);
 
@@ -207,6 +215,8 @@ void Window1::connectHandlers()
     connect(RadioButton2, &QRadioButton::clicked, this, &Window1::RadioButton2_Action);
     connect(LittleArrows1, &LittleArrows::up, this, &Window1::LittleArrows1_Up);
     connect(LittleArrows1, &LittleArrows::down, this, &Window1::LittleArrows1_Down);
+    connect(LittleArrows1, &LittleArrows::stepped, this,
+            [this](qint64 step) { stepPreset(step > 0 ? 1 : -1, std::abs(step)); });
     connect(intermediaire, &QPushButton::clicked, this, &Window1::intermediaire_Action);
     connect(efface_liste, &QPushButton::clicked, this, &Window1::efface_liste_Action);
     connect(ListBox1, &ListBox::doubleClick, this, &Window1::ListBox1_DoubleClick);

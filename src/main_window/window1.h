@@ -167,7 +167,7 @@ private:
     void pressed(QObject *button, const QInputEvent *event);
     // Hides the alert of a countdown's end and withdraws its notification.
     void dismissAlert();
-    void stepPreset(int direction);
+    void stepPreset(int direction, qint64 step);
     int menuOffset() const;
     static bool run(const std::function<void()> &command);
 

@@ -1,4 +1,5 @@
 // Mode switch and the countdown preset arrows of the main window.
+#include "core/timer_preset.h"
 #include "core/variables_globales.h"
 #include "main_window/window1.h"
 #include "platform/platform.h"
@@ -19,23 +20,17 @@ void Window1::RadioButton2_Action()
 
 void Window1::LittleArrows1_Up()
 {
-    stepPreset(+1);
+    stepPreset(+1, TimerPreset::clickStep(Platform::get().keyboardModifiers()));
 }
 
 void Window1::LittleArrows1_Down()
 {
-    stepPreset(-1);
+    stepPreset(-1, TimerPreset::clickStep(Platform::get().keyboardModifiers()));
 }
 
-void Window1::stepPreset(int direction)
+void Window1::stepPreset(int direction, qint64 step)
 {
     Platform &platform = Platform::get();
-    const Qt::KeyboardModifiers keys = platform.keyboardModifiers();
-    qint64 step = 1;
-    if (keys.testFlag(Qt::ControlModifier))
-        step = 60;
-    else if (keys.testFlag(Qt::AltModifier))
-        step = 3600;
     const Run::PresetStep result = Variables_globales.run.stepPreset(direction, step);
     StaticText2->setText(result.display);
     StaticText2->repaint();

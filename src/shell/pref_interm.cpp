@@ -43,7 +43,7 @@ QCheckBox *checkBox(const QString &text, QWidget *parent)
 }
 } // namespace
 
-pref_interm::pref_interm() : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+pref_interm::pref_interm() : ReturnKeyDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
     setObjectName(QStringLiteral("pref_interm"));
     setWindowTitle(QStringLiteral("Préférences"));

@@ -3,7 +3,7 @@
 #include "widgets/help_tag.h"
 #include "widgets/single_instance.h"
 
-#include <QDialog>
+#include "widgets/return_key_dialog.h"
 #include <QList>
 
 class QCheckBox;
@@ -14,7 +14,7 @@ class QPushButton;
 
 // The preferences window: lap label, alert message and three switches. It is
 // shown without a modal wait, and its OK applies the settings at once.
-class pref_interm : public QDialog, public SingleInstance<pref_interm> {
+class pref_interm : public ReturnKeyDialog, public SingleInstance<pref_interm> {
     Q_OBJECT
 public:
     pref_interm();

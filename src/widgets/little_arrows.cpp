@@ -1,5 +1,9 @@
 #include "widgets/little_arrows.h"
 
+#include "core/timer_preset.h"
+
+#include <QKeyEvent>
+#include <QPainter>
 #include <QToolButton>
 
 namespace {
@@ -26,12 +30,42 @@ LittleArrows::LittleArrows(QWidget *parent)
     down_->setAccessibleName(QStringLiteral("Diminuer le timer"));
     connect(up_, &QToolButton::clicked, this, &LittleArrows::up);
     connect(down_, &QToolButton::clicked, this, &LittleArrows::down);
+    // Clicks leave the keyboard where it was, in the comment.
+    setFocusPolicy(Qt::TabFocus);
 }
 
 void LittleArrows::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
+    // A pixel all round for the focus frame.
     const int half = height() / 2;
-    up_->setGeometry(0, 0, width(), half);
-    down_->setGeometry(0, half, width(), height() - half);
+    up_->setGeometry(1, 1, width() - 2, half - 1);
+    down_->setGeometry(1, half, width() - 2, height() - half - 1);
+}
+
+void LittleArrows::keyPressEvent(QKeyEvent *event)
+{
+    if (const qint64 step = TimerPreset::keyStep(event->key(), event->modifiers()))
+        emit stepped(step);
+    else
+        QWidget::keyPressEvent(event);
+}
+
+void LittleArrows::paintEvent(QPaintEvent *event)
+{
+    QWidget::paintEvent(event);
+    if (hasFocus())
+        QPainter(this).fillRect(rect(), palette().color(QPalette::Highlight));
+}
+
+void LittleArrows::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void LittleArrows::focusOutEvent(QFocusEvent *event)
+{
+    QWidget::focusOutEvent(event);
+    update();
 }

@@ -5,7 +5,7 @@
 class QToolButton;
 
 // A small pair of up and down arrows that repeat while held down; each step
-// is reported once.
+// is reported once. Tab reaches them, and then the keys step the preset too.
 class LittleArrows : public QWidget {
     Q_OBJECT
 public:
@@ -16,9 +16,15 @@ public:
 signals:
     void up();
     void down();
+    // A key's signed step, in seconds.
+    void stepped(qint64 seconds);
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     QToolButton *up_;

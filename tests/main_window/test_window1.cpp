@@ -1,12 +1,14 @@
 // The main window's handlers wired to the run and to the controls, and the lap list's editing.
 #include "core/variables_globales.h"
 #include "dialogs/fenetre_message.h"
+#include "dialogs/fonctions_fenetres_divreses.h"
 #include "kept_lines.h"
 #include "main_window/alerte_vel.h"
 #include "main_window/demande_message_timer.h"
 #include "main_window/window1.h"
 #include "program_fixture.h"
 #include "shell/menu.h"
+#include "shell/pref_interm.h"
 #include "widgets/list_box.h"
 #include "widgets/little_arrows.h"
 
@@ -33,6 +35,19 @@ class TestWindow1 : public QObject {
     Demande_message_timer &question() { return Demande_message_timer::instance(); }
     alerte_vel &alert() { return alerte_vel::instance(); }
     void timerMode() { QTest::mouseClick(w().RadioButton2, Qt::LeftButton); }
+    // Types the keys ("Tab", "Return", "Ctrl+Return", "Escape", or text) into whatever has the keyboard in `window`.
+    static void keys(QWidget &window, const QString &keys)
+    {
+        window.activateWindow();
+        QTRY_VERIFY(window.isActiveWindow());
+        for (const QString &key : keys.split(' ', Qt::SkipEmptyParts)) {
+            const QKeyCombination combination = QKeySequence(key)[0];
+            if (key.size() > 1 && key.at(0).isUpper() && key != "Course")
+                QTest::keyClick(QApplication::focusWidget(), combination.key(), combination.keyboardModifiers());
+            else
+                typeInto(QApplication::focusWidget(), key);
+        }
+    }
     // Clicks the named buttons one second apart.
     void press(const QString &names)
     {
@@ -119,6 +134,59 @@ private slots:
             QCOMPARE(program.display(), program.row(row)[1]);
     }
 
+    // In every dialog Return presses the button that has the keyboard, and otherwise the default one; in the
+    // comment Return starts a new line and Ctrl+Return confirms; Escape gives the answer that keeps things as
+    // they were.
+    void dialogKeys_data()
+    {
+        QTest::addColumn<QString>("dialog");
+        QTest::addColumn<QString>("typed"); // after "Course" typed where the keyboard starts
+        QTest::addColumn<QString>("outcome");
+        QTest::newRow("comment, Tab to Continuer") << "comment" << "Tab Tab Return" << "Second Course";
+        QTest::newRow("comment, Tab to Annuler") << "comment" << "Tab Return" << "First ";
+        QTest::newRow("comment, Ctrl+Return") << "comment" << "Return x Ctrl+Return" << "Second Course\nx";
+        QTest::newRow("question, Tab to the second") << "question" << "Tab Return" << "Second";
+        QTest::newRow("question, the first") << "question" << "Return" << "First";
+        QTest::newRow("alert message, Return") << "alert" << "Return" << "Course hidden";
+        QTest::newRow("alert message, Tab to Annuler") << "alert" << "Tab Return" << "Thé prêt hidden";
+        QTest::newRow("alert message, Escape") << "alert" << "Escape" << "Thé prêt hidden";
+        QTest::newRow("preferences, Return") << "preferences" << "Return" << "Course hidden";
+        QTest::newRow("preferences, Tab to Annuler")
+            << "preferences" << "Tab Tab Tab Tab Tab Tab Return" << "Temps intermédiaire  hidden";
+    }
+    void dialogKeys()
+    {
+        QFETCH(QString, dialog);
+        QFETCH(QString, typed);
+        QString outcome;
+        const auto answered = [&](Answer answer) {
+            return QStringList{"First", "Second", "Cancelled"}[int(answer)];
+        };
+        Variables_globales.pref_texte_timer = QStringLiteral("Thé prêt");
+        program.platform.dialogScripts.enqueue([&](QDialog &d) { keys(d, "Course " + typed); });
+        if (dialog == "comment") {
+            const Reply reply = Fonctions_fenetres_divreses::Type_answer("q", "", "Annuler", "Continuer", "", 1, 0);
+            outcome = answered(reply.answer) + ' ' + reply.text;
+        } else if (dialog == "question") {
+            program.platform.dialogScripts.head() = [&](QDialog &d) { keys(d, typed); };
+            outcome = answered(Fonctions_fenetres_divreses::type_message("q", "Un", "Deux", "", 1, 1));
+        } else {
+            QDialog *window = &question();
+            if (dialog == "alert") {
+                question().show();
+            } else {
+                pref_interm::instance().showCurrentSettings();
+                window = &pref_interm::instance();
+                pref_interm::instance().chaine_interm->setFocus();
+                pref_interm::instance().chaine_interm->selectAll();
+            }
+            keys(*window, "Course " + typed);
+            outcome = (dialog == "alert" ? Variables_globales.pref_texte_timer : w().preftexteligne->text()) +
+                      (window->isVisible() ? " shown" : " hidden");
+        }
+        QTEST(outcome, "outcome");
+    }
+
     // The end of a countdown, with the message the user gave at its start when asked for one.
     void expiry_data()
     {
@@ -177,9 +245,9 @@ private slots:
         QCOMPARE(list()->size(), before + QSize(1000, 600));
     }
 
-    // From a preset of 3593000 s, a click up or down with the keys held (c: command, o: option) that choose the
-    // step; a step past a limit beeps and says so. tests/main_window/arrows.txt keeps the current and remembered
-    // presets, the display, the beeps and the messages.
+    // From a preset of 3593000 s, a click up or down with the keys held (c: Ctrl, o: Alt, s: Shift) that choose
+    // the step, or a key on the arrows once Tab has reached them; a step past a limit beeps and says so.
+    // tests/main_window/arrows.txt keeps the current and remembered presets, the display, the beeps and the messages.
     void arrows()
     {
         KeptLines::check(QFINDTESTDATA("arrows.txt"), [&](const QString &input, QStringList &made) {
@@ -187,13 +255,26 @@ private slots:
             timerMode();
             Variables_globales.run.restore(RunMode::Timer, 3593000);
             w().showRun();
-            program.platform.modifiers = (input.contains(" c") ? Qt::ControlModifier : Qt::NoModifier) |
-                                         (input.contains(" o") ? Qt::AltModifier : Qt::NoModifier);
+            const Qt::KeyboardModifiers keys = (input.contains(" c") ? Qt::ControlModifier : Qt::NoModifier) |
+                                               (input.contains(" o") ? Qt::AltModifier : Qt::NoModifier) |
+                                               (input.contains(" s") ? Qt::ShiftModifier : Qt::NoModifier);
             LittleArrows *arrows = w().LittleArrows1;
-            QTest::mouseClick(input.startsWith("up") ? arrows->upButton() : arrows->downButton(), Qt::LeftButton);
+            if (input.startsWith("key ")) {
+                w().activateWindow();
+                w().RadioButton2->setFocus();
+                QTRY_VERIFY(w().RadioButton2->hasFocus());
+                while (!arrows->hasFocus() && program.platform.beeps < 10) // Tab goes round to them
+                    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab), ++program.platform.beeps;
+                program.platform.beeps = 0;
+                QTest::keyClick(arrows, QKeySequence(input.section(' ', 1, 1))[0].key(), keys);
+            } else {
+                program.platform.modifiers = keys;
+                QTest::mouseClick(input.startsWith("up") ? arrows->upButton() : arrows->downButton(), Qt::LeftButton);
+            }
             made << QStringList({w().StaticText1->text(), w().Preference_vel_Timer->text(), program.display(),
                                  QString::number(program.platform.beeps), program.platform.messages.join(' ')})
                         .join(' ');
+            QVERIFY(!arrows->hasFocus() || input.startsWith("key ")); // a click leaves the keyboard where it was
         });
     }
 
