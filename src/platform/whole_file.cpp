@@ -1,6 +1,9 @@
 #include "platform/whole_file.h"
 
+#include "platform/file_problem.h"
+
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <algorithm>
@@ -16,25 +19,25 @@ std::optional<QByteArray> readRegular(const QString &path, qint64 limit, bool wh
 {
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        problem = qt_error_string(errno);
+        problem = FileProblem::describe(errno);
         return std::nullopt;
     }
     struct stat info {};
     QFile file;
     if (::fstat(fd, &info) != 0)
-        problem = qt_error_string(errno);
+        problem = FileProblem::describe(errno);
     else if (S_ISDIR(info.st_mode))
-        problem = QStringLiteral("c'est un dossier, pas un fichier");
+        problem = FileProblem::describe(EISDIR);
     else if (!S_ISREG(info.st_mode))
         problem = QStringLiteral("ce n'est pas un fichier ordinaire");
     else if (whole && info.st_size > limit)
         problem = QStringLiteral("le fichier est trop volumineux (plus de %1 Mo)").arg(limit >> 20);
     else if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
-        problem = file.errorString();
+        problem = FileProblem::describe(errno);
     // One byte more than the file holds tells whether it grew meanwhile.
     else if (QByteArray bytes = file.read(std::min<qint64>(limit, info.st_size) + (whole ? 1 : 0));
              file.error() != QFileDevice::NoError)
-        problem = file.errorString();
+        problem = FileProblem::describe(errno);
     else if (whole && bytes.size() > info.st_size)
         problem = QStringLiteral("le fichier a grandi pendant sa lecture");
     else
@@ -50,10 +53,21 @@ QString write(const QString &path, const QByteArray &bytes)
 {
     QSaveFile file(path);
     // commit() overlooks a failure of its own final flush (a full disk) and
-    // replaces the file with an empty one; flushing first catches it.
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush() && file.commit())
+    // replaces the file with an empty one; flushing first catches it. The
+    // system's error is taken at once, before anything else can change it.
+    errno = 0;
+    int error = 0;
+    if (QFileInfo(path).isDir())
+        error = EISDIR;
+    else if (!file.open(QIODevice::WriteOnly))
+        error = errno;
+    else if (file.write(bytes) != bytes.size() || !file.flush())
+        error = errno;
+    else if (file.commit())
         return QString();
-    return file.errorString();
+    else
+        error = errno;
+    return error != 0 ? FileProblem::describe(error) : file.errorString();
 }
 
 std::optional<QByteArray> read(const QString &path, qint64 limit, QString &problem)

@@ -144,15 +144,18 @@ private slots:
         QTest::addColumn<QString>("message");    // "@" stands for the folder
         QTest::addColumn<QString>("outcome");    // questions, suggested names, file types, no_sauvetage, quits, comment
         const QString save = "Impossible d'enregistrer la liste dans « ", open = "Impossible d'ouvrir « ";
-        const QString noEntry = qt_error_string(ENOENT), noFolder = qt_error_string(ENOTDIR);
+        // In French whatever the system's language.
+        const QString noEntry = "le fichier ou son dossier n'existe pas",
+                      noFolder = "un élément du chemin n'est pas un dossier";
         // clang-format off
         QTest::newRow("save: empty list") << "save" << QList<int>{} << "" << "Il n'y a rien à sauvegarder!" << "0|||2|0|avant";
         QTest::newRow("save: written") << "save" << QList<int>{2} << "nouveau" << "" << "1|Document VelTiming 2|text|3|0|avant";
         QTest::newRow("save: dialog cancelled") << "save" << QList<int>{2} << "" << "" << "1|Document VelTiming 2|text|2|0|avant";
         QTest::newRow("save: file as folder") << "save" << QList<int>{2} << "ancien/liste" << save + "@/ancien/liste » : " + noFolder << "1|Document VelTiming 2|text|3|0|avant";
-        QTest::newRow("save: directory") << "save" << QList<int>{2} << "occupé" << save + "@/occupé » : Le nom de fichier est associé à un répertoire" << "1|Document VelTiming 2|text|3|0|avant";
-        QTest::newRow("save: full disk") << "save" << QList<int>{2} << "disque/ancien" << save + "@/disque/ancien » : " + qt_error_string(ENOSPC) << "1|Document VelTiming 2|text|3|0|avant";
-        QTest::newRow("save: read-only folder") << "save" << QList<int>{2} << "/sys/liste" << save + "/sys/liste » : " + qt_error_string(EACCES) << "1|Document VelTiming 2|text|3|0|avant";
+        QTest::newRow("save: directory") << "save" << QList<int>{2} << "occupé" << save + "@/occupé » : c'est un dossier, pas un fichier" << "1|Document VelTiming 2|text|3|0|avant";
+        QTest::newRow("save: full disk") << "save" << QList<int>{2} << "disque/ancien" << save + "@/disque/ancien » : le disque est plein" << "1|Document VelTiming 2|text|3|0|avant";
+        QTest::newRow("save: read-only disk") << "save" << QList<int>{2} << "disque/lecture seule" << save + "@/disque/lecture seule » : le disque est en lecture seule" << "1|Document VelTiming 2|text|3|0|avant";
+        QTest::newRow("save: read-only folder") << "save" << QList<int>{2} << "/sys/liste" << save + "/sys/liste » : permission refusée" << "1|Document VelTiming 2|text|3|0|avant";
         QTest::newRow("quit: empty list") << "quit" << QList<int>{} << "" << "" << "0|||1|1|avant";
         QTest::newRow("quit: Quitter") << "quit" << QList<int>{1} << "" << "" << "1|||1|1|avant";
         QTest::newRow("quit: Escape") << "quit" << QList<int>{0} << "" << "" << "1|||1|0|avant";
@@ -170,7 +173,7 @@ private slots:
         QTest::newRow("open: FIFO") << "open" << QList<int>{1} << "fifo" << open + "@/fifo » : ce n'est pas un fichier ordinaire" << "1||text|1|0|avant";
         QTest::newRow("open: device") << "open" << QList<int>{1} << "/dev/zero" << open + "/dev/zero » : ce n'est pas un fichier ordinaire" << "1||text|1|0|avant";
         QTest::newRow("open: over 256 MiB") << "open" << QList<int>{1} << "énorme" << open + "@/énorme » : le fichier est trop volumineux (plus de 256 Mo)" << "1||text|1|0|avant";
-        QTest::newRow("open: unreadable") << "open" << QList<int>{1} << "/proc/self/mem" << open + "/proc/self/mem » : " + qt_error_string(EIO) << "1||text|1|0|avant";
+        QTest::newRow("open: unreadable") << "open" << QList<int>{1} << "/proc/self/mem" << open + "/proc/self/mem » : erreur d'entrée-sortie sur le disque" << "1||text|1|0|avant";
         // clang-format on
     }
     void keepsTheList()
@@ -190,8 +193,12 @@ private slots:
                 WholeFile::write(path(name), name == "course" ? document("Course\ndu matin") : "ancien\n").isEmpty());
         QVERIFY(QFile::resize(path("énorme"), 256 * 1024 * 1024 + 1)); // sparse: it takes no room
         QVERIFY(mkfifo(QFile::encodeName(path("fifo")), 0600) == 0);
-        QFile filler(path("disque/plein")); // fills the small disk up
-        QVERIFY(!small || (filler.open(QIODevice::WriteOnly) && filler.write(QByteArray(1 << 17, 'x')) < (1 << 17)));
+        QFile filler(path("disque/plein")); // fills the small disk up, or makes it read-only
+        if (target.endsWith("lecture seule"))
+            QVERIFY(mount(nullptr, QFile::encodeName(path("disque")), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0);
+        else
+            QVERIFY(!small ||
+                    (filler.open(QIODevice::WriteOnly) && filler.write(QByteArray(1 << 17, 'x')) < (1 << 17)));
         if (presses.isEmpty() && command != "open") // an empty list asks nothing
             w().laps().clear();
         else if (presses.isEmpty()) // nor does one that was saved
