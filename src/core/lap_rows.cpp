@@ -2,6 +2,8 @@
 
 #include "core/cell_text.h"
 
+#include <algorithm>
+
 LapRows::LapRows(std::initializer_list<ListRow> rows)
 {
     for (const ListRow &row : rows)
@@ -96,6 +98,13 @@ LapRows LapRows::first(qsizetype count) const
     LapRows rows = *this;
     if (count < rows.spans_.size())
         rows.spans_.resize(qMax<qsizetype>(count, 0));
+    return rows;
+}
+
+LapRows LapRows::sliced(qsizetype start) const
+{
+    LapRows rows = *this;
+    rows.spans_.remove(0, std::clamp<qsizetype>(start, 0, rows.spans_.size()));
     return rows;
 }
 

@@ -37,8 +37,10 @@ public:
     QByteArrayView line(qsizetype row) const;
     void remove(qsizetype row);
     void clear();
-    // The first `count` rows (all when count is larger).
+    // The first `count` rows (all when count is larger), and the rows from
+    // `start` on; both share this buffer.
     LapRows first(qsizetype count) const;
+    LapRows sliced(qsizetype start) const;
 
     bool operator==(const LapRows &other) const;
 

@@ -6,20 +6,46 @@
 namespace {
 const QString kOpen = QStringLiteral(" {course ");
 constexpr quint8 kFormat = 1;
+
+
+// The run as the text that follows a header or a line's "-": it holds no tab and
+// no line break, so a reader of documents takes neither for a row.
+QString record(const SavedRun &saved)
+{
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out << kFormat << saved.run << saved.boot << saved.reading << saved.wall.toMSecsSinceEpoch();
+    return kOpen + QString::fromLatin1(bytes.toBase64()) + QLatin1Char('}');
+}
+
+// The line a run was read from: the last run line after the line of 62
+// hyphens that ends a document's comment, or else the first line.
+QByteArray lineOfRun(const QByteArray &document)
+{
+    const QByteArray runLine = "\n-" + kOpen.toLatin1();
+    const qsizetype rows = document.lastIndexOf("\n" + QByteArray(62, '-') + '\n');
+    if (const qsizetype at = document.lastIndexOf(runLine); rows >= 0 && at > rows) {
+        const qsizetype end = document.indexOf('\n', at + 1);
+        return document.mid(at + 1, end < 0 ? -1 : end - at - 1);
+    }
+    return document.left(document.indexOf('\n'));
+}
 } // namespace
 
 namespace RunJournal {
 QString header(const QString &documentHeader, const SavedRun &saved)
 {
-    QByteArray bytes;
-    QDataStream out(&bytes, QIODevice::WriteOnly);
-    out << kFormat << saved.run << saved.boot << saved.reading << saved.wall.toMSecsSinceEpoch();
-    return documentHeader + kOpen + QString::fromLatin1(bytes.toBase64()) + QLatin1Char('}');
+    return documentHeader + record(saved);
+}
+
+QByteArray line(const SavedRun &saved)
+{
+    return '-' + record(saved).toLatin1() + '\n';
 }
 
 std::optional<SavedRun> read(const QByteArray &document)
 {
-    const QByteArray line = document.left(document.indexOf('\n'));
+    const QByteArray line = lineOfRun(document);
     const qsizetype open = line.lastIndexOf(kOpen.toLatin1());
     if (open < 0 || !line.endsWith('}'))
         return std::nullopt;

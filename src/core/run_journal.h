@@ -12,8 +12,9 @@
 
 // The run as the copy of the list in progress keeps it: its bytes, the
 // reading and the time of day when they were written, and the boot the
-// readings belong to. It rides on the copy's header line, where a reader of
-// documents takes no notice of it.
+// readings belong to. It rides on the copy's header line, and each later
+// state on a line of its own after the rows, where a reader of documents
+// takes no notice of it.
 struct SavedRun {
     QByteArray run;
     QByteArray boot;
@@ -23,7 +24,10 @@ struct SavedRun {
 
 namespace RunJournal {
 QString header(const QString &documentHeader, const SavedRun &saved);
-// The run saved in a document's first line, if any.
+// A later state of the run, as a line of its own, its line end included.
+QByteArray line(const SavedRun &saved);
+// The run a document holds last, if any: the last line of a run after the
+// rows' start, or else the one in the first line.
 std::optional<SavedRun> read(const QByteArray &document);
 
 struct Recovered {

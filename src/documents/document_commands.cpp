@@ -103,46 +103,57 @@ void open(Window1 &window)
 }
 
 namespace {
-// The earlier program's run on today's clocks.
-std::optional<RunJournal::Recovered> recoveredRun(const ListJournal &journal)
+// An earlier program's run on today's clocks.
+std::optional<RunJournal::Recovered> recoveredRun(const ListJournal::Earlier &copy)
 {
     Platform &platform = Platform::get();
-    const std::optional<SavedRun> &saved = journal.earlierRun();
-    return saved ? RunJournal::recover(*saved, platform.bootId(), platform.microseconds(), platform.now())
-                 : std::nullopt;
+    return copy.run ? RunJournal::recover(*copy.run, platform.bootId(), platform.microseconds(), platform.now())
+                    : std::nullopt;
 }
 } // namespace
 
 void offerRecovery(Window1 &window)
 {
     ListJournal *journal = ListJournal::current();
-    if (!journal || (journal->earlier().rows.isEmpty() && !journal->earlierRun()))
+    if (!journal)
         return;
-    QString question = QStringLiteral("VelTiming s'est fermé sans que la liste en cours soit sauvegardée. "
-                                      "Voulez-vous la récupérer?");
-    if (const std::optional<RunJournal::Recovered> run = recoveredRun(*journal); run && !run->stopRows.isEmpty())
-        question += QStringLiteral("\rL'horloge de l'ordinateur a reculé : la course en cours sera arrêtée au "
-                                   "dernier moment connu, %1.")
-                        .arg(DateTexts::longTime(journal->earlierRun()->wall));
-    const Answer answer = Fonctions_fenetres_divreses::type_message(question, QStringLiteral("Oublier"),
-                                                                    QStringLiteral("Récupérer"), QString(), 3, 2);
-    if (answer == Answer::Cancelled)
-        return; // kept as it is, and offered again at the next start
-    if (answer == Answer::Second) {
+    // Rows taken back go before those timed since the start, in the order of the copies.
+    qsizetype takenRows = 0;
+    const QList<ListJournal::Earlier> copies = journal->earlier();
+    for (const ListJournal::Earlier &copy : copies) {
+        QString question = QStringLiteral("VelTiming s'est fermé sans que la liste en cours soit sauvegardée. "
+                                          "Voulez-vous la récupérer?");
+        if (const std::optional<RunJournal::Recovered> run = recoveredRun(copy); run && !run->stopRows.isEmpty())
+            question += QStringLiteral("\rL'horloge de l'ordinateur a reculé : la course en cours sera arrêtée au "
+                                       "dernier moment connu, %1.")
+                            .arg(DateTexts::longTime(copy.run->wall));
+        const Answer answer = Fonctions_fenetres_divreses::type_message(
+            question, QStringLiteral("Oublier"), QStringLiteral("Récupérer"), QString(), 3, 2);
+        if (answer == Answer::Cancelled)
+            continue; // kept as it is, and offered again at the next start
+        if (answer == Answer::First) {
+            journal->forgotten(copy.path);
+            continue;
+        }
         // Taken again now: the answer may have come a while after the question.
-        const std::optional<RunJournal::Recovered> run = recoveredRun(*journal);
-        SavedList::Contents earlier = journal->earlier();
+        const std::optional<RunJournal::Recovered> run = recoveredRun(copy);
+        const LapRows current = window.laps().rows();
+        const qsizetype meanwhile = current.size() - takenRows;
+        LapRows rows = current.first(takenRows);
+        rows.append(copy.contents.rows);
         if (run)
-            earlier.rows.append(run->stopRows);
-        // Rows timed while the question waited follow the earlier ones; a run
-        // started meanwhile goes on, in place of the earlier one.
-        earlier.rows.append(window.laps().rows());
-        Variables_globales.Commentaire_encours = earlier.comment;
-        window.laps().replace(earlier.rows);
+            rows.append(run->stopRows);
+        rows.append(current.sliced(takenRows));
+        Variables_globales.Commentaire_encours += copy.contents.comment;
+        window.laps().replace(rows);
+        journal->taken(copy.path);
+        // A run started meanwhile goes on, in place of the earlier one.
         if (run && Variables_globales.run.state() == RunState::Idle)
             window.resumeRun(*run);
+        takenRows = window.laps().rowCount() - meanwhile;
     }
-    journal->settleEarlier();
+    if (window.laps().rowCount() > 0 && takenRows > 0)
+        window.ListBox1->selectLastRow();
 }
 
 void print(Window1 &window)

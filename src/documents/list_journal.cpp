@@ -9,40 +9,42 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QPointer>
+#include <QRegularExpression>
+
+#include <algorithm>
 
 namespace {
 ListJournal *running = nullptr;
 constexpr int kDelayMs = 1000;
+// A copy that cannot be written is tried again this long after, while nothing else changes.
+constexpr int kRetryMs = 10000;
 constexpr qint64 kLargestJournal = 256LL * 1024 * 1024;
+const QString kName = QStringLiteral("Liste en cours");
+
+// "Liste en cours", then "Liste en cours 2" and on: one name for each copy.
+QString copyName(int number)
+{
+    return number == 1 ? kName : kName + QLatin1Char(' ') + QString::number(number);
+}
 } // namespace
 
-ListJournal::ListJournal(LapList &list, const QString &folder, QObject *parent)
-    : QObject(parent), list_(list), path_(folder.isEmpty() ? QString() : QDir(folder).filePath("Liste en cours"))
+ListJournal::ListJournal(LapList &list, const QString &folder, QObject *parent) : QObject(parent), list_(list)
 {
     running = this;
-    QString problem;
-    if (const std::optional<QByteArray> bytes =
-            path_.isEmpty() ? std::nullopt : WholeFile::read(path_, kLargestJournal, problem)) {
-        earlier_ = SavedList::read(*bytes);
-        earlierRun_ = RunJournal::read(*bytes);
-    }
-    if (earlier_.rows.isEmpty())
-        earlier_ = {};
-    // An idle run holds nothing to give back.
-    const std::optional<Run> run = earlierRun_ ? Run::load(earlierRun_->run) : std::nullopt;
-    if (run.value_or(Run()).state() == RunState::Idle)
-        earlierRun_.reset();
+    if (!folder.isEmpty())
+        readEarlier(folder);
     writer_.setMaxThreadCount(1); // one write at a time, in order
     delay_.setSingleShot(true);
     delay_.setTimerType(Qt::PreciseTimer);
     delay_.setInterval(kDelayMs);
     connect(&delay_, &QTimer::timeout, this, [this] { write(false); });
-    connect(&list, &QAbstractItemModel::rowsInserted, this, &ListJournal::changed);
-    connect(&list, &QAbstractItemModel::rowsRemoved, this, &ListJournal::changed);
-    connect(&list, &LapList::cellEdited, this, &ListJournal::changed);
-    connect(&list, &QAbstractItemModel::modelReset, this, &ListJournal::changed);
-    connect(&fenetre_answer::instance(), &fenetre_answer::answered, this, &ListJournal::changed);
+    connect(&list, &QAbstractItemModel::rowsInserted, this,
+            [this](const QModelIndex &, int first, int) { rowsInserted(first); });
+    connect(&list, &QAbstractItemModel::rowsRemoved, this,
+            [this](const QModelIndex &, int first, int) { rewrite(first); });
+    connect(&list, &LapList::cellEdited, this, [this](int row, int) { rewrite(row); });
+    connect(&list, &QAbstractItemModel::modelReset, this, [this] { rewrite(-1); });
+    connect(&fenetre_answer::instance(), &fenetre_answer::answered, this, [this] { rewrite(-1); }); // the comment
 }
 
 ListJournal::~ListJournal()
@@ -57,19 +59,78 @@ ListJournal *ListJournal::current()
     return running;
 }
 
-void ListJournal::settleEarlier()
+void ListJournal::readEarlier(const QString &folder)
 {
-    earlier_ = {};
-    earlierRun_.reset();
-    if (!delay_.isActive())
-        delay_.start();
+    const QDir dir(folder);
+    static const QRegularExpression copy(QStringLiteral("^Liste en cours(?: ([1-9][0-9]{0,5}))?$"));
+    QList<int> numbers;
+    for (const QString &name : dir.entryList(QDir::Files | QDir::System | QDir::Hidden))
+        if (const QRegularExpressionMatch match = copy.match(name); match.hasMatch())
+            numbers.append(match.captured(1).isEmpty() ? 1 : match.captured(1).toInt());
+    std::sort(numbers.begin(), numbers.end());
+    for (const int number : numbers) {
+        const QString path = dir.filePath(copyName(number));
+        QString problem;
+        std::optional<QByteArray> bytes = WholeFile::read(path, kLargestJournal, problem);
+        if (!bytes)
+            continue; // left alone, and its name not taken
+        // A line the program was writing when it ended holds half of what it meant.
+        bytes->truncate(bytes->lastIndexOf('\n') + 1);
+        Earlier earlier{path, SavedList::read(*bytes), RunJournal::read(*bytes)};
+        if (earlier.contents.rows.isEmpty())
+            earlier.contents = {};
+        // An idle run holds nothing to give back.
+        const std::optional<Run> run = earlier.run ? Run::load(earlier.run->run) : std::nullopt;
+        if (run.value_or(Run()).state() == RunState::Idle)
+            earlier.run.reset();
+        if (earlier.contents.rows.isEmpty() && !earlier.run)
+            QFile::remove(path);
+        else
+            earlier_.append(earlier);
+    }
+    for (int number = 1; path_.isEmpty(); ++number)
+        if (!QFileInfo::exists(dir.filePath(copyName(number))))
+            path_ = dir.filePath(copyName(number));
+}
+
+void ListJournal::taken(const QString &path)
+{
+    earlier_.removeIf([&](const Earlier &earlier) { return earlier.path == path; });
+    if (written_.exists && stale_.isEmpty())
+        stale_ = path_;
+    path_ = path;
+    // That copy is replaced whole, by a copy that holds its rows.
+    written_ = {true, true, 0, {}, false};
+    write(false);
+}
+
+void ListJournal::forgotten(const QString &path)
+{
+    earlier_.removeIf([&](const Earlier &earlier) { return earlier.path == path; });
+    writer_.start([path] { QFile::remove(path); });
 }
 
 void ListJournal::changed()
 {
+    rewrite(-1);
+}
+
+void ListJournal::rowsInserted(int first)
+{
     unsaved_ = true;
+    if (first < written_.rows)
+        written_.whole = false;
     if (!delay_.isActive())
-        delay_.start();
+        delay_.start(kDelayMs);
+}
+
+void ListJournal::rewrite(qsizetype firstChanged)
+{
+    unsaved_ = true;
+    if (firstChanged < written_.rows)
+        written_.whole = false;
+    if (!delay_.isActive())
+        delay_.start(kDelayMs);
 }
 
 void ListJournal::discard()
@@ -98,41 +159,98 @@ void ListJournal::write(bool wait)
         return;
     Platform &platform = Platform::get();
     const Run &run = Variables_globales.run;
-    const bool running = run.state() != RunState::Idle && !givenUp_;
-    SavedList::Contents kept = earlier_;
-    if (unsaved_ || running) {
-        kept.comment += Variables_globales.Commentaire_encours;
-        kept.rows.append(list_.rows());
-    }
-    // The run under way, or else an earlier one not yet taken or given up.
-    const std::optional<SavedRun> saved =
-        running ? SavedRun{run.save(), platform.bootId(), platform.microseconds(), platform.now()} : earlierRun_;
-    if (kept.rows.isEmpty() && !saved) {
-        writer_.waitForDone();
-        QFile::remove(path_);
+    const bool runs = run.state() != RunState::Idle && !givenUp_;
+    const bool holdsList = unsaved_ || runs;
+    const qsizetype rows = holdsList ? list_.rowCount() : 0;
+    if (rows == 0 && !runs) {
+        if (written_.exists)
+            perform([path = path_, stale = std::exchange(stale_, QString())] {
+                QFile::remove(stale);
+                QFile::remove(path);
+                return QString();
+            },
+                    wait);
+        written_ = {};
+        if (wait)
+            writer_.waitForDone();
         return;
     }
-    // Only the snapshot is taken here; encoding and writing run on the
-    // writer's thread.
+    const SavedRun saved{run.save(), platform.bootId(), platform.microseconds(), platform.now()};
+    if (written_.exists && written_.whole && written_.list == holdsList && written_.rows <= rows) {
+        // Only what is new goes to the end of the copy.
+        QByteArray added;
+        for (qsizetype row = written_.rows; row < rows; ++row)
+            added.append(list_.rows().line(row)).append('\n');
+        if (saved.run != written_.run)
+            added += RunJournal::line(saved);
+        written_.rows = rows;
+        written_.run = saved.run;
+        if (!added.isEmpty())
+            perform([this, path = path_, added] { return broken_ ? lastReported_ : WholeFile::append(path, added); },
+                    wait);
+        else if (wait)
+            writer_.waitForDone();
+        return;
+    }
     QString header = SavedList::headerLine(platform.now());
-    if (saved)
-        header = RunJournal::header(header, *saved);
-    writer_.start([this, path = path_, header, kept = std::move(kept)] {
+    if (runs)
+        header = RunJournal::header(header, saved);
+    // The rows are shared with the list, not copied, until one side changes;
+    // the document is made on the writer's thread.
+    writeWhole(header, holdsList ? Variables_globales.Commentaire_encours : QString(),
+               holdsList ? list_.rows() : LapRows(), std::exchange(stale_, QString()));
+    written_ = {true, holdsList, rows, saved.run, true};
+    if (wait)
+        writer_.waitForDone();
+}
+
+void ListJournal::writeWhole(const QString &header, const QString &comment, const LapRows &rows,
+                             const QString &replaced)
+{
+    perform([path = path_, header, comment, rows, replaced] {
         QDir().mkpath(QFileInfo(path).path());
-        const QString problem = WholeFile::write(path, SavedList::write(header, kept.comment, kept.rows));
-        if (!problem.isEmpty())
+        const QString problem = WholeFile::write(path, SavedList::write(header, comment, rows));
+        if (problem.isEmpty() && !replaced.isEmpty())
+            QFile::remove(replaced);
+        return problem;
+    },
+            false);
+}
+
+void ListJournal::perform(std::function<QString()> work, bool wait)
+{
+    writer_.start([this, work = std::move(work)] {
+        const QString problem = work();
+        broken_ = !problem.isEmpty();
+        // Each failure, so that it is tried again; a success only after one.
+        if (!problem.isEmpty() || !lastReported_.isEmpty()) {
+            lastReported_ = problem;
             QMetaObject::invokeMethod(
-                this, [this, problem] { report(problem); }, Qt::QueuedConnection);
+                this, [this, problem] { reported(problem); }, Qt::QueuedConnection);
+        }
     });
     if (wait)
         writer_.waitForDone();
 }
 
-void ListJournal::report(const QString &problem)
+void ListJournal::reported(const QString &problem)
 {
-    if (std::exchange(reported_, true) || sealed_)
+    if (sealed_)
         return;
-    Platform::get().messageBox(QStringLiteral("La liste en cours n'est pas protégée : sa copie de secours ne peut "
+    if (!problem.isEmpty()) {
+        written_.whole = false; // the next write makes the copy whole again
+        QTimer::singleShot(kRetryMs, this, [this] {
+            if (!problem_.isEmpty() && !delay_.isActive())
+                write(false);
+        });
+    }
+    const QString told = problem.isEmpty()
+                             ? QString()
+                             : QStringLiteral("La liste en cours n'est pas protégée : sa copie de secours ne peut "
                                               "pas être écrite dans « %1 » : %2")
-                                   .arg(QDir::toNativeSeparators(path_), problem));
+                                   .arg(QDir::toNativeSeparators(path_), problem);
+    if (told != problem_) {
+        problem_ = told;
+        emit problemChanged(problem_);
+    }
 }

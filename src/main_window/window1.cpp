@@ -10,6 +10,7 @@
 #include "widgets/list_box.h"
 #include "widgets/little_arrows.h"
 #include "widgets/own_colour.h"
+#include "widgets/warning_line.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -105,6 +106,7 @@ void Window1::buildControls()
     preftexteligne = new QLabel(Preferences::kLapLabel, content_);
     preftexteligne->setFont(systemFont(12));
     preftexteligne->setEnabled(false);
+    preftexteligne->setVisible(false); // only keeps the lap label
     place(preftexteligne, "preftexteligne", QRect(22, 362, 59, 16), A::Bottom);
 
     RadioButton1 = new QRadioButton(QStringLiteral("Chronomètre"), content_);
@@ -139,6 +141,8 @@ void Window1::buildControls()
     OwnColour::give(StaticText3, QColor(40, 13, 147));
     StaticText3->setAccessibleDescription(QStringLiteral("Date"));
     place(StaticText3, "StaticText3", QRect(7, 3, 236, 20), A::None);
+    // As the clock's: a new row repaints the list alone, not the date above it.
+    StaticText3->setMask(QRegion(0, 0, 236, 21 - 3));
 
     // Fires every minute and does nothing, as laid out.
     regarde_date = timer("regarde_date");
@@ -189,6 +193,10 @@ void Window1::buildControls()
     Pour_commentaire_impression->setGeometry(193, 487, 80, 22);
     Pour_commentaire_impression->setVisible(false);
     Pour_commentaire_impression->setAccessibleName(QStringLiteral("Commentaire d'impression"));
+
+    avertissement_copie = new WarningLine(content_);
+    avertissement_copie->setFont(pixelFont(kHelvetica, 11));
+    place(avertissement_copie, "avertissement_copie", QRect(8, 358, 504, 20), A::Left | A::Right | A::Bottom);
 
     // Frames are drawn behind the controls they surround, and must not take
     // their clicks.

@@ -24,6 +24,7 @@ class QRadioButton;
 class QTimer;
 class LittleArrows;
 class ListBox;
+class WarningLine;
 struct RunStep;
 
 // The menu items whose commands the main window carries out.
@@ -76,6 +77,9 @@ public:
     QList<HelpTag> helpTags() const;
     // Difference column shown at "50%,25%,25%" or hidden at "75%,25%,0%".
     void setDifferenceColumnShown(bool shown);
+    // Why the copy of the list in progress cannot be written, in a line of
+    // the window and a desktop notification; empty once it can again.
+    void showCopyProblem(const QString &problem);
 
     // The run controls, the mode and the preset holders as the run stands.
     void showRun();
@@ -111,6 +115,8 @@ public:
     QLabel *Preference_vel_Timer;
     QPushButton *efface_liste;
     QLineEdit *Pour_commentaire_impression;
+    // Says, without taking the keyboard, that the list in progress has no copy.
+    WarningLine *avertissement_copie;
 
     // Run engine.
     void bt_depart_Action();

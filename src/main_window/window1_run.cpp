@@ -7,6 +7,7 @@
 #include "platform/platform.h"
 #include "widgets/list_box.h"
 #include "widgets/little_arrows.h"
+#include "widgets/warning_line.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -73,7 +74,7 @@ void Window1::resumeRun(const RunJournal::Recovered &recovered)
 void Window1::dismissAlert()
 {
     alerte_vel::hideIfCreated();
-    Platform::get().withdrawNotification();
+    Platform::get().withdrawNotification(Platform::Notice::CountdownEnd);
 }
 
 void Window1::bt_depart_Action()
@@ -118,7 +119,7 @@ void Window1::expire(const QDateTime &at)
     Demande_message_timer::instance().hide();
     alert.show();
     // Seen where the alert may not be: on another workspace, over a full-screen window.
-    platform.notify(QStringLiteral("Vel Timing"), Variables_globales.pref_texte_timer);
+    platform.notify(Platform::Notice::CountdownEnd, QStringLiteral("Vel Timing"), Variables_globales.pref_texte_timer);
     apply(step);
 }
 
@@ -127,4 +128,14 @@ void Window1::heure_Action()
     const QDateTime now = Platform::get().now();
     StaticText4->setText(DateTexts::longTime(now));
     heure->start(DateTexts::nextSecondDelay(now.time()));
+}
+
+void Window1::showCopyProblem(const QString &problem)
+{
+    Platform &platform = Platform::get();
+    if (problem.isEmpty())
+        platform.withdrawNotification(Platform::Notice::UnprotectedList);
+    else if (avertissement_copie->message().isEmpty()) // once, as the problem comes
+        platform.notify(Platform::Notice::UnprotectedList, QStringLiteral("Vel Timing"), problem);
+    avertissement_copie->setMessage(problem);
 }

@@ -39,11 +39,14 @@ public:
     virtual void messageBox(const QString &text) = 0;
     // Plays one beep; consecutive beeps are spaced so they are heard apart.
     virtual void beep() = 0;
-    // Posts a desktop notification in place of the one posted before; where
-    // the desktop has no notification service, nothing happens.
-    virtual void notify(const QString &summary, const QString &body) = 0;
-    // Withdraws the notification posted last, if it is still shown.
-    virtual void withdrawNotification() = 0;
+    // What a desktop notification tells; each has one shown at most.
+    enum class Notice { CountdownEnd, UnprotectedList };
+    // Posts a desktop notification in place of the one of the same notice
+    // posted before; where the desktop has no notification service, nothing
+    // happens.
+    virtual void notify(Notice notice, const QString &summary, const QString &body) = 0;
+    // Withdraws the notice's notification, if it is still shown.
+    virtual void withdrawNotification(Notice notice) = 0;
     // Shows a dialog modally and returns its result code.
     virtual int execModal(QDialog &dialog) = 0;
     // Empty when the user cancels. The dialogs offer documents of the type.

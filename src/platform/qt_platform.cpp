@@ -56,8 +56,12 @@ qint64 QtPlatform::monotonicMilliseconds()
 
 QByteArray QtPlatform::bootId()
 {
-    QFile file(QStringLiteral("/proc/sys/kernel/random/boot_id"));
-    return file.open(QIODevice::ReadOnly) ? file.readAll().trimmed() : QByteArray();
+    // The same until the machine starts again, so read once.
+    if (bootId_.isNull()) {
+        QFile file(QStringLiteral("/proc/sys/kernel/random/boot_id"));
+        bootId_ = file.open(QIODevice::ReadOnly) ? file.readAll().trimmed() : QByteArray("");
+    }
+    return bootId_;
 }
 
 QDateTime QtPlatform::now()
@@ -79,17 +83,18 @@ void QtPlatform::beep()
     beeper_->beep();
 }
 
-void QtPlatform::notify(const QString &summary, const QString &body)
+void QtPlatform::notify(Notice notice, const QString &summary, const QString &body)
 {
-    if (!notifier_)
-        notifier_ = std::make_unique<DesktopNotifier>(QGuiApplication::desktopFileName());
-    notifier_->post(summary, body);
+    std::unique_ptr<DesktopNotifier> &notifier = notifiers_[notice];
+    if (!notifier)
+        notifier = std::make_unique<DesktopNotifier>(QGuiApplication::desktopFileName());
+    notifier->post(summary, body);
 }
 
-void QtPlatform::withdrawNotification()
+void QtPlatform::withdrawNotification(Notice notice)
 {
-    if (notifier_)
-        notifier_->withdraw();
+    if (const auto found = notifiers_.find(notice); found != notifiers_.end())
+        found->second->withdraw();
 }
 
 int QtPlatform::execModal(QDialog &dialog)

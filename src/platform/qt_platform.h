@@ -2,6 +2,7 @@
 
 #include "platform/platform.h"
 
+#include <map>
 #include <memory>
 
 class BeepPlayer;
@@ -23,8 +24,8 @@ public:
     QDateTime now() override;
     void messageBox(const QString &text) override;
     void beep() override;
-    void notify(const QString &summary, const QString &body) override;
-    void withdrawNotification() override;
+    void notify(Notice notice, const QString &summary, const QString &body) override;
+    void withdrawNotification(Notice notice) override;
     int execModal(QDialog &dialog) override;
     QString saveFileName(const FileType &type, const QString &suggestedName) override;
     QString openFileName(const FileType &type) override;
@@ -44,7 +45,8 @@ private:
     QString chooseFile(const std::function<QString(const QString &folder)> &dialog);
 
     std::unique_ptr<BeepPlayer> beeper_;
-    std::unique_ptr<DesktopNotifier> notifier_;
+    std::map<Notice, std::unique_ptr<DesktopNotifier>> notifiers_;
     std::unique_ptr<InstanceLock> instance_;
     QString lastFolder_;
+    QByteArray bootId_;
 };

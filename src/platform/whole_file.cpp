@@ -70,6 +70,29 @@ QString write(const QString &path, const QByteArray &bytes)
     return error != 0 ? FileProblem::describe(error) : file.errorString();
 }
 
+QString append(const QString &path, const QByteArray &bytes)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_APPEND | O_CLOEXEC);
+    if (fd < 0)
+        return FileProblem::describe(errno);
+    struct stat info {};
+    int error = ::fstat(fd, &info) != 0 ? errno : 0;
+    for (qsizetype done = 0; error == 0 && done < bytes.size();) {
+        const ssize_t written = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (written < 0 && errno != EINTR)
+            error = errno;
+        else if (written > 0)
+            done += written;
+    }
+    if (error == 0 && ::fdatasync(fd) != 0)
+        error = errno;
+    if (error != 0 && info.st_nlink > 0) { // the size before is known
+        [[maybe_unused]] const int cut = ::ftruncate(fd, info.st_size);
+    }
+    ::close(fd);
+    return error == 0 ? QString() : FileProblem::describe(error);
+}
+
 std::optional<QByteArray> read(const QString &path, qint64 limit, QString &problem)
 {
     return readRegular(path, limit, true, problem);

@@ -108,6 +108,7 @@ void appli::prepareMainWindow(const QDateTime &moment)
     });
     auto *journal = new ListJournal(w.laps(), Platform::get().dataFolder(), &w);
     connect(&w, &Window1::runChanged, journal, &ListJournal::runChanged);
+    connect(journal, &ListJournal::problemChanged, &w, &Window1::showCopyProblem);
     w.GroupBox2->setTitle(Run::startHeading());
     w.StaticText3->setText(DateTexts::longDate(moment));
     w.setDefaultButton(w.bt_depart);

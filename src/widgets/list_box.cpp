@@ -26,20 +26,37 @@ public:
 };
 } // namespace
 
-ListBox::ListBox(LapList &list, QWidget *parent) : QTreeView(parent), list_(list)
+ListBox::ListBox(LapList &list, QWidget *parent) : QTableView(parent), list_(list)
 {
     setModel(&list);
     setItemDelegate(new CellDelegate(this));
-    setHeaderHidden(true);
-    setRootIsDecorated(false);
-    setUniformRowHeights(true);
-    setItemsExpandable(false);
+    horizontalHeader()->hide();
+    horizontalHeader()->setStretchLastSection(false);
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setMinimumSectionSize(1);
+    setShowGrid(false);
+    setWordWrap(false);
+    setTabKeyNavigation(false); // Tab leaves the list, as it leaves any other control
+    setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                     QAbstractItemView::SelectedClicked);
-    header()->setStretchLastSection(false);
+    fitRows();
     connect(&list, &LapList::cellEdited, this, &ListBox::cellAction);
+}
+
+void ListBox::fitRows()
+{
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+}
+
+void ListBox::changeEvent(QEvent *event)
+{
+    QTableView::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        fitRows();
 }
 
 int ListBox::rowCount() const
@@ -79,7 +96,7 @@ void ListBox::setColumnWidths(const QString &percentages)
 
 void ListBox::resizeEvent(QResizeEvent *event)
 {
-    QTreeView::resizeEvent(event);
+    QTableView::resizeEvent(event);
     applyWidths();
 }
 
@@ -113,13 +130,13 @@ void ListBox::keyPressEvent(QKeyEvent *event)
     if (event->matches(QKeySequence::Copy))
         copy();
     else
-        QTreeView::keyPressEvent(event);
+        QTableView::keyPressEvent(event);
 }
 
 void ListBox::mouseDoubleClickEvent(QMouseEvent *event)
 {
     emit doubleClick();
-    QTreeView::mouseDoubleClickEvent(event);
+    QTableView::mouseDoubleClickEvent(event);
 }
 
 void ListBox::closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint)
@@ -127,5 +144,5 @@ void ListBox::closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hi
     // Tab ends the edit without opening the next cell: one double-click, one edit.
     if (hint == QAbstractItemDelegate::EditNextItem || hint == QAbstractItemDelegate::EditPreviousItem)
         hint = QAbstractItemDelegate::NoHint;
-    QTreeView::closeEditor(editor, hint);
+    QTableView::closeEditor(editor, hint);
 }

@@ -1,13 +1,15 @@
 #pragma once
 
-#include <QTreeView>
+#include <QTableView>
 
 class LapList;
 
 // The lap list's view: three columns without headings, whose widths are
 // percentages of its width. Rows are selected as in a file list (Shift, Ctrl)
 // and copied with Ctrl+C. A cell is edited in place where the model allows.
-class ListBox : public QTreeView {
+// Rows are all as high, so a row added to a long list costs no layout of the
+// others.
+class ListBox : public QTableView {
     Q_OBJECT
 public:
     ListBox(LapList &list, QWidget *parent);
@@ -33,12 +35,14 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint) override;
 
 private:
     void applyWidths();
+    void fitRows();
 
     LapList &list_;
     int percents_[3] = {50, 25, 25};

@@ -11,6 +11,7 @@
 #include "program_fixture.h"
 #include "shell/bienvenue.h"
 #include "widgets/list_box.h"
+#include "widgets/warning_line.h"
 
 #include <QLineEdit>
 #include <QPrinter>
@@ -85,7 +86,8 @@ class TestDocuments : public QObject {
     {
         appli::destroyWindows(); // and the journal, whose last writes could come after the file below
         QDir(journal()).removeRecursively();
-        QFile::remove(journal());
+        for (const QString &name : QDir(folder->path()).entryList({"Liste en cours*"}, QDir::Files))
+            QFile::remove(folder->filePath(name));
         QVERIFY(earlier.isEmpty() || WholeFile::write(journal(), earlier).isEmpty());
         program.start([&](FakePlatform &p) {
             p.data = p.preferences = folder->path();
@@ -105,7 +107,9 @@ class TestDocuments : public QObject {
         ListJournal::current()->changed();
         return QFile::remove(journal());
     }
-    // The journal as "comment#label|label…", once its second is over.
+    // The copies as "comment#label|label…", the program's own last, each after the number of its name but the
+    // first's and followed by "+course" when it holds a run under way, once the own copy's second is over; then
+    // what the program told: messages, and the line and notification of a copy that cannot be written.
     QString kept()
     {
         auto *delay = ListJournal::current()->findChild<QTimer *>();
@@ -114,11 +118,26 @@ class TestDocuments : public QObject {
         const bool stuck = !QTest::qWaitFor([&] { return !delay->isActive(); });
         ListJournal::current()->finishWriting();
         QCoreApplication::processEvents(); // a failure is told from the event thread
-        const QString told = QStringList(program.platform.messages).replaceInStrings(folder->path(), "@").join(" ! ");
-        if (!QFileInfo(journal()).isFile())
-            return late + (stuck ? "stuck" : "none") + told;
-        const SavedList::Contents saved = SavedList::read(contents(journal()));
-        return late + saved.comment + '#' + labels(saved.rows) + told;
+        QStringList told = program.platform.messages;
+        if (const QString line = w().avertissement_copie->message(); !line.isEmpty())
+            told << "line: " + line;
+        if (program.platform.shown.contains(Platform::Notice::UnprotectedList))
+            told << QString("notified %1 times: ").arg(program.platform.notifications.size()) +
+                        program.platform.shown.value(Platform::Notice::UnprotectedList);
+        QStringList copies;
+        const QDir dir(folder->path());
+        for (const QString &name : dir.entryList({"Liste en cours*"}, QDir::Files, QDir::Name)) {
+            if (name.endsWith(".lock"))
+                continue;
+            const QByteArray bytes = contents(dir.filePath(name));
+            const SavedList::Contents saved = SavedList::read(bytes);
+            const std::optional<SavedRun> run = RunJournal::read(bytes);
+            const bool runs = run && Run::load(run->run) && Run::load(run->run)->state() != RunState::Idle;
+            copies << QString(name.section("cours", 1).trimmed()) + (name.contains(' ') && name != "Liste en cours" ? ":" : "") +
+                          saved.comment + '#' + labels(saved.rows) + (runs ? "+course" : "");
+        }
+        return late + (copies.isEmpty() ? (stuck ? "stuck" : "none") : copies.join(" + ")) +
+               told.join(" ! ").replace(folder->path(), "@");
     }
 
     // A run with a lap, stopped, as saving, quitting and printing find it.
@@ -272,7 +291,7 @@ private slots:
             QVERIFY2(words.contains(word + ' '), qPrintable(word));
     }
     // Each case clicks buttons of the window, or save, cancelled (a save), open, quit, now (writes the copy at
-    // once) or blocked (a folder where it goes), with the answers given to the questions they ask; what the copy
+    // once), blocked (a folder where it goes) or unblocked, with the answers given to the questions they ask; what the copy
     // then holds, tests/documents/journal.txt keeps.
     void followsTheList()
     {
@@ -294,8 +313,12 @@ private slots:
                     w().menfichieritemquitter_Action();
                 else if (step == "blocked")
                     QVERIFY(settled() && QDir().mkpath(journal() + "/x"));
+                else if (step == "unblocked")
+                    QVERIFY(QDir(journal()).removeRecursively());
                 else
                     program.click(w().findChild<QPushButton *>(step));
+                ListJournal::current()->finishWriting();
+                QCoreApplication::processEvents(); // as the program would between two steps of the user's
             }
             made << kept();
         });
@@ -312,17 +335,18 @@ private slots:
         const QString stopped =
             "Chronomètre 1, départ à: 14:05:00|Chronomètre 1, temps final:|" + QString(38, '-') + '|';
         const QByteArray garbled("h\n-\n\xff\xfe\t\x01\n");
+        const QString ownCopy = "2:#" + kStart + "+course"; // the copy of the list timed since the start
         // clang-format off
-        QTest::newRow("Récupérer") << kEarlier << 2 << true << kQuestion + "|Course\r|" + both + "|0:00:00:00|Course\r#" + both;
-        QTest::newRow("Oublier") << kEarlier << 1 << true << kQuestion + "||" + kStart + "|0:00:00:00|#" + kStart;
-        QTest::newRow("Escape: kept for the next start") << kEarlier << 0 << true << kQuestion + "||" + kStart + "|0:00:00:00|Course\r#" + both;
-        QTest::newRow("a signal: kept for the next start") << kEarlier << int(ProgramFixture::kSignal) << true << kQuestion + "||" + kStart + "|0:00:00:00|Course\r#" + both;
-        QTest::newRow("truncated") << kEarlier.chopped(12) << 2 << true << kQuestion + "|Course\r|" + both + "|0:00:00:00|Course\r#" + both;
-        QTest::newRow("garbled") << garbled << 2 << true << kQuestion + "||ˇ˛|" + kStart + "|0:00:00:00|#ˇ˛|" + kStart;
-        QTest::newRow("no rows") << QByteArray("h\n-\nrien\n") << 9 << true << "||" + kStart + "|0:00:00:00|#" + kStart;
-        QTest::newRow("no rows, an idle run") << SavedList::write(RunJournal::header("h", {Run().save(), "boot-1", 0, {}}), "", {}) << 9 << true << "||" + kStart + "|0:00:00:00|#" + kStart;
-        QTest::newRow("a run, going on") << earlierRun(RunMode::Chronometre) << 2 << false << kQuestion + "|Course\r|" + earlier + "|0:01:40:00|Course\r#" + earlier;
-        QTest::newRow("a run, after one started meanwhile") << earlierRun(RunMode::Chronometre) << 2 << true << kQuestion + "|Course\r|" + earlier + '|' + kStart + "|0:00:00:00|Course\r#" + earlier + '|' + kStart;
+        QTest::newRow("Récupérer") << kEarlier << 2 << true << kQuestion + "|Course\r|" + both + "|0:00:00:00|Course\r#" + both + "+course";
+        QTest::newRow("Oublier") << kEarlier << 1 << true << kQuestion + "||" + kStart + "|0:00:00:00|2:#" + kStart + "+course";
+        QTest::newRow("Escape: kept as it is, beside the new copy") << kEarlier << 0 << true << kQuestion + "||" + kStart + "|0:00:00:00|Course\r#Départ|Tour + " + ownCopy;
+        QTest::newRow("a signal: kept as it is, beside the new copy") << kEarlier << int(ProgramFixture::kSignal) << true << kQuestion + "||" + kStart + "|0:00:00:00|Course\r#Départ|Tour + " + ownCopy;
+        QTest::newRow("truncated: the half line left out") << kEarlier.chopped(12) << 2 << true << kQuestion + "|Course\r|Départ|" + kStart + "|0:00:00:00|Course\r#Départ|" + kStart + "+course";
+        QTest::newRow("garbled") << garbled << 2 << true << kQuestion + "||ˇ˛|" + kStart + "|0:00:00:00|#ˇ˛|" + kStart + "+course";
+        QTest::newRow("no rows") << QByteArray("h\n-\nrien\n") << 9 << true << "||" + kStart + "|0:00:00:00|#" + kStart + "+course";
+        QTest::newRow("no rows, an idle run") << SavedList::write(RunJournal::header("h", {Run().save(), "boot-1", 0, {}}), "", {}) << 9 << true << "||" + kStart + "|0:00:00:00|#" + kStart + "+course";
+        QTest::newRow("a run, going on") << earlierRun(RunMode::Chronometre) << 2 << false << kQuestion + "|Course\r|" + earlier + "|0:01:40:00|Course\r#" + earlier + "+course";
+        QTest::newRow("a run, after one started meanwhile") << earlierRun(RunMode::Chronometre) << 2 << true << kQuestion + "|Course\r|" + earlier + '|' + kStart + "|0:00:00:00|Course\r#" + earlier + '|' + kStart + "+course";
         QTest::newRow("a countdown that ended meanwhile") << earlierRun(RunMode::Timer) << 2 << false << kQuestion + "|Course\r|" + ended + "|0:00:00:00|Course\r#" + ended;
         QTest::newRow("a run, the clock gone back") << earlierRun(RunMode::Chronometre, "boot-0", QTime(14, 5)) << 2 << false
             << kQuestion + "\nL'horloge de l'ordinateur a reculé : la course en cours sera arrêtée au dernier moment connu, 14:05:00.|Course\r|" + stopped + "|0:00:00:00|Course\r#" + stopped;
@@ -340,6 +364,50 @@ private slots:
         QCOMPARE(w().Commentaire->text(), "Tapé"); // what was typed meanwhile stays
     }
 
+    // A copy not answered for stays as it is: killed after a run of its own, the next program offers both, and
+    // takes both back in their order, the countdown ended while the programs were down.
+    void declinedCopyStays()
+    {
+        start(earlierRun(RunMode::Timer), 0);
+        program.click(w().intermediaire);
+        ListJournal::current()->finishWriting(); // then killed: the windows go, and nothing more is written
+        program.start([&](FakePlatform &p) {
+            p.data = p.preferences = folder->path();
+            program.answer(2);
+            program.answer(2);
+        });
+        Bienvenue::instance().Timer1_Action();
+        Bienvenue::instance().Timer1_Action();
+        const QString ended = "Temps de départ 1:|Timer 2, temps écoulé à  14:01:30|" + QString(38, '-') + "||";
+        QCOMPARE(QString::number(program.asked.size()) + ' ' + labels(w().laps().rows()) + ' ' + kept(),
+                 "2 " + ended + kStart + "|1: Tapé 2:Course\r#" + ended + kStart + "|1: Tapé+course");
+        QCOMPARE(w().ListBox1->selectedRow(), program.rowCount() - 1); // the list shows its last row
+    }
+
+    // A lap adds its row and the run's state to the end of the copy; an edit writes the copy whole anew.
+    void lapsAddToTheCopy()
+    {
+        start({});
+        ListJournal::current()->finishWriting();
+        const auto file = [&] {
+            struct stat info {};
+            return std::pair(::stat(QFile::encodeName(journal()), &info) == 0 ? qint64(info.st_size) : -1, info.st_ino);
+        };
+        const auto before = file();
+        program.platform.advance(1.5);
+        program.click(w().intermediaire);
+        ListJournal::current()->finishWriting();
+        const auto after = file();
+        QVERIFY2(after.second == before.second && after.first > before.first && after.first - before.first < 1024,
+                 qPrintable(QString::number(after.first - before.first)));
+        const std::optional<SavedRun> run = RunJournal::read(contents(journal()));
+        QVERIFY(run && Run::load(run->run)->lapNumber() == 2);
+        w().laps().setEditable(true);
+        QVERIFY(w().laps().setData(w().laps().index(1, 0), "Virage"));
+        QCOMPARE(kept(), "#" + kStart + "|Virage+course");
+        QVERIFY(file().second != before.second);
+    }
+
     // A signal ends the program as it is, whatever window is open; a logout asks when it may.
     void endedBySystem_data()
     {
@@ -347,16 +415,16 @@ private slots:
         QTest::addColumn<QList<int>>("answers");
         QTest::addColumn<QString>(
             "outcome"); // ends, questions, quit status, copy written at once, kept, preferences, rows
-        const QString ended = " 0 now #" + kStart + " 1 1";
+        const QString ended = " 0 now #" + kStart + "+course 1 1";
         const int sig = ProgramFixture::kSignal;
         // clang-format off
         QTest::newRow("signal") << "" << QList<int>{} << "1 0" + ended;
         QTest::newRow("signal, quit question") << "quit" << QList<int>{sig} << "1 1" + ended;
         QTest::newRow("signal, erase question") << "clear" << QList<int>{sig} << "1 1" + ended;
         QTest::newRow("signal, save dialog") << "save" << QList<int>{2} << "1 1" + ended;
-        QTest::newRow("logout") << "logout" << QList<int>{} << "1 0 - now #" + kStart + " 1 1";
+        QTest::newRow("logout") << "logout" << QList<int>{} << "1 0 - now #" + kStart + "+course 1 1";
         QTest::newRow("logout asking, Quitter") << "asking" << QList<int>{1} << "1 1 - later none 1 1";
-        QTest::newRow("logout asking, Annuler") << "asking" << QList<int>{2, 1} << "0 2 - later #" + kStart + " 0 1";
+        QTest::newRow("logout asking, Annuler") << "asking" << QList<int>{2, 1} << "0 2 - later #" + kStart + "+course 0 1";
         // clang-format on
     }
     void endedBySystem()

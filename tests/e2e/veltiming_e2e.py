@@ -63,7 +63,7 @@ class Program:
     def display(self):
         return pyatspi.findDescendant(self.main, lambda n: n is not None and n.description == "Temps").name
     def rows(self):  # one line a row, its cells separated by tabs
-        table = find(self.main, "tree", "Liste des temps").queryTable()
+        table = find(self.main, "table", "Liste des temps").queryTable()
         return "\n".join("\t".join(table.getAccessibleAt(r, c).name for c in range(3)) for r in range(table.nRows))
     def menu(self, menu, item):
         press(find(find(self.main, "menu item", menu), "menu item", item))
@@ -240,7 +240,7 @@ def desktop(p):
           "the lap at its press, %.2f s after the one before: %s" % (pressed - lapped, p.rows()))
     p.click("Stop", "Départ")
     p.screenshot(p.main, "veltiming-dark.png")
-    x, y, w, h = find(p.main, "tree", "Liste des temps").queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    x, y, w, h = find(p.main, "table", "Liste des temps").queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
     keys("mousemove", str(x + w // 2), str(y + h - 8), "click", "1", "key", "ctrl+c")  # below the rows: none selected
     clipboard = lambda kind: subprocess.run(["xclip", "-o", "-selection", "clipboard", "-t", kind], capture_output=True,
                                             text=True).stdout

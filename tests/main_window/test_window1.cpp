@@ -75,7 +75,7 @@ private slots:
             const QString clicks = input;
             press(clicks.section(' ', 0, -2));
             alert().show();
-            program.platform.shownNotification = QStringLiteral("Vel Timing\nFini");
+            program.platform.shown[Platform::Notice::CountdownEnd] = QStringLiteral("Vel Timing\nFini");
             press(clicks.section(' ', -1));
             const LittleArrows *arrows = w().LittleArrows1;
             made << QStringList(
@@ -83,7 +83,7 @@ private slots:
                          QString(arrows->isVisible() ? "shown:" : "hidden:") + (arrows->isEnabled() ? "on" : "off"),
                          w().defaultButton()->objectName(), w().GroupBox2->title().section(' ', -1), program.display(),
                          program.rowCount() ? program.lastRow()[0] : "",
-                         alert().isVisible() && program.platform.shownNotification ? "alert" : "-"})
+                         alert().isVisible() && program.platform.shown.contains(Platform::Notice::CountdownEnd) ? "alert" : "-"})
                         .join(' ');
             // A run that stops posts nothing; a blank typed next goes to the comment.
             QVERIFY2(

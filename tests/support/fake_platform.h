@@ -3,6 +3,7 @@
 #include "platform/platform.h"
 
 #include <QList>
+#include <QMap>
 #include <QQueue>
 
 #include <functional>
@@ -28,11 +29,11 @@ public:
     QDateTime now() override { return now_; }
     void messageBox(const QString &text) override { messages.append(text); }
     void beep() override { ++beeps; }
-    void notify(const QString &summary, const QString &body) override
+    void notify(Notice notice, const QString &summary, const QString &body) override
     {
-        shownNotification = notifications.emplace_back(summary + '\n' + body);
+        shown[notice] = notifications.emplace_back(summary + '\n' + body);
     }
-    void withdrawNotification() override { shownNotification.reset(); }
+    void withdrawNotification(Notice notice) override { shown.remove(notice); }
     int execModal(QDialog &dialog) override;
     QString saveFileName(const FileType &type, const QString &suggestedName) override;
     QString openFileName(const FileType &type) override;
@@ -77,7 +78,7 @@ public:
     QStringList messages;
     int beeps = 0;
     QStringList notifications; // summary and body of each, a line apart
-    std::optional<QString> shownNotification;
+    QMap<Notice, QString> shown; // the notifications shown now
     QList<int> quits;
     QStringList suggestedNames;
     QStringList fileTypes; // the type each file dialog was asked for
