@@ -25,9 +25,10 @@ VEL_BUILD_PACKAGES=(cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-multimedi
 VEL_RUN_PACKAGES=(qt6-qpa-plugins qt6-translations-l10n fonts-urw-base35 libqt6multimedia6 libqt6svg6)
 # Tests: Xvfb (with xvfb-run and xauth) and the accessibility bus for the end-to-end runs, xdotool and
 # xclip for their keyboard and clipboard, ImageMagick for their screenshots,
-# poppler for reading printed PDFs, and the packaging validators.
+# poppler for reading printed PDFs, the packaging validators, and clang-format
+# for the formatting check.
 VEL_TEST_PACKAGES=(xvfb xauth dbus at-spi2-core python3-pyatspi xdotool xclip imagemagick poppler-utils
-                   desktop-file-utils appstream)
+                   desktop-file-utils appstream clang-format)
 # The fuzzers: clang and its libFuzzer and sanitizer runtimes, which on
 # Debian 12 come in their own package.
 VEL_FUZZ_PACKAGES=(clang-14 libclang-rt-14-dev)

@@ -34,4 +34,10 @@ int nextSecondDelay(const QTime &moment)
 {
     return 1000 - moment.msec() + 1;
 }
+
+qint64 nextDayDelay(const QDateTime &moment)
+{
+    // A day may be 23 or 25 hours long where the clock changes.
+    return moment.msecsTo(QDateTime(moment.date().addDays(1), QTime(0, 0), moment.timeSpec())) + 1;
+}
 } // namespace DateTexts

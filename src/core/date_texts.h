@@ -12,4 +12,7 @@ QString shortTime(const QDateTime &moment); // "14:02"
 // Milliseconds from `moment` to just after the next whole second of the day,
 // when the clock's text next changes.
 int nextSecondDelay(const QTime &moment);
+// Milliseconds from `moment` to just after the next midnight, when the
+// date's text next changes.
+qint64 nextDayDelay(const QDateTime &moment);
 } // namespace DateTexts

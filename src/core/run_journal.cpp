@@ -7,7 +7,6 @@ namespace {
 const QString kOpen = QStringLiteral(" {course ");
 constexpr quint8 kFormat = 1;
 
-
 // The run as the text that follows a header or a line's "-": it holds no tab and
 // no line break, so a reader of documents takes neither for a row.
 QString record(const SavedRun &saved)

@@ -94,6 +94,15 @@ QByteArray write(const QString &header, const QString &comment, const LapRows &r
     return out;
 }
 
+QString refusal(const QByteArray &bytes, const Contents &contents)
+{
+    if (bytes.contains('\0'))
+        return QStringLiteral("ce n'est pas un fichier texte");
+    if (contents.rows.isEmpty())
+        return QStringLiteral("il ne contient aucune ligne de liste");
+    return QString();
+}
+
 QString decode(const QByteArray &bytes)
 {
     return CellText::fromUtf8(utf8Text(bytes));

@@ -26,4 +26,7 @@ struct Contents {
 Contents read(const QByteArray &bytes);
 // UTF-8 when valid, Mac OS Roman otherwise.
 QString decode(const QByteArray &bytes);
+// Why a file's bytes, read as `contents`, are no list to open: a NUL byte,
+// which no text holds, or not one row. Empty when they are one.
+QString refusal(const QByteArray &bytes, const Contents &contents);
 } // namespace SavedList

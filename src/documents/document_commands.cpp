@@ -90,12 +90,16 @@ void open(Window1 &window)
     // cannot be read loses nothing.
     QString problem;
     const std::optional<QByteArray> bytes = DocumentSaving::readFile(path, problem);
-    if (!bytes) {
+    SavedList::Contents contents;
+    if (bytes) {
+        contents = SavedList::read(*bytes);
+        problem = SavedList::refusal(*bytes, contents);
+    }
+    if (!problem.isEmpty()) {
         platform.messageBox(
             QStringLiteral("Impossible d'ouvrir « %1 » : %2").arg(QDir::toNativeSeparators(path), problem));
         return;
     }
-    SavedList::Contents contents = SavedList::read(*bytes);
     Variables_globales.Commentaire_encours = contents.comment;
     window.laps().replace(contents.rows);
     if (ListJournal *journal = ListJournal::current())
@@ -127,8 +131,8 @@ void offerRecovery(Window1 &window)
             question += QStringLiteral("\rL'horloge de l'ordinateur a reculé : la course en cours sera arrêtée au "
                                        "dernier moment connu, %1.")
                             .arg(DateTexts::longTime(copy.run->wall));
-        const Answer answer = Fonctions_fenetres_divreses::type_message(
-            question, QStringLiteral("Oublier"), QStringLiteral("Récupérer"), QString(), 3, 2);
+        const Answer answer = Fonctions_fenetres_divreses::type_message(question, QStringLiteral("Oublier"),
+                                                                        QStringLiteral("Récupérer"), QString(), 3, 2);
         if (answer == Answer::Cancelled)
             continue; // kept as it is, and offered again at the next start
         if (answer == Answer::First) {

@@ -164,12 +164,13 @@ void ListJournal::write(bool wait)
     const qsizetype rows = holdsList ? list_.rowCount() : 0;
     if (rows == 0 && !runs) {
         if (written_.exists)
-            perform([path = path_, stale = std::exchange(stale_, QString())] {
-                QFile::remove(stale);
-                QFile::remove(path);
-                return QString();
-            },
-                    wait);
+            perform(
+                [path = path_, stale = std::exchange(stale_, QString())] {
+                    QFile::remove(stale);
+                    QFile::remove(path);
+                    return QString();
+                },
+                wait);
         written_ = {};
         if (wait)
             writer_.waitForDone();
@@ -207,14 +208,15 @@ void ListJournal::write(bool wait)
 void ListJournal::writeWhole(const QString &header, const QString &comment, const LapRows &rows,
                              const QString &replaced)
 {
-    perform([path = path_, header, comment, rows, replaced] {
-        QDir().mkpath(QFileInfo(path).path());
-        const QString problem = WholeFile::write(path, SavedList::write(header, comment, rows));
-        if (problem.isEmpty() && !replaced.isEmpty())
-            QFile::remove(replaced);
-        return problem;
-    },
-            false);
+    perform(
+        [path = path_, header, comment, rows, replaced] {
+            QDir().mkpath(QFileInfo(path).path());
+            const QString problem = WholeFile::write(path, SavedList::write(header, comment, rows));
+            if (problem.isEmpty() && !replaced.isEmpty())
+                QFile::remove(replaced);
+            return problem;
+        },
+        false);
 }
 
 void ListJournal::perform(std::function<QString()> work, bool wait)

@@ -144,9 +144,9 @@ void Window1::buildControls()
     // As the clock's: a new row repaints the list alone, not the date above it.
     StaticText3->setMask(QRegion(0, 0, 236, 21 - 3));
 
-    // Fires every minute and does nothing, as laid out.
+    // Wakes once a day, at midnight, to show the new date.
     regarde_date = timer("regarde_date");
-    regarde_date->setInterval(60000);
+    regarde_date->setSingleShot(true);
 
     StaticText2 = new QLabel(QStringLiteral("0:00:00:00"), content_);
     StaticText2->setFont(pixelFont(kHelvetica, 24));
@@ -209,7 +209,6 @@ void Window1::buildControls()
         tag.control->setToolTip(tag.text);
 
     heure->start(DateTexts::nextSecondDelay(Platform::get().now().time()));
-    regarde_date->start();
 }
 
 void Window1::connectHandlers()
@@ -219,6 +218,7 @@ void Window1::connectHandlers()
     connect(reset, &QPushButton::clicked, this, &Window1::reset_Action);
     connect(Timer3, &QTimer::timeout, this, &Window1::Timer3_Action);
     connect(heure, &QTimer::timeout, this, &Window1::heure_Action);
+    connect(regarde_date, &QTimer::timeout, this, &Window1::regarde_date_Action);
     connect(RadioButton1, &QRadioButton::clicked, this, &Window1::RadioButton1_Action);
     connect(RadioButton2, &QRadioButton::clicked, this, &Window1::RadioButton2_Action);
     connect(LittleArrows1, &LittleArrows::up, this, &Window1::LittleArrows1_Up);

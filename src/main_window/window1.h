@@ -122,6 +122,8 @@ public:
     void bt_depart_Action();
     void Timer3_Action();
     void heure_Action();
+    // Shows the date of the moment, and wakes again at the next midnight.
+    void regarde_date_Action();
     void bt_pause_Action();
     void reset_Action();
     void RadioButton1_Action();

@@ -123,6 +123,13 @@ void Window1::expire(const QDateTime &at)
     apply(step);
 }
 
+void Window1::regarde_date_Action()
+{
+    const QDateTime now = Platform::get().now();
+    StaticText3->setText(DateTexts::longDate(now));
+    regarde_date->start(int(DateTexts::nextDayDelay(now)));
+}
+
 void Window1::heure_Action()
 {
     const QDateTime now = Platform::get().now();

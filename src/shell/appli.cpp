@@ -1,6 +1,5 @@
 #include "shell/appli.h"
 
-#include "core/date_texts.h"
 #include "core/font_check.h"
 #include "core/variables_globales.h"
 #include "dialogs/fenetre_answer.h"
@@ -57,13 +56,12 @@ void appli::Open()
         Platform::get().quit(0);
         return;
     }
-    const QDateTime moment = Platform::get().now();
     vg.run = Run(); // so runs and laps are numbered from the first
     if (!fontsAccepted()) {
         Platform::get().quit(0);
         return;
     }
-    prepareMainWindow(moment);
+    prepareMainWindow();
     restoreSettings();
     settingsRestored_ = true;
     Window1 &w = Window1::instance();
@@ -86,7 +84,7 @@ bool appli::fontsAccepted()
                                                      QString(), 3, 1) == Answer::Second;
 }
 
-void appli::prepareMainWindow(const QDateTime &moment)
+void appli::prepareMainWindow()
 {
     Window1 &w = Window1::instance();
     Menu &menu = Menu::instance();
@@ -110,7 +108,7 @@ void appli::prepareMainWindow(const QDateTime &moment)
     connect(&w, &Window1::runChanged, journal, &ListJournal::runChanged);
     connect(journal, &ListJournal::problemChanged, &w, &Window1::showCopyProblem);
     w.GroupBox2->setTitle(Run::startHeading());
-    w.StaticText3->setText(DateTexts::longDate(moment));
+    w.regarde_date_Action();
     w.setDefaultButton(w.bt_depart);
     w.laps().setAlignment(1, Qt::AlignRight);
     w.laps().setAlignment(2, Qt::AlignRight);

@@ -30,7 +30,7 @@ private:
     bool endSession(bool interactive);
     // False when the user chose to quit at the missing-fonts warning.
     bool fontsAccepted();
-    void prepareMainWindow(const QDateTime &moment);
+    void prepareMainWindow();
     void restoreSettings();
     void applyDefaultSettings();
     void applyStoredSettings(const Preferences &stored);

@@ -133,8 +133,9 @@ class TestDocuments : public QObject {
             const SavedList::Contents saved = SavedList::read(bytes);
             const std::optional<SavedRun> run = RunJournal::read(bytes);
             const bool runs = run && Run::load(run->run) && Run::load(run->run)->state() != RunState::Idle;
-            copies << QString(name.section("cours", 1).trimmed()) + (name.contains(' ') && name != "Liste en cours" ? ":" : "") +
-                          saved.comment + '#' + labels(saved.rows) + (runs ? "+course" : "");
+            copies << QString(name.section("cours", 1).trimmed()) +
+                          (name.contains(' ') && name != "Liste en cours" ? ":" : "") + saved.comment + '#' +
+                          labels(saved.rows) + (runs ? "+course" : "");
         }
         return late + (copies.isEmpty() ? (stuck ? "stuck" : "none") : copies.join(" + ")) +
                told.join(" ! ").replace(folder->path(), "@");
@@ -192,6 +193,8 @@ private slots:
         QTest::newRow("open: FIFO") << "open" << QList<int>{1} << "fifo" << open + "@/fifo » : ce n'est pas un fichier ordinaire" << "1||text|1|0|avant";
         QTest::newRow("open: device") << "open" << QList<int>{1} << "/dev/zero" << open + "/dev/zero » : ce n'est pas un fichier ordinaire" << "1||text|1|0|avant";
         QTest::newRow("open: over 256 MiB") << "open" << QList<int>{1} << "énorme" << open + "@/énorme » : le fichier est trop volumineux (plus de 256 Mo)" << "1||text|1|0|avant";
+        QTest::newRow("open: binary") << "open" << QList<int>{1} << "image" << open + "@/image » : ce n'est pas un fichier texte" << "1||text|1|0|avant";
+        QTest::newRow("open: no row") << "open" << QList<int>{1} << "note" << open + "@/note » : il ne contient aucune ligne de liste" << "1||text|1|0|avant";
         QTest::newRow("open: unreadable") << "open" << QList<int>{1} << "/proc/self/mem" << open + "/proc/self/mem » : erreur d'entrée-sortie sur le disque" << "1||text|1|0|avant";
         // clang-format on
     }
@@ -210,6 +213,8 @@ private slots:
         for (const QString name : {"ancien", "occupé/dedans", "disque/ancien", "énorme", "course"})
             QVERIFY(
                 WholeFile::write(path(name), name == "course" ? document("Course\ndu matin") : "ancien\n").isEmpty());
+        QVERIFY(WholeFile::write(path("image"), "\x89PNG\r\n" + QByteArray(3, '\0') + "IHDR\t\t\n").isEmpty());
+        QVERIFY(WholeFile::write(path("note"), "Une note\nsans colonnes\n").isEmpty());
         QVERIFY(QFile::resize(path("énorme"), 256 * 1024 * 1024 + 1)); // sparse: it takes no room
         QVERIFY(mkfifo(QFile::encodeName(path("fifo")), 0600) == 0);
         QFile filler(path("disque/plein")); // fills the small disk up, or makes it read-only
@@ -291,8 +296,8 @@ private slots:
             QVERIFY2(words.contains(word + ' '), qPrintable(word));
     }
     // Each case clicks buttons of the window, or save, cancelled (a save), open, quit, now (writes the copy at
-    // once), blocked (a folder where it goes) or unblocked, with the answers given to the questions they ask; what the copy
-    // then holds, tests/documents/journal.txt keeps.
+    // once), blocked (a folder where it goes) or unblocked, with the answers given to the questions they ask; what the
+    // copy then holds, tests/documents/journal.txt keeps.
     void followsTheList()
     {
         KeptLines::check(QFINDTESTDATA("journal.txt"), [&](const QString &input, QStringList &made) {

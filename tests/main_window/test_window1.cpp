@@ -83,7 +83,9 @@ private slots:
                          QString(arrows->isVisible() ? "shown:" : "hidden:") + (arrows->isEnabled() ? "on" : "off"),
                          w().defaultButton()->objectName(), w().GroupBox2->title().section(' ', -1), program.display(),
                          program.rowCount() ? program.lastRow()[0] : "",
-                         alert().isVisible() && program.platform.shown.contains(Platform::Notice::CountdownEnd) ? "alert" : "-"})
+                         alert().isVisible() && program.platform.shown.contains(Platform::Notice::CountdownEnd)
+                             ? "alert"
+                             : "-"})
                         .join(' ');
             // A run that stops posts nothing; a blank typed next goes to the comment.
             QVERIFY2(
@@ -142,26 +144,43 @@ private slots:
         QTest::addColumn<QString>("dialog");
         QTest::addColumn<QString>("typed"); // after "Course" typed where the keyboard starts
         QTest::addColumn<QString>("outcome");
-        QTest::newRow("comment, Tab to Continuer") << "comment" << "Tab Tab Return" << "Second Course";
-        QTest::newRow("comment, Tab to Annuler") << "comment" << "Tab Return" << "First ";
-        QTest::newRow("comment, Ctrl+Return") << "comment" << "Return x Ctrl+Return" << "Second Course\nx";
-        QTest::newRow("question, Tab to the second") << "question" << "Tab Return" << "Second";
-        QTest::newRow("question, the first") << "question" << "Return" << "First";
-        QTest::newRow("alert message, Return") << "alert" << "Return" << "Course hidden";
-        QTest::newRow("alert message, Tab to Annuler") << "alert" << "Tab Return" << "Thé prêt hidden";
-        QTest::newRow("alert message, Escape") << "alert" << "Escape" << "Thé prêt hidden";
-        QTest::newRow("preferences, Return") << "preferences" << "Return" << "Course hidden";
-        QTest::newRow("preferences, Tab to Annuler")
-            << "preferences" << "Tab Tab Tab Tab Tab Tab Return" << "Temps intermédiaire  hidden";
+        QTest::newRow("comment, Tab to Continuer") << "comment"
+                                                   << "Tab Tab Return"
+                                                   << "Second Course";
+        QTest::newRow("comment, Tab to Annuler") << "comment"
+                                                 << "Tab Return"
+                                                 << "First ";
+        QTest::newRow("comment, Ctrl+Return") << "comment"
+                                              << "Return x Ctrl+Return"
+                                              << "Second Course\nx";
+        QTest::newRow("question, Tab to the second") << "question"
+                                                     << "Tab Return"
+                                                     << "Second";
+        QTest::newRow("question, the first") << "question"
+                                             << "Return"
+                                             << "First";
+        QTest::newRow("alert message, Return") << "alert"
+                                               << "Return"
+                                               << "Course hidden";
+        QTest::newRow("alert message, Tab to Annuler") << "alert"
+                                                       << "Tab Return"
+                                                       << "Thé prêt hidden";
+        QTest::newRow("alert message, Escape") << "alert"
+                                               << "Escape"
+                                               << "Thé prêt hidden";
+        QTest::newRow("preferences, Return") << "preferences"
+                                             << "Return"
+                                             << "Course hidden";
+        QTest::newRow("preferences, Tab to Annuler") << "preferences"
+                                                     << "Tab Tab Tab Tab Tab Tab Return"
+                                                     << "Temps intermédiaire  hidden";
     }
     void dialogKeys()
     {
         QFETCH(QString, dialog);
         QFETCH(QString, typed);
         QString outcome;
-        const auto answered = [&](Answer answer) {
-            return QStringList{"First", "Second", "Cancelled"}[int(answer)];
-        };
+        const auto answered = [&](Answer answer) { return QStringList{"First", "Second", "Cancelled"}[int(answer)]; };
         Variables_globales.pref_texte_timer = QStringLiteral("Thé prêt");
         program.platform.dialogScripts.enqueue([&](QDialog &d) { keys(d, "Course " + typed); });
         if (dialog == "comment") {
@@ -291,6 +310,17 @@ private slots:
         QVERIFY(w().Timer3->isSingleShot() && w().Timer3->isActive() && w().Timer3->interval() == 991);
         press("bt_pause bt_pause"); // a resume comes 10 ms later too
         QCOMPARE(w().Timer3->interval(), 10);
+    }
+
+    // The date wakes the program at midnight only, and shows the new day.
+    void dateChangesAtMidnight()
+    {
+        QVERIFY(w().regarde_date->isSingleShot() && w().regarde_date->isActive());
+        QCOMPARE(w().regarde_date->interval(), (((24 - 14) * 60 - 2) * 60 - 11) * 1000 + 1); // from 14:02:11
+        program.platform.advance(w().regarde_date->interval() / 1000.0);
+        w().regarde_date_Action();
+        QCOMPARE(w().StaticText3->text() + ' ' + QString::number(w().regarde_date->interval()),
+                 "lundi 7 décembre 2026 86400000");
     }
 
     void clearing_data()

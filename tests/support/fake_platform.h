@@ -77,7 +77,7 @@ public:
 
     QStringList messages;
     int beeps = 0;
-    QStringList notifications; // summary and body of each, a line apart
+    QStringList notifications;   // summary and body of each, a line apart
     QMap<Notice, QString> shown; // the notifications shown now
     QList<int> quits;
     QStringList suggestedNames;
