@@ -29,9 +29,9 @@ bool LapList::setData(const QModelIndex &index, const QVariant &value, int role)
 {
     if (!index.isValid() || role != Qt::EditRole || !editable_)
         return false;
-    rows_.setCell(index.row(), index.column(), CellText::clean(value.toString()));
-    emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
-    emit cellEdited(index.row(), index.column());
+    const QString before = rows_.cell(index.row(), index.column());
+    setCell(index.row(), index.column(), value.toString());
+    emit cellEdited(index.row(), index.column(), before);
     return true;
 }
 
@@ -61,6 +61,21 @@ void LapList::append(const QList<ListRow> &rows)
     endInsertRows();
 }
 
+void LapList::insertRows(int row, const LapRows &rows)
+{
+    if (rows.isEmpty() || row < 0 || row > rowCount())
+        return;
+    beginInsertRows({}, row, row + int(rows.size()) - 1);
+    rows_.insert(row, rows);
+    endInsertRows();
+}
+
+void LapList::setCell(int row, int column, const QString &text)
+{
+    rows_.setCell(row, column, CellText::clean(text));
+    emit dataChanged(index(row, column), index(row, column), {Qt::DisplayRole, Qt::EditRole});
+}
+
 void LapList::replace(const LapRows &rows)
 {
     beginResetModel();
@@ -68,13 +83,14 @@ void LapList::replace(const LapRows &rows)
     endResetModel();
 }
 
-void LapList::removeRow(int row)
+bool LapList::removeRows(int row, int count, const QModelIndex &parent)
 {
-    if (row < 0 || row >= rowCount())
-        return;
-    beginRemoveRows({}, row, row);
-    rows_.remove(row);
+    if (parent.isValid() || row < 0 || count < 1 || row + count > rowCount())
+        return false;
+    beginRemoveRows({}, row, row + count - 1);
+    rows_.remove(row, count);
     endRemoveRows();
+    return true;
 }
 
 void LapList::clear()

@@ -23,17 +23,21 @@ public:
     const LapRows &rows() const { return rows_; }
     ListRow row(int row) const { return rows_.at(row); }
     void append(const QList<ListRow> &rows);
+    // Rows put back before row `row`, as taking back a change does.
+    void insertRows(int row, const LapRows &rows);
+    // A cell set by the program, whether the list is editable or not.
+    void setCell(int row, int column, const QString &text);
     // A whole list at once, as opening a document gives it.
     void replace(const LapRows &rows);
-    void removeRow(int row);
+    bool removeRows(int row, int count, const QModelIndex &parent = {}) override;
     void clear();
 
     void setEditable(bool editable);
     void setAlignment(int column, Qt::Alignment alignment);
 
 signals:
-    // A cell's edit was committed.
-    void cellEdited(int row, int column);
+    // The user's edit of a cell was committed; it held `before`.
+    void cellEdited(int row, int column, const QString &before);
 
 private:
     LapRows rows_;

@@ -33,6 +33,17 @@ void LapRows::append(const LapRows &rows)
     }
 }
 
+void LapRows::insert(qsizetype at, const LapRows &rows)
+{
+    LapRows moved = rows;
+    const qsizetype offset = text_.size();
+    text_.append(rows.text_);
+    for (Span &span : moved.spans_)
+        span.start += offset;
+    spans_.insert(at, moved.spans_.size(), Span{});
+    std::copy(moved.spans_.cbegin(), moved.spans_.cend(), spans_.begin() + at);
+}
+
 void LapRows::append(const QList<ListRow> &rows)
 {
     for (const ListRow &row : rows)
@@ -80,9 +91,9 @@ QByteArrayView LapRows::line(qsizetype row) const
     return QByteArrayView(text_.constData() + span.start, span.size());
 }
 
-void LapRows::remove(qsizetype row)
+void LapRows::remove(qsizetype row, qsizetype count)
 {
-    spans_.remove(row);
+    spans_.remove(row, count);
     if (spans_.isEmpty())
         text_.clear();
 }

@@ -29,13 +29,15 @@ public:
     // A line of the buffer holding two tabs at least: its label is `label`
     // bytes long, its time `time` bytes, its difference the rest up to `end`.
     void appendLine(qsizetype start, qsizetype label, qsizetype time, qsizetype end);
+    // Rows put in before row `at`.
+    void insert(qsizetype at, const LapRows &rows);
 
     ListRow at(qsizetype row) const;
     QString cell(qsizetype row, int column) const;
     void setCell(qsizetype row, int column, const QString &text);
     // The row as a document line, without its line end.
     QByteArrayView line(qsizetype row) const;
-    void remove(qsizetype row);
+    void remove(qsizetype row, qsizetype count = 1);
     void clear();
     // The first `count` rows (all when count is larger), and the rows from
     // `start` on; both share this buffer.

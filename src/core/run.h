@@ -44,8 +44,9 @@ public:
 
     int runNumber() const { return no_de_chrono; }
     int lapNumber() const { return no_de_intermediaire; }
-    // Runs are numbered from 1 again once the list is cleared.
-    void renumberRuns() { no_de_chrono = 1; }
+    // Runs are numbered from 1 again once the list is cleared, and as they
+    // were when that is taken back.
+    void renumberRuns(int next = 1) { no_de_chrono = next; }
 
     // Every row and text of one operation comes from its one reading.
     RunStep start(double reading, const QDateTime &now, const QString &comment);

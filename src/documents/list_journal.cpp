@@ -42,7 +42,11 @@ ListJournal::ListJournal(LapList &list, const QString &folder, QObject *parent) 
             [this](const QModelIndex &, int first, int) { rowsInserted(first); });
     connect(&list, &QAbstractItemModel::rowsRemoved, this,
             [this](const QModelIndex &, int first, int) { rewrite(first); });
-    connect(&list, &LapList::cellEdited, this, [this](int row, int) { rewrite(row); });
+    connect(&list, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex &first, const QModelIndex &, const QList<int> &roles) {
+                if (!roles.contains(Qt::TextAlignmentRole))
+                    rewrite(first.row());
+            });
     connect(&list, &QAbstractItemModel::modelReset, this, [this] { rewrite(-1); });
     connect(&fenetre_answer::instance(), &fenetre_answer::answered, this, [this] { rewrite(-1); }); // the comment
 }

@@ -4,8 +4,18 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
+
+#include <algorithm>
 
 using DialogParts::helvetica12;
+
+namespace {
+// The laid-out message, and the margins around it and the button below it.
+constexpr int kTextLeft = 20, kTextTop = 14, kTextWidth = 341, kTextHeight = 40;
+constexpr int kRight = 23, kBelowText = 19, kButtonHeight = 20, kBottom = 18;
+constexpr int kButtonWidth = 69, kButtonRight = 21;
+} // namespace
 
 alerte_vel::alerte_vel()
     : QDialog(nullptr, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
@@ -36,6 +46,23 @@ alerte_vel::alerte_vel()
     PushButton1->setFont(helvetica12());
     PushButton1->setDefault(true);
     connect(PushButton1, &QPushButton::clicked, this, &alerte_vel::PushButton1_Action);
+}
+
+void alerte_vel::showMessage(const QString &message, const QSize &room)
+{
+    StaticText1->setText(message);
+    const QFontMetrics metrics(StaticText1->font());
+    int longestWord = 0;
+    for (const QString &word : message.split(QRegularExpression(QStringLiteral("\\s+"))))
+        longestWord = std::max(longestWord, metrics.horizontalAdvance(word));
+    const int around = kTextLeft + kRight, below = kTextTop + kBelowText + kButtonHeight + kBottom;
+    const int width = std::max(kTextWidth, std::min(longestWord, room.width() - around));
+    const int height =
+        std::clamp(StaticText1->heightForWidth(width), kTextHeight, std::max(kTextHeight, room.height() - below));
+    setFixedSize(width + around, height + below);
+    StaticText1->setGeometry(kTextLeft, kTextTop, width, height);
+    PushButton1->move(width + around - kButtonRight - kButtonWidth, kTextTop + height + kBelowText);
+    show();
 }
 
 void alerte_vel::PushButton1_Action()

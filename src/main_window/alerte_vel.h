@@ -18,6 +18,9 @@ public:
     QPushButton *PushButton1;
 
     void PushButton1_Action();
+    // Shows the message whole: the alert grows from its laid-out size as the
+    // message needs, within `room`.
+    void showMessage(const QString &message, const QSize &room);
     // Hides the alert without creating it when no countdown has ended yet.
     static void hideIfCreated();
 };

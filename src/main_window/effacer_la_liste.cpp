@@ -1,6 +1,5 @@
 #include "main_window/effacer_la_liste.h"
 
-#include "core/variables_globales.h"
 #include "dialogs/fonctions_fenetres_divreses.h"
 #include "main_window/window1.h"
 #include "platform/platform.h"
@@ -16,9 +15,7 @@ void Effacer_la_liste()
     // Only the first button clears; Escape keeps the list as "Annuler" does.
     if (Fonctions_fenetres_divreses::type_message(QStringLiteral("Vraiment effacer la liste?"),
                                                   QStringLiteral("Effacer la liste"), QStringLiteral("Annuler"),
-                                                  QString(), 3, 2) == Answer::First) {
-        list.clear();
-        Variables_globales.run.renumberRuns();
-    }
+                                                  QString(), 3, 2) == Answer::First)
+        Window1::instance().history().clearList();
 }
 } // namespace Methodes

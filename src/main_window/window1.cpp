@@ -4,6 +4,7 @@
 #include "core/preferences.h"
 #include "core/press_time.h"
 #include "core/run.h"
+#include "core/variables_globales.h"
 #include "platform/platform.h"
 #include "widgets/clean_field.h"
 #include "widgets/dialog_parts.h"
@@ -36,7 +37,7 @@ using DialogParts::systemFont;
 const QString kHelvetica = QStringLiteral("Helvetica");
 } // namespace
 
-Window1::Window1() : content_(new QWidget(this))
+Window1::Window1() : history_(laps_, Variables_globales.run, this), content_(new QWidget(this))
 {
     setObjectName(QStringLiteral("Window1"));
     setWindowTitle(QStringLiteral("Vel Timing"));
@@ -47,6 +48,7 @@ Window1::Window1() : content_(new QWidget(this))
     buildControls();
     connectHandlers();
     content_->installEventFilter(this);
+    Commentaire->installEventFilter(this);
 }
 
 Window1::~Window1() = default;
@@ -300,6 +302,14 @@ bool Window1::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == content_ && event->type() == QEvent::Resize)
         anchoring_.apply(content_->size());
+    // Ctrl+Z in the comment takes back its typing while there is some, and
+    // otherwise the list's last change.
+    if (watched == Commentaire && event->type() == QEvent::ShortcutOverride) {
+        const auto *key = static_cast<const QKeyEvent *>(event);
+        if ((key->matches(QKeySequence::Undo) && !Commentaire->isUndoAvailable()) ||
+            (key->matches(QKeySequence::Redo) && !Commentaire->isRedoAvailable()))
+            return true;
+    }
     // A run button acts on its release; its time is the press's.
     if (event->type() == QEvent::MouseButtonPress) {
         if (static_cast<const QMouseEvent *>(event)->button() == Qt::LeftButton)

@@ -2,6 +2,7 @@
 
 #include "core/lap_list.h"
 #include "core/run_journal.h"
+#include "main_window/list_history.h"
 #include "widgets/anchoring.h"
 #include "widgets/help_tag.h"
 #include "widgets/single_instance.h"
@@ -88,6 +89,8 @@ public:
     void resumeRun(const RunJournal::Recovered &recovered);
     // The document's rows, which the list shows.
     LapList &laps() { return laps_; }
+    // The user's changes to the list, for Annuler and Rétablir.
+    ListHistory &history() { return history_; }
 
     void setCommands(MenuCommands commands) { commands_ = std::move(commands); }
 
@@ -180,6 +183,7 @@ private:
     static bool run(const std::function<void()> &command);
 
     LapList laps_;
+    ListHistory history_;
     QWidget *content_;
     MenuCommands commands_;
     MenuItems items_{};

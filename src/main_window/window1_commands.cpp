@@ -48,7 +48,7 @@ bool Window1::meneditionitemeffacerlaligne_Action()
 {
     const int selected = ListBox1->selectedRow();
     if (selected > -1)
-        laps_.removeRow(selected);
+        history_.removeRow(selected);
     else
         Platform::get().messageBox(QStringLiteral("Aucune ligne sélectionnée!"));
     return false;

@@ -48,7 +48,7 @@ void Window1::apply(const RunStep &step)
     if (!step.heading.isEmpty())
         GroupBox2->setTitle(step.heading);
     if (step.commentUsed)
-        Commentaire->clear();
+        Commentaire->setText(QString()); // and forgets its typing, so Ctrl+Z goes to the list
     if (step.selectLast)
         ListBox1->selectLastRow();
     showRun();
@@ -114,10 +114,10 @@ void Window1::expire(const QDateTime &at)
         platform.beep();
     // The default button and the heading stay as the run left them.
     showRun();
-    alerte_vel &alert = alerte_vel::instance();
-    alert.StaticText1->setText(Variables_globales.pref_texte_timer);
     Demande_message_timer::instance().hide();
-    alert.show();
+    const QList<QRect> screens = platform.screens();
+    alerte_vel::instance().showMessage(Variables_globales.pref_texte_timer,
+                                       screens.isEmpty() ? QSize(1024, 768) : screens.first().size());
     // Seen where the alert may not be: on another workspace, over a full-screen window.
     platform.notify(Platform::Notice::CountdownEnd, QStringLiteral("Vel Timing"), Variables_globales.pref_texte_timer);
     apply(step);

@@ -18,6 +18,7 @@
 #include "shell/pref_interm.h"
 #include "shell/preferences_file.h"
 
+#include <QAction>
 #include <QDir>
 #include <QGroupBox>
 #include <QIcon>
@@ -90,6 +91,11 @@ void appli::prepareMainWindow()
     Menu &menu = Menu::instance();
     w.setMenuBar(&menu);
     w.AddMenuHandlers(menu.items());
+    ListHistory &history = w.history();
+    connect(menu.EditUndo, &QAction::triggered, &history, &QUndoStack::undo);
+    connect(menu.EditRedo, &QAction::triggered, &history, &QUndoStack::redo);
+    connect(&history, &QUndoStack::canUndoChanged, menu.EditUndo, &QAction::setEnabled);
+    connect(&history, &QUndoStack::canRedoChanged, menu.EditRedo, &QAction::setEnabled);
     w.setCommands({
         .about =
             [] {

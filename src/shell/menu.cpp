@@ -57,6 +57,8 @@ Menu::Menu()
     UntitledMenu0 = addNamedMenu(this, "UntitledMenu0", QStringLiteral("&Edition"));
     EditUndo = addItem(UntitledMenu0, "EditUndo", QStringLiteral("&Annuler"), QKeySequence::Undo);
     EditUndo->setEnabled(false);
+    EditRedo = addItem(UntitledMenu0, "EditRedo", QStringLiteral("&Rétablir"), QKeySequence::Redo);
+    EditRedo->setEnabled(false);
     UntitledMenu2 = addNamedSeparator(UntitledMenu0, "UntitledMenu2");
     EditCut = addItem(UntitledMenu0, "EditCut", QStringLiteral("Co&uper"), QKeySequence::Cut);
     EditCopy = addItem(UntitledMenu0, "EditCopy", QStringLiteral("&Copier"), QKeySequence::Copy);

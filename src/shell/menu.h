@@ -25,6 +25,7 @@ public:
     QAction *menfichieritemquitter;
     QMenu *UntitledMenu0;
     QAction *EditUndo;
+    QAction *EditRedo;
     QAction *UntitledMenu2;
     QAction *EditCut;
     QAction *EditCopy;

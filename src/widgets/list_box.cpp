@@ -9,13 +9,17 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPainter>
 #include <QStyledItemDelegate>
 
 namespace {
 // The in-place editor keeps the cell free of tabs and line breaks as it goes.
+// A row with a label alone (a pause, a resume, the end of a countdown) shows
+// it across its empty cells, so its time of day is seen whole.
 class CellDelegate : public QStyledItemDelegate {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    explicit CellDelegate(QTableView *view) : QStyledItemDelegate(view), view_(view) {}
+
     QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option, const QModelIndex &index) const override
     {
         QWidget *editor = QStyledItemDelegate::createEditor(parent, option, index);
@@ -23,6 +27,29 @@ public:
             CleanField::guard(field);
         return editor;
     }
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        if (!index.siblingAtColumn(1).data().toString().isEmpty() ||
+            !index.siblingAtColumn(2).data().toString().isEmpty()) {
+            QStyledItemDelegate::paint(painter, option, index);
+            return;
+        }
+        // Each cell draws its share of the label laid across the row, so a
+        // cell repainted alone shows what it showed.
+        const int last = view_->isColumnHidden(2) ? 1 : 2;
+        QStyleOptionViewItem row = option;
+        initStyleOption(&row, index.siblingAtColumn(0));
+        row.rect.setLeft(view_->columnViewportPosition(0));
+        row.rect.setRight(view_->columnViewportPosition(last) + view_->columnWidth(last) - 1);
+        painter->save();
+        painter->setClipRect(option.rect);
+        view_->style()->drawControl(QStyle::CE_ItemViewItem, &row, painter, view_);
+        painter->restore();
+    }
+
+private:
+    QTableView *view_;
 };
 } // namespace
 

@@ -106,7 +106,9 @@ private slots:
         list.setEditable(true);
         QVERIFY(list.flags(cell) & Qt::ItemIsEditable);
         QVERIFY(!list.setData(cell, "x", Qt::DisplayRole) && list.setData(cell, "3\t4\r\n5"));
-        QCOMPARE(edited.takeFirst(), QVariantList({1, 1}));
+        QCOMPARE(edited.takeFirst(), QVariantList({1, 1, "2"})); // with what the cell held
+        list.setCell(0, 2, "\t+");                               // from the program, editable or not
+        QVERIFY(edited.isEmpty());
         QCOMPARE(list.data(cell).toString() + list.data(cell, Qt::EditRole).toString(), "3 4  53 4  5");
         list.setAlignment(1, Qt::AlignRight);
         QCOMPARE(list.data(cell, Qt::TextAlignmentRole).toInt(), int(Qt::AlignRight | Qt::AlignVCenter));
@@ -118,6 +120,10 @@ private slots:
         list.removeRow(5);
         QCOMPARE(list.rowCount(), 1);
         QCOMPARE(list.row(0), (ListRow{"b", "3 4  5", "+"}));
+        list.insertRows(0, LapRows({{"a", "1", " +"}, {"à", "", ""}})); // back where they were, before row 0
+        list.insertRows(4, LapRows({{"z", "", ""}}));                   // past the end: nothing
+        QCOMPARE(list.rows(), LapRows({{"a", "1", " +"}, {"à", "", ""}, {"b", "3 4  5", "+"}}));
+        list.removeRows(0, 2);
         LapRows other;
         other.append({"c", "", ""});
         list.replace(other);

@@ -256,6 +256,54 @@ private slots:
         QTRY_VERIFY(!Demande_message_timer::exists());
     }
 
+    // The alert shows its message whole, growing from its laid-out size as the message needs, within the screen.
+    void alertShowsItsWholeMessage_data()
+    {
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QSize>("room");
+        QTest::addColumn<QSize>("size");
+        const QString long219 = QString("Le minuteur est terminé, sortez les pâtes. ").repeated(5).left(219);
+        QTest::newRow("short") << "Thé prêt" << QSize(1440, 900) << QSize(384, 111);
+        QTest::newRow("219 characters") << long219 << QSize(1440, 900) << QSize(0, 0);
+        QTest::newRow("a small screen") << long219 << QSize(384, 120) << QSize(384, 120);
+    }
+    void alertShowsItsWholeMessage()
+    {
+        QFETCH(QString, message);
+        QFETCH(QSize, room);
+        QFETCH(QSize, size);
+        alert().showMessage(message, room);
+        const QLabel *text = alert().StaticText1;
+        QCOMPARE(text->text(), message);
+        QVERIFY(alert().width() <= room.width() && alert().height() <= room.height());
+        QVERIFY(alert().rect().contains(alert().PushButton1->geometry()) &&
+                alert().PushButton1->geometry().top() > text->geometry().bottom());
+        if (size.isEmpty()) // grown: every line shows
+            QVERIFY(alert().height() > 111 && text->heightForWidth(text->width()) <= text->height());
+        else
+            QCOMPARE(alert().size(), size);
+    }
+
+    // A row with a label alone, a pause's, shows it across its empty cells: its time of day is seen whole.
+    void labelAloneShowsWhole()
+    {
+        press("bt_depart bt_pause");
+        w().show();
+        list()->setCurrentIndex({});
+        list()->clearSelection();
+        const QImage shot = list()->viewport()->grab().toImage();
+        const QModelIndex pause = laps().index(program.rowCount() - 1, 0);
+        QCOMPARE(pause.data().toString(), "Chronomètre mis en pause à 14:02:13");
+        const QRect empty =
+            list()->visualRect(pause.siblingAtColumn(1)).united(list()->visualRect(pause.siblingAtColumn(2)));
+        const QRgb ground = shot.pixel(empty.left(), shot.height() - 2); // below the rows
+        int ink = 0;
+        for (int x = empty.left(); x <= empty.right(); ++x)
+            for (int y = empty.top(); y <= empty.bottom(); ++y)
+                ink += shot.pixel(x, y) != ground;
+        QVERIFY2(ink > 20, qPrintable(QString::number(ink)));
+    }
+
     // A maximized window's room goes to the list.
     void maximized()
     {
@@ -360,6 +408,74 @@ private slots:
         }
         QCOMPARE(laps().rows(), LapRows({{"b", "", ""}, {"c", "", ""}}));
         QCOMPARE(program.platform.messages, QStringList{"Aucune ligne sélectionnée!"});
+    }
+
+    // Annuler takes back the user's changes to the list, Rétablir makes them again, from the menu or by Ctrl+Z and
+    // Ctrl+Y, also once a run has added rows after them; a list replaced whole forgets them.
+    void undoAndRedo_data()
+    {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("outcome"); // the labels, then Annuler and Rétablir enabled
+        QTest::newRow("remove, undo") << "remove:1 undo"
+                                      << "a b c d|01";
+        QTest::newRow("remove, undo, redo") << "remove:1 undo redo"
+                                            << "a c d|10";
+        QTest::newRow("clear, undo: runs numbered on") << "clear undo start"
+                                                       << "a b c d Chronomètre 3, départ à: 14:02:11|01";
+        QTest::newRow("clear, a run, undo") << "clear start undo"
+                                            << "a b c d Chronomètre 1, départ à: 14:02:11|01";
+        QTest::newRow("edit, undo") << "edit:2 undo"
+                                    << "a b c d|01";
+        QTest::newRow("edit, undo, redo") << "edit:2 undo redo"
+                                          << "a b X d|10";
+        QTest::newRow("a lap after the change")
+            << "start remove:1 lap undo"
+            << "a b c d Chronomètre 3, départ à: 14:02:11 Temps intermédiaire  1:|01";
+        QTest::newRow("Ctrl+Z and Ctrl+Y, the comment empty") << "remove:1 key key key+"
+                                                              << "a c d|10";
+        QTest::newRow("Ctrl+Z takes back the comment's typing first") << "remove:1 type key"
+                                                                      << "a c d|10";
+        QTest::newRow("a list replaced forgets them") << "remove:1 replace"
+                                                      << "e|00";
+    }
+    void undoAndRedo()
+    {
+        QFETCH(QString, steps);
+        laps().append({{"a", {}, {}}, {"b", {}, {}}, {"c", {}, {}}, {"d", {}, {}}});
+        Variables_globales.run.renumberRuns(3);
+        w().activateWindow();
+        w().Commentaire->setFocus();
+        QTRY_VERIFY(w().Commentaire->hasFocus());
+        for (const QString &step : steps.split(' ')) {
+            const int row = step.section(':', 1).toInt();
+            if (step.startsWith("remove")) {
+                list()->selectRow(row);
+                w().meneditionitemeffacerlaligne_Action();
+            } else if (step == "clear") {
+                program.answer(1);
+                w().EditClear_Action();
+            } else if (step.startsWith("edit")) {
+                laps().setEditable(true);
+                laps().setData(laps().index(row, 0), "X");
+            } else if (step == "undo" || step == "redo") {
+                Menu::instance().findChild<QAction *>(step == "undo" ? "EditUndo" : "EditRedo")->trigger();
+            } else if (step.startsWith("key")) {
+                QTest::keySequence(w().Commentaire, step.endsWith('+') ? QKeySequence::Redo : QKeySequence::Undo);
+            } else if (step == "type") {
+                typeInto(w().Commentaire, "Vi");
+            } else if (step == "replace") {
+                laps().replace({{"e", {}, {}}});
+            } else {
+                program.click(step == "start" ? w().bt_depart : w().intermediaire);
+                w().Commentaire->setFocus();
+            }
+        }
+        QStringList labels;
+        for (int row = 0; row < program.rowCount(); ++row)
+            labels << program.row(row)[0];
+        const auto on = [](const char *name) { return Menu::instance().findChild<QAction *>(name)->isEnabled(); };
+        QTEST(labels.join(' ') + QString::asprintf("|%d%d", on("EditUndo"), on("EditRedo")), "outcome");
+        QCOMPARE(w().Commentaire->text(), QString()); // typing taken back
     }
 
     // Rows as a spreadsheet or a word processor pastes them: text with tabs, and an HTML table.
