@@ -3,6 +3,7 @@
 #include "core/variables_globales.h"
 #include "widgets/icon_canvas.h"
 
+#include "widgets/clean_field.h"
 #include "widgets/dialog_parts.h"
 
 #include <QLabel>
@@ -44,6 +45,7 @@ Demande_message_timer::Demande_message_timer() : ReturnKeyDialog(nullptr, Qt::Wi
     EditField1->setGeometry(13, 51, 360, 22);
     EditField1->setFont(helvetica12());
     EditField1->setAccessibleName(QStringLiteral("Message d'alerte"));
+    CleanField::fitRecord(EditField1);
 
     Canvas1 = new IconCanvas(this, 1);
     Canvas1->setObjectName(QStringLiteral("Canvas1"));
@@ -67,6 +69,7 @@ void Demande_message_timer::PushButton1_Action()
 {
     Variables_globales.pref_texte_timer = EditField1->text();
     hide();
+    emit messageChosen();
 }
 
 void Demande_message_timer::PushButton2_Action()

@@ -25,6 +25,10 @@ public:
     void PushButton1_Action();
     void PushButton2_Action();
 
+signals:
+    // OK made the field's text the alert's message.
+    void messageChosen();
+
 protected:
     void showEvent(QShowEvent *event) override;
     // Escape answers as "Annuler": the message stays as it was.

@@ -26,6 +26,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
+#include <QWindow>
 
 #include <cstdlib>
 
@@ -44,7 +45,7 @@ Window1::Window1() : history_(laps_, Variables_globales.run, this), content_(new
     content_->setObjectName(QStringLiteral("contenu"));
     setCentralWidget(content_);
     // No largest size: a maximized window's list takes the room.
-    content_->setMinimumSize(420, 357);
+    content_->setMinimumSize(kMinimumWidth, kMinimumHeight);
     buildControls();
     connectHandlers();
     content_->installEventFilter(this);
@@ -252,8 +253,18 @@ int Window1::menuOffset() const
 
 QRect Window1::contentFrame() const
 {
-    const QRect outer = geometry();
-    return QRect(outer.x(), outer.y() + menuOffset(), content_->width(), content_->height());
+    const QRect outer = isMaximized() || isFullScreen() ? normalGeometry() : geometry();
+    const int offset = menuOffset();
+    return QRect(outer.x(), outer.y() + offset, outer.width(), outer.height() - offset);
+}
+
+QMargins Window1::aroundContent() const
+{
+    constexpr int kTitleBar = 30, kBorder = 4;
+    QMargins decoration = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    if (decoration.isNull())
+        decoration = QMargins(kBorder, kTitleBar, kBorder, kBorder);
+    return decoration + QMargins(0, menuOffset(), 0, 0);
 }
 
 void Window1::setContentFrame(int left, int top, int height, int width)

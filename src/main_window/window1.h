@@ -65,9 +65,16 @@ public:
     static constexpr int kLayoutWidth = 520;
     static constexpr int kLayoutHeight = 383;
 
-    // The content area's frame, in screen coordinates.
+    // The content area's frame, in screen coordinates; a maximized window's
+    // is the one it has when not maximized.
     QRect contentFrame() const;
     void setContentFrame(int left, int top, int height, int width);
+    // What the window has around its content: the title bar and the menu bar
+    // above, the borders. Until the window manager has framed the window, a
+    // title bar of a common height stands for its own.
+    QMargins aroundContent() const;
+    static constexpr int kMinimumWidth = 420;
+    static constexpr int kMinimumHeight = 357;
 
     // The one button that Return and Enter press (see keyPressEvent): Départ,
     // Intermédiaire or Initialiser.
@@ -156,6 +163,8 @@ signals:
     // The run changed state: started, stopped, paused, resumed, reset, a lap,
     // a mode, an end.
     void runChanged();
+    // A setting the preferences keep changed: the preset or the mode.
+    void settingsChanged();
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;

@@ -10,12 +10,14 @@ void Window1::RadioButton1_Action()
 {
     dismissAlert();
     apply(Variables_globales.run.setMode(RunMode::Chronometre));
+    emit settingsChanged();
 }
 
 void Window1::RadioButton2_Action()
 {
     dismissAlert();
     apply(Variables_globales.run.setMode(RunMode::Timer));
+    emit settingsChanged();
 }
 
 void Window1::LittleArrows1_Up()
@@ -35,6 +37,7 @@ void Window1::stepPreset(int direction, qint64 step)
     StaticText2->setText(result.display);
     StaticText2->repaint();
     showRun();
+    emit settingsChanged();
     if (!result.refusal.isEmpty()) {
         platform.beep();
         platform.messageBox(result.refusal);

@@ -85,8 +85,12 @@ void Window1::bt_depart_Action()
     setDefaultButton(starting ? intermediaire : reset);
     if (starting) {
         apply(run.start(at.reading, at.now, Commentaire->text()));
-        if (run.timer() && Variables_globales.demande_message_ou_pas)
-            Demande_message_timer::instance().show();
+        if (run.timer() && Variables_globales.demande_message_ou_pas) {
+            Demande_message_timer &question = Demande_message_timer::instance();
+            connect(&question, &Demande_message_timer::messageChosen, this, &Window1::settingsChanged,
+                    Qt::UniqueConnection);
+            question.show();
+        }
     } else {
         apply(run.stop(at.reading, at.now, Commentaire->text()));
     }

@@ -63,6 +63,9 @@ public:
     virtual QString dataFolder() = 0;
     // The desktop's room on each screen there is now, the primary first.
     virtual QList<QRect> screens() = 0;
+    // False where a program can neither learn nor choose where its windows
+    // are (Wayland).
+    virtual bool windowPositionKnown() = 0;
     // The system's version as 0xMMmm, where the system has such a number.
     virtual std::optional<int> systemVersion() = 0;
     virtual void quit(int status) = 0;

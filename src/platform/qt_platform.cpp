@@ -173,6 +173,11 @@ QList<QRect> QtPlatform::screens()
     return rooms;
 }
 
+bool QtPlatform::windowPositionKnown()
+{
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
 std::optional<int> QtPlatform::systemVersion()
 {
     // Linux has no single system version comparable to the program's needs.

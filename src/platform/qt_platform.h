@@ -35,6 +35,7 @@ public:
     QString preferencesFolder() override;
     QString dataFolder() override;
     QList<QRect> screens() override;
+    bool windowPositionKnown() override;
     std::optional<int> systemVersion() override;
     void quit(int status) override;
     bool claimInstance(std::function<void()> raise) override;

@@ -26,6 +26,7 @@
 #include <QLibraryInfo>
 #include <QPushButton>
 #include <QTranslator>
+#include <QWindow>
 
 appli::appli(int &argc, char **argv) : QApplication(argc, argv)
 {
@@ -65,9 +66,11 @@ void appli::Open()
     prepareMainWindow();
     restoreSettings();
     settingsRestored_ = true;
+    kept_ = currentSettings().encode(); // what the file holds, or the defaults
     Window1 &w = Window1::instance();
     w.showRun();
     w.show();
+    w.installEventFilter(this);
     Bienvenue::instance().show();
     connect(
         &Bienvenue::instance(), &Bienvenue::welcomeEnded, this, [&w] { DocumentCommands::offerRecovery(w); },
@@ -113,6 +116,12 @@ void appli::prepareMainWindow()
     auto *journal = new ListJournal(w.laps(), Platform::get().dataFolder(), &w);
     connect(&w, &Window1::runChanged, journal, &ListJournal::runChanged);
     connect(journal, &ListJournal::problemChanged, &w, &Window1::showCopyProblem);
+    // A setting is kept as it changes, so that a kill loses none.
+    connect(&w, &Window1::settingsChanged, this, &appli::keepSettings);
+    connect(&pref_interm::instance(), &pref_interm::settingsChanged, this, &appli::keepSettings);
+    keepFrame_.setSingleShot(true);
+    keepFrame_.setInterval(1000); // once the window has stopped moving
+    connect(&keepFrame_, &QTimer::timeout, this, &appli::keepSettings);
     w.GroupBox2->setTitle(Run::startHeading());
     w.regarde_date_Action();
     w.setDefaultButton(w.bt_depart);
@@ -130,10 +139,46 @@ void appli::savePreferences(bool report)
     if (!settingsRestored_ || !Window1::exists())
         return;
     const QString folder = Platform::get().preferencesFolder();
-    const QString problem = PreferencesFile::save(folder, currentSettings());
-    if (!problem.isEmpty() && report)
+    const Preferences settings = currentSettings();
+    PreferencesFile::setMaximized(folder, Window1::instance().isMaximized());
+    const QString problem = PreferencesFile::save(folder, settings);
+    if (problem.isEmpty())
+        kept_ = settings.encode();
+    else if (report)
         Platform::get().messageBox(QStringLiteral("Impossible d'enregistrer les préférences dans « %1 » : %2")
                                        .arg(QDir::toNativeSeparators(PreferencesFile::path(folder)), problem));
+}
+
+void appli::keepSettings()
+{
+    keepFrame_.stop();
+    // Written again only when it changed; a failure is told at quit.
+    if (settingsRestored_ && Window1::exists() &&
+        (currentSettings().encode() != kept_ ||
+         Window1::instance().isMaximized() != PreferencesFile::maximized(Platform::get().preferencesFolder())))
+        savePreferences(false);
+}
+
+bool appli::eventFilter(QObject *watched, QEvent *event)
+{
+    const QEvent::Type type = event->type();
+    // Not a window that is being destroyed.
+    auto *window = qobject_cast<Window1 *>(watched);
+    if (window && (type == QEvent::Move || type == QEvent::Resize || type == QEvent::WindowStateChange)) {
+        Window1 &w = *window;
+        // Framed by the window manager: placed again, with the frame it has,
+        // unless it has been moved since.
+        if (!framed_ && w.windowHandle() && !w.windowHandle()->frameMargins().isNull()) {
+            framed_ = true;
+            if (!w.isMaximized() && w.contentFrame() == placed_)
+                placeWindow(stored_);
+        }
+        if (type == QEvent::WindowStateChange)
+            keepSettings();
+        else
+            keepFrame_.start();
+    }
+    return QApplication::eventFilter(watched, event);
 }
 
 void appli::endOnSignal()

@@ -1,8 +1,9 @@
 #pragma once
 
-#include <QApplication>
+#include "core/preferences.h"
 
-struct Preferences;
+#include <QApplication>
+#include <QTimer>
 
 // The application object: start-up, shut-down and requests from the system.
 class appli : public QApplication {
@@ -19,10 +20,16 @@ public:
     // Brings the main window to the front, as a second start asks.
     static void raiseMainWindow();
 
+protected:
+    // The main window's moves, sizes and maximizing are kept as they change.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void loadTranslations();
     // Writes the settings; report tells whether a failure is shown.
     void savePreferences(bool report);
+    // Writes the settings when they differ from what was last written.
+    void keepSettings();
     // A termination signal: the list's journal and the settings are written
     // without a question, then the program ends.
     void endOnSignal();
@@ -45,6 +52,15 @@ private:
 
     // Only a start-up that restored the settings writes them back at quit.
     bool settingsRestored_ = false;
+    // The settings as read, for the window's place.
+    Preferences stored_;
+    // Where the main window was put, and whether the window manager has
+    // framed it since.
+    QRect placed_;
+    bool framed_ = false;
+    // The settings as last written.
+    QByteArray kept_;
+    QTimer keepFrame_;
 };
 
 // The registered application object.

@@ -33,13 +33,19 @@ void appli::applyDefaultSettings()
 void appli::placeWindow(const Preferences &settings)
 {
     auto &vg = Variables_globales;
+    Window1 &w = Window1::instance();
+    stored_ = settings;
     const QRect frame = FrameCorrection::onScreen(settings.left, settings.top, settings.hauteur, settings.largeur,
-                                                  Platform::get().screens());
+                                                  Platform::get().screens(), w.aroundContent(),
+                                                  QSize(Window1::kMinimumWidth, Window1::kMinimumHeight));
     vg.coord_win1_left = frame.left();
     vg.coord_win1_top = frame.top();
     vg.coord_win1_hauteur = frame.height();
     vg.coord_win1_largeur = frame.width();
-    Window1::instance().setContentFrame(frame.left(), frame.top(), frame.height(), frame.width());
+    w.setContentFrame(frame.left(), frame.top(), frame.height(), frame.width());
+    placed_ = w.contentFrame();
+    if (PreferencesFile::maximized(Platform::get().preferencesFolder()))
+        w.setWindowState(w.windowState() | Qt::WindowMaximized);
 }
 
 void appli::applyStoredSettings(const Preferences &stored)
@@ -82,8 +88,10 @@ Preferences appli::currentSettings()
     const QRect frame = w.contentFrame();
 
     Preferences settings;
-    settings.left = frame.left();
-    settings.top = frame.top();
+    // Where the window's place cannot be known, the one read stays.
+    const bool known = Platform::get().windowPositionKnown();
+    settings.left = known ? frame.left() : stored_.left;
+    settings.top = known ? frame.top() : stored_.top;
     settings.hauteur = frame.height();
     settings.largeur = frame.width();
     settings.demandeMessage = vg.demande_message_ou_pas;

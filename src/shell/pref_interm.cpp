@@ -4,6 +4,7 @@
 #include "core/variables_globales.h"
 #include "main_window/window1.h"
 #include "shell/methodes_help_tags.h"
+#include "widgets/clean_field.h"
 #include "widgets/dialog_parts.h"
 #include "widgets/list_box.h"
 
@@ -56,6 +57,7 @@ pref_interm::pref_interm() : ReturnKeyDialog(nullptr, Qt::Dialog | Qt::Customize
     chaine_interm = placed(new QLineEdit(this), "chaine_interm", QRect(13, 50, 326, 22));
     chaine_interm->setFont(DialogParts::system12());
     chaine_interm->setAccessibleName(QStringLiteral("Texte des temps intermédiaires"));
+    CleanField::fitRecord(chaine_interm);
     PushButton1 = placed(new QPushButton(QStringLiteral("OK"), this), "PushButton1", QRect(251, 315, 70, 20));
     PushButton2 = placed(new QPushButton(QStringLiteral("Annuler"), this), "PushButton2", QRect(160, 315, 77, 20));
     PushButton3 = placed(new QPushButton(QStringLiteral("Par défaut"), this), "PushButton3", QRect(57, 315, 93, 20));
@@ -68,6 +70,7 @@ pref_interm::pref_interm() : ReturnKeyDialog(nullptr, Qt::Dialog | Qt::Customize
     timer_defaut = placed(new QLineEdit(this), "timer_defaut", QRect(15, 127, 326, 22));
     timer_defaut->setFont(DialogParts::system12());
     timer_defaut->setAccessibleName(QStringLiteral("Message d'alerte du timer"));
+    CleanField::fitRecord(timer_defaut);
     StaticText2 = placed(wrappedLabel(QStringLiteral("Entrez le message qui vous alertera lorsque le temps du Timer "
                                                      "sera écoulé."),
                                       this),
@@ -125,6 +128,7 @@ void pref_interm::PushButton1_Action()
     vg.pref_tips = CheckBox3->isChecked();
     Methodes::show_helptags(vg.pref_tips);
     hide();
+    emit settingsChanged();
 }
 
 void pref_interm::PushButton2_Action()

@@ -44,6 +44,10 @@ public:
     // The two boxes whose help tags the preferences switch; the third has none.
     QList<HelpTag> helpTags() const;
 
+signals:
+    // OK applied the settings.
+    void settingsChanged();
+
 protected:
     // Escape and the window manager's close answer as "Annuler" does.
     void reject() override;

@@ -3,6 +3,7 @@
 #include "platform/whole_file.h"
 
 #include <QDir>
+#include <QSettings>
 
 namespace PreferencesFile {
 namespace {
@@ -31,5 +32,27 @@ QString save(const QString &folder, const Preferences &preferences)
         return QStringLiteral("le dossier « %1 » ne peut pas être créé").arg(QDir::toNativeSeparators(folder));
     const QByteArray bytes = preferences.encode();
     return WholeFile::write(path(folder), bytes);
+}
+
+namespace {
+const QString kMaximized = QStringLiteral("fenetre/agrandie");
+
+QSettings windowState(const QString &folder)
+{
+    return QSettings(QDir(folder).filePath(QStringLiteral("VelTiming.conf")), QSettings::IniFormat);
+}
+} // namespace
+
+bool maximized(const QString &folder)
+{
+    return !folder.isEmpty() && windowState(folder).value(kMaximized, false).toBool();
+}
+
+void setMaximized(const QString &folder, bool maximized)
+{
+    if (folder.isEmpty() || PreferencesFile::maximized(folder) == maximized)
+        return;
+    QSettings state = windowState(folder);
+    state.setValue(kMaximized, maximized);
 }
 } // namespace PreferencesFile

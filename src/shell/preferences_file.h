@@ -14,4 +14,8 @@ std::optional<Preferences> load(const QString &folder);
 // Replaces the file in one step, so a failure leaves the previous one whole.
 // Returns the reason on failure, an empty text on success.
 QString save(const QString &folder, const Preferences &preferences);
+// Whether the main window was maximized, kept beside the preferences in a
+// file of its own so theirs stays as it is.
+bool maximized(const QString &folder);
+void setMaximized(const QString &folder, bool maximized);
 } // namespace PreferencesFile

@@ -6,4 +6,7 @@ class QLineEdit;
 // pastes into it.
 namespace CleanField {
 void guard(QLineEdit *field);
+// Keeps a field's text within what a preferences record holds (255 bytes of
+// UTF-8), so that nothing typed is cut later without a word.
+void fitRecord(QLineEdit *field);
 } // namespace CleanField

@@ -43,6 +43,7 @@ public:
     QString preferencesFolder() override { return preferences; }
     QString dataFolder() override { return data; }
     QList<QRect> screens() override { return screenRooms; }
+    bool windowPositionKnown() override { return positionKnown; }
     std::optional<int> systemVersion() override { return version; }
     void quit(int status) override { quits.append(status); }
     bool claimInstance(std::function<void()> raise) override
@@ -70,6 +71,7 @@ public:
     std::function<void()> terminate;
     std::function<bool(bool interactive)> endSession;
     QList<QRect> screenRooms{QRect(0, 0, 1440, 900), QRect(-1280, 0, 1280, 1024)}; // the main one, one on its left
+    bool positionKnown = true;                                                     // false: as under Wayland
     bool sole = true; // no other program runs for the data folder
     std::function<void()> raiseRequest;
     std::optional<int> version;
