@@ -170,8 +170,9 @@ void ListJournal::write(bool wait)
         if (written_.exists)
             perform(
                 [path = path_, stale = std::exchange(stale_, QString())] {
-                    QFile::remove(stale);
-                    QFile::remove(path);
+                    for (const QString &copy : {stale, path})
+                        if (!copy.isEmpty())
+                            QFile::remove(copy);
                     return QString();
                 },
                 wait);

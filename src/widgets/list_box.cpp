@@ -76,7 +76,7 @@ ListBox::ListBox(LapList &list, QWidget *parent) : QTableView(parent), list_(lis
 
 void ListBox::fitRows()
 {
-    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 2);
 }
 
 void ListBox::changeEvent(QEvent *event)
