@@ -7,10 +7,11 @@
 //   4. the running stopwatch.
 // Wake-ups are the voluntary context switches; medians over the rounds
 // smooth out the noise.
-#include "main_window/window1.h"
+#include "app/application.h"
 #include "platform/qt_platform.h"
-#include "shell/appli.h"
+#include "timing/main_window.h"
 
+#include <QApplication>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTimer>
@@ -85,7 +86,7 @@ constexpr std::array<const char *, 4> kPhases = {"bare 10 ms wake-ups, no Qt", "
 
 class Rounds {
 public:
-    Rounds(Window1 &window, int seconds, int rounds) : window_(window), seconds_(seconds), rounds_(rounds)
+    Rounds(MainWindow &window, int seconds, int rounds) : window_(window), seconds_(seconds), rounds_(rounds)
     {
         emptyTimer_.setTimerType(Qt::PreciseTimer);
         emptyTimer_.setInterval(10);
@@ -100,7 +101,7 @@ public:
             return;
         }
         results_[0].push_back(bareWakeUps(seconds_));
-        QPushButton *startStop = window_.bt_depart;
+        auto *startStop = window_.findChild<QPushButton *>(QStringLiteral("bt_depart"));
         measure(
             &emptyTimer_, [this] { emptyTimer_.start(); }, [this] { emptyTimer_.stop(); }, 1,
             [this, startStop] {
@@ -155,7 +156,7 @@ private:
                     medianOf(3, &Result::percent) - medianOf(2, &Result::percent));
     }
 
-    Window1 &window_;
+    MainWindow &window_;
     int seconds_;
     int rounds_;
     QTimer emptyTimer_;
@@ -171,15 +172,13 @@ int main(int argc, char **argv)
     // Keeps the preferences the run writes at quit away from the user's own.
     QStandardPaths::setTestModeEnabled(true);
     QtPlatform::prepareEnvironment();
+    QApplication qt(argc, argv);
+    Application::prepare(qt);
     QtPlatform platform;
-    Platform::install(&platform);
-    appli app(argc, argv);
-    app.Open();
-    Window1 &w = Window1::instance();
+    Application app(platform);
+    app.start();
 
-    Rounds measurement(w, seconds, rounds);
+    Rounds measurement(*app.window(), seconds, rounds);
     QTimer::singleShot(1000, [&] { measurement.next(); });
-    const int status = app.exec();
-    appli::destroyWindows();
-    return status;
+    return qt.exec();
 }

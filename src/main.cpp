@@ -1,20 +1,18 @@
-#include "platform/file_types.h"
+#include "app/application.h"
 #include "platform/qt_platform.h"
-#include "shell/appli.h"
 
+#include <QApplication>
 #include <QTimer>
 
 int main(int argc, char **argv)
 {
     QtPlatform::prepareEnvironment();
+    QApplication qt(argc, argv);
+    Application::prepare(qt);
     QtPlatform platform;
-    Platform::install(&platform);
-    FileTypes::Initialize();
-    appli app(argc, argv);
+    Application app(platform);
     // Start-up runs inside the event loop, so a quit asked for during it ends
     // the loop as any other quit does.
-    QTimer::singleShot(0, &app, &appli::Open);
-    const int status = app.exec();
-    appli::destroyWindows();
-    return status;
+    QTimer::singleShot(0, &app, &Application::start);
+    return qt.exec();
 }

@@ -1,5 +1,7 @@
 #include "core/font_check.h"
 
+#include "core/program.h"
+
 namespace FontCheck {
 namespace {
 // Qt names a family that several foundries supply "Nimbus Sans [urw]".
@@ -41,8 +43,8 @@ QString warning(const QStringList &families)
     if (missing.isEmpty())
         return QString();
     const QString list = missing.join(QStringLiteral(", "));
-    const QString tail = QStringLiteral(" Certains problèmes d'affichage peuvent se poser.\r"
-                                        "Si vous voulez lancer VelTiming malgré tout, cliquez sur \"Continuer\".");
+    const QString tail = QStringLiteral(" Certains problèmes d'affichage peuvent se poser.\rSi vous voulez lancer ") +
+                         Program::name() + QStringLiteral(" malgré tout, cliquez sur \"Continuer\".");
     if (missing.size() == 1)
         return QStringLiteral("La police ") + list + QStringLiteral(" n'est pas installée.") + tail;
     return QStringLiteral("Les polices ") + list + QStringLiteral(" ne sont pas installées.") + tail;

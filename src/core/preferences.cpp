@@ -2,7 +2,6 @@
 
 #include "core/preference_records.h"
 #include "core/text_number.h"
-#include "core/timer_preset.h"
 
 const QString Preferences::kFileName = QStringLiteral("Pref Vel Timing");
 const QString Preferences::kLapLabel = QStringLiteral("Temps intermédiaire ");
@@ -28,14 +27,14 @@ Preferences Preferences::decode(const QByteArray &data)
     Preferences p;
     p.left = number(r[0]);
     p.top = number(r[1]);
-    p.hauteur = number(r[2]);
-    p.largeur = number(r[3]);
-    p.demandeMessage = r[4] == "1";
-    p.voirEcarts = r[5] == "1";
-    p.prefTips = r[6] == "1";
-    p.texteTimer = QString::fromUtf8(r[7]);
+    p.height = number(r[2]);
+    p.width = number(r[3]);
+    p.askMessage = r[4] == "1";
+    p.showDifferences = r[5] == "1";
+    p.showHelpTags = r[6] == "1";
+    p.alertMessage = QString::fromUtf8(r[7]);
     p.preset = TimerPreset::sane(QString::fromUtf8(r[8]));
-    p.chronometre = r[9] == "1";
+    p.timerMode = r[9] != "1";
     p.lapLabel = r[10].isEmpty() ? QStringLiteral("Intermédiaire") : QString::fromUtf8(r[10]);
     return p;
 }
@@ -45,14 +44,14 @@ QByteArray Preferences::encode() const
     return PreferenceRecords::write({
         QByteArray::number(left),
         QByteArray::number(top),
-        QByteArray::number(hauteur),
-        QByteArray::number(largeur),
-        flag(demandeMessage),
-        flag(voirEcarts),
-        flag(prefTips),
-        texteTimer.toUtf8(),
-        preset.toUtf8(),
-        chronometre ? QByteArrayLiteral("1") : QByteArrayLiteral("2"),
+        QByteArray::number(height),
+        QByteArray::number(width),
+        flag(askMessage),
+        flag(showDifferences),
+        flag(showHelpTags),
+        alertMessage.toUtf8(),
+        QByteArray::number(preset),
+        timerMode ? QByteArrayLiteral("2") : QByteArrayLiteral("1"),
         lapLabel.toUtf8(),
     });
 }

@@ -52,20 +52,20 @@ QString Run::restore(RunMode mode, qint64 preset)
 
 double Run::elapsed(double reading) const
 {
-    return (reading - depart_micro) / kMicros;
+    return (reading - start_) / kMicros;
 }
 
 QString Run::displayTime(double reading)
 {
-    Temps_nouveau = reading;
+    lastReading_ = reading;
     const double t = elapsed(reading);
-    return TimeFormat::displayTime(timer() ? depart_timer - t : t);
+    return TimeFormat::displayTime(timer() ? length_ - t : t);
 }
 
 QString Run::difference()
 {
-    const double d = (Temps_nouveau - temps_precedent) / kMicros;
-    temps_precedent = Temps_nouveau;
+    const double d = (lastReading_ - measuredFrom_) / kMicros;
+    measuredFrom_ = lastReading_;
     return TimeFormat::differenceText(d);
 }
 
@@ -73,19 +73,19 @@ void Run::closePause(double reading)
 {
     if (state_ != RunState::Paused)
         return;
-    const double length = reading - pour_pause;
-    depart_micro += length;
-    temps_precedent += length;
-    pour_pause = length;
+    const double length = reading - pausedAt_;
+    start_ += length;
+    measuredFrom_ += length;
+    lastPauseLength_ = length;
     state_ = RunState::Running;
 }
 
 QString Run::shown(double reading)
 {
     if (state_ == RunState::Paused)
-        return displayTime(pour_pause);
+        return displayTime(pausedAt_);
     if (state_ == RunState::Running)
-        return TimeFormat::presetTime(timer() ? depart_timer - elapsed(reading) : elapsed(reading));
+        return TimeFormat::presetTime(timer() ? length_ - elapsed(reading) : elapsed(reading));
     return TimeFormat::presetTime(timer() ? double(preset_) : 0.0);
 }
 
@@ -93,16 +93,15 @@ std::optional<double> Run::endReading() const
 {
     if (!timer() || state_ != RunState::Running)
         return std::nullopt;
-    return depart_micro + (depart_timer - 1.0) * kMicros + kFirstTickMs * 1000.0;
+    return start_ + (length_ - 1.0) * kMicros + kFirstTickMs * 1000.0;
 }
 
 void Run::shift(double offset)
 {
-    depart_micro += offset;
-    temps_precedent += offset;
-    Temps_nouveau += offset;
-    if (state_ == RunState::Paused)
-        pour_pause += offset; // a reading while paused, a length after
+    start_ += offset;
+    measuredFrom_ += offset;
+    lastReading_ += offset;
+    pausedAt_ += offset;
 }
 
 RunStep Run::closed(RunStep step) const
@@ -114,15 +113,15 @@ RunStep Run::closed(RunStep step) const
 
 RunStep Run::start(double reading, const QDateTime &now, const QString &comment)
 {
-    no_de_intermediaire = 1;
-    depart_micro = temps_precedent = Temps_nouveau = reading;
-    depart_timer = temps_timer = double(preset_);
+    lapNumber_ = 1;
+    start_ = measuredFrom_ = lastReading_ = reading;
+    length_ = remaining_ = double(preset_);
     state_ = RunState::Running;
 
     RunStep step;
     step.heading = lapHeading(1);
     step.commentUsed = !comment.isEmpty();
-    const int run = no_de_chrono;
+    const int run = runNumber_;
     if (!timer()) {
         step.rows = {
             {labelFor(run, comment, QStringLiteral("Chronomètre %1, départ à: %2").arg(run).arg(longTime(now))),
@@ -131,14 +130,14 @@ RunStep Run::start(double reading, const QDateTime &now, const QString &comment)
         step.selectLast = true;
         return step;
     }
-    ++no_de_chrono;
+    ++runNumber_;
     if (!comment.isEmpty()) {
         // A countdown labelled by a comment keeps both presets and the selection.
         step.rows = {{labelFor(run, comment, {}), {}, {}}};
         return step;
     }
     // The row tells what the countdown runs: the preset the display showed.
-    step.rows = {{QStringLiteral("Temps de départ %1:").arg(run), TimeFormat::presetTime(depart_timer), {}}};
+    step.rows = {{QStringLiteral("Temps de départ %1:").arg(run), TimeFormat::presetTime(length_), {}}};
     step.selectLast = true;
     return step;
 }
@@ -155,7 +154,7 @@ RunStep Run::stop(double reading, const QDateTime &now, const QString &comment)
         return closed(step);
     }
     step.commentUsed = true;
-    const int run = no_de_chrono++;
+    const int run = runNumber_++;
     const QString label = labelFor(run, comment, QStringLiteral("Chronomètre %1, temps final:").arg(run));
     step.rows = {{label, step.display, difference()}};
     return closed(step);
@@ -163,7 +162,7 @@ RunStep Run::stop(double reading, const QDateTime &now, const QString &comment)
 
 RunStep Run::pause(double reading, const QDateTime &now)
 {
-    pour_pause = reading;
+    pausedAt_ = reading;
     state_ = RunState::Paused;
     RunStep step;
     step.rows = {{(timer() ? QStringLiteral("Timer mis en pause à ") : QStringLiteral("Chronomètre mis en pause à ")) +
@@ -199,7 +198,7 @@ RunStep Run::reset(double reading, const QDateTime &now)
         return step;
     closePause(reading);
     state_ = RunState::Idle;
-    ++no_de_chrono;
+    ++runNumber_;
     const QString time = displayTime(reading);
     step.rows = {{QStringLiteral("Décompte initialisé à ") + longTime(now), time, timer() ? difference() : QString()}};
     return closed(step);
@@ -207,7 +206,7 @@ RunStep Run::reset(double reading, const QDateTime &now)
 
 RunStep Run::lap(double reading, const QString &comment, const QString &lapLabel)
 {
-    const int lap = no_de_intermediaire++;
+    const int lap = lapNumber_++;
     RunStep step;
     step.heading = lapHeading(lap + 1);
     step.commentUsed = true;
@@ -226,10 +225,10 @@ Run::Tick Run::tick(double reading)
     const double t = elapsed(reading);
     if (!timer())
         return {TimeFormat::presetTime(t), false, millisecondsUntil(std::floor(t) + 1.0 - t)};
-    const double remaining = depart_timer - t;
-    if (temps_timer <= 1.0 || remaining <= 0)
+    const double remaining = length_ - t;
+    if (remaining_ <= 1.0 || remaining <= 0)
         return {QString(), true, 0};
-    temps_timer = remaining;
+    remaining_ = remaining;
     // The tick after the one that finds the last second ends the countdown.
     const int delay = remaining <= 1.0 ? kFirstTickMs : millisecondsUntil(remaining - std::floor(remaining));
     return {TimeFormat::presetTime(remaining), false, delay};
@@ -240,7 +239,7 @@ RunStep Run::expire(const QDateTime &now)
     state_ = RunState::Idle;
     RunStep step;
     step.display = TimeFormat::presetTime(0);
-    step.rows = {{QStringLiteral("Timer %1, temps écoulé à  ").arg(no_de_chrono) + longTime(now), {}, {}}};
+    step.rows = {{QStringLiteral("Timer %1, temps écoulé à  ").arg(runNumber_) + longTime(now), {}, {}}};
     return closed(step);
 }
 
@@ -269,9 +268,7 @@ Run::PresetStep Run::stepPreset(int direction, qint64 step)
     // The current preset lands on the limit; the remembered one stays at the
     // last accepted value.
     preset_ = direction > 0 ? TimerPreset::kMaximum : TimerPreset::kMinimum;
-    return {TimeFormat::presetTime(double(preset_)),
-            direction > 0 ? QStringLiteral("Le temps maximum pour le timer est 999 heures!")
-                          : QStringLiteral("Le temps minimum pour le timer est  5 secondes!")};
+    return {TimeFormat::presetTime(double(preset_)), direction > 0 ? TimerPreset::tooLong() : TimerPreset::tooShort()};
 }
 
 namespace {
@@ -282,8 +279,10 @@ QByteArray Run::save() const
 {
     QByteArray bytes;
     QDataStream out(&bytes, QIODevice::WriteOnly);
-    out << kFormat << quint8(mode_) << quint8(state_) << preset_ << remembered_ << depart_micro << temps_precedent
-        << Temps_nouveau << depart_timer << temps_timer << pour_pause << no_de_intermediaire << no_de_chrono;
+    // While paused the reading at the pause, after it the pause's length.
+    out << kFormat << quint8(mode_) << quint8(state_) << preset_ << remembered_ << start_ << measuredFrom_
+        << lastReading_ << length_ << remaining_ << (state_ == RunState::Paused ? pausedAt_ : lastPauseLength_)
+        << lapNumber_ << runNumber_;
     return bytes;
 }
 
@@ -292,12 +291,13 @@ std::optional<Run> Run::load(const QByteArray &bytes)
     QDataStream in(bytes);
     quint8 format = 0, mode = 0, state = 0;
     Run run;
-    in >> format >> mode >> state >> run.preset_ >> run.remembered_ >> run.depart_micro >> run.temps_precedent >>
-        run.Temps_nouveau >> run.depart_timer >> run.temps_timer >> run.pour_pause >> run.no_de_intermediaire >>
-        run.no_de_chrono;
+    double pause = 0;
+    in >> format >> mode >> state >> run.preset_ >> run.remembered_ >> run.start_ >> run.measuredFrom_ >>
+        run.lastReading_ >> run.length_ >> run.remaining_ >> pause >> run.lapNumber_ >> run.runNumber_;
     if (in.status() != QDataStream::Ok || !in.atEnd() || format != kFormat || mode > 1 || state > 2)
         return std::nullopt;
     run.mode_ = RunMode(mode);
     run.state_ = RunState(state);
+    (run.state_ == RunState::Paused ? run.pausedAt_ : run.lastPauseLength_) = pause;
     return run;
 }

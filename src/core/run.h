@@ -42,11 +42,11 @@ public:
     // starting time.
     QString restore(RunMode mode, qint64 preset);
 
-    int runNumber() const { return no_de_chrono; }
-    int lapNumber() const { return no_de_intermediaire; }
+    int runNumber() const { return runNumber_; }
+    int lapNumber() const { return lapNumber_; }
     // Runs are numbered from 1 again once the list is cleared, and as they
     // were when that is taken back.
-    void renumberRuns(int next = 1) { no_de_chrono = next; }
+    void renumberRuns(int next = 1) { runNumber_ = next; }
 
     // Every row and text of one operation comes from its one reading.
     RunStep start(double reading, const QDateTime &now, const QString &comment);
@@ -99,6 +99,8 @@ public:
 
 private:
     double elapsed(double reading) const;
+    // The time from the reading the difference is measured from to the latest
+    // one, which the next difference is then measured from.
     QString difference();
     void closePause(double reading);
     RunStep closed(RunStep step) const;
@@ -107,12 +109,13 @@ private:
     RunState state_ = RunState::Idle;
     qint64 preset_ = 0;
     qint64 remembered_ = 0;
-    double depart_micro = 0;    // the run's start, moved on by each pause's length
-    double temps_precedent = 0; // the reading the next difference is measured from
-    double Temps_nouveau = 0;   // the latest reading taken for a row
-    double depart_timer = 0;    // the countdown's length, seconds
-    double temps_timer = 0;     // the countdown's remaining seconds at the last tick
-    double pour_pause = 0;      // the reading at the pause, then the pause's length
-    qint32 no_de_intermediaire = 1;
-    qint32 no_de_chrono = 1;
+    double start_ = 0;           // the run's start, moved on by each pause's length
+    double measuredFrom_ = 0;    // the reading the next difference is measured from, moved on likewise
+    double lastReading_ = 0;     // the latest reading taken for a row
+    double length_ = 0;          // the countdown's length, seconds
+    double remaining_ = 0;       // the countdown's remaining seconds at the last tick
+    double pausedAt_ = 0;        // the reading at the pause, while paused
+    double lastPauseLength_ = 0; // kept with the run's bytes
+    qint32 lapNumber_ = 1;
+    qint32 runNumber_ = 1;
 };

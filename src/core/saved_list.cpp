@@ -2,6 +2,7 @@
 
 #include "core/cell_text.h"
 #include "core/date_texts.h"
+#include "core/program.h"
 
 #include <iconv.h>
 
@@ -71,7 +72,7 @@ namespace SavedList {
 QString headerLine(const QDateTime &moment)
 {
     return QStringLiteral("Tableau de chronométrage créé le ") + DateTexts::shortDate(moment) + QStringLiteral(" à ") +
-           DateTexts::shortTime(moment) + QStringLiteral(" par VelTiming.");
+           DateTexts::shortTime(moment) + QStringLiteral(" par ") + Program::name() + QLatin1Char('.');
 }
 
 QByteArray write(const QString &header, const QString &comment, const LapRows &rows)

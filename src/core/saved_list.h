@@ -10,6 +10,8 @@
 // The saved list document: a header line, the comment between a line of 61
 // and a line of 62 hyphens, then one tab-separated line per row.
 namespace SavedList {
+// Far beyond any real timing; keeps a wrong choice of file from eating memory.
+constexpr qint64 kLargestFile = 256LL * 1024 * 1024;
 QString headerLine(const QDateTime &moment);
 // Every line, the last row's included, ends with "\n".
 QByteArray write(const QString &header, const QString &comment, const LapRows &rows);

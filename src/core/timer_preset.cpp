@@ -5,12 +5,21 @@
 #include <algorithm>
 
 namespace TimerPreset {
-QString sane(const QString &stored)
+qint64 sane(const QString &stored)
 {
     const std::optional<double> number = TextNumber::leading(stored);
-    if (!number)
-        return QString::number(kFallback);
-    return QString::number(std::clamp<qint64>(TextNumber::toInt32(*number), kMinimum, kMaximum));
+    return number ? std::clamp<qint64>(TextNumber::toInt32(*number), kMinimum, kMaximum) : kFallback;
+}
+
+QString tooLong()
+{
+    return QStringLiteral("Le temps maximum pour le timer est %1 heures!").arg(kMaximum / 3600);
+}
+
+QString tooShort()
+{
+    // Two blanks before the number, as the program has always said it.
+    return QStringLiteral("Le temps minimum pour le timer est  %1 secondes!").arg(kMinimum);
 }
 
 qint64 clickStep(Qt::KeyboardModifiers keys)

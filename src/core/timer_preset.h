@@ -6,11 +6,14 @@
 // The countdown's preset, in whole seconds.
 namespace TimerPreset {
 constexpr qint64 kMinimum = 5;
-constexpr qint64 kMaximum = 3596400; // 999 hours
+constexpr qint64 kMaximum = 999 * 3600;
 constexpr qint64 kFallback = 300;
 // A stored preset brought within the limits; the fallback when the text
 // holds no number at all.
-QString sane(const QString &stored);
+qint64 sane(const QString &stored);
+// What a step past a limit says.
+QString tooLong();
+QString tooShort();
 // The step of a click on the arrows, by the keys held: a minute with Ctrl
 // (Command on macOS), an hour with Alt (Option) or Shift, which window
 // managers leave to programs more often than Alt; a second otherwise.

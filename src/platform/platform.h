@@ -12,18 +12,13 @@
 
 class QDialog;
 class QPrinter;
-struct FileType;
 
 // The one seam between the program and the outside world. Everything the
-// program asks of the system goes through the installed instance, so tests can
-// put a scripted double in its place.
+// program asks of the system goes through it: the application object holds
+// one and hands it to what needs it, and tests hand a scripted double.
 class Platform {
 public:
     virtual ~Platform() = default;
-
-    static Platform &get();
-    // Takes no ownership; the caller keeps the instance alive while installed.
-    static void install(Platform *platform);
 
     // Microseconds of a clock that counts time spent suspended and ignores
     // changes of the wall clock; since the machine started, so a reading stays
@@ -49,9 +44,9 @@ public:
     virtual void withdrawNotification(Notice notice) = 0;
     // Shows a dialog modally and returns its result code.
     virtual int execModal(QDialog &dialog) = 0;
-    // Empty when the user cancels. The dialogs offer documents of the type.
-    virtual QString saveFileName(const FileType &type, const QString &suggestedName) = 0;
-    virtual QString openFileName(const FileType &type) = 0;
+    // Empty when the user cancels.
+    virtual QString saveFileName(const QString &suggestedName) = 0;
+    virtual QString openFileName() = 0;
     // False when the user cancels.
     virtual bool printDialog(QPrinter &printer) = 0;
 
@@ -66,8 +61,6 @@ public:
     // False where a program can neither learn nor choose where its windows
     // are (Wayland).
     virtual bool windowPositionKnown() = 0;
-    // The system's version as 0xMMmm, where the system has such a number.
-    virtual std::optional<int> systemVersion() = 0;
     virtual void quit(int status) = 0;
     // False when the program already runs for this user and data folder;
     // that one has been asked to come to the front. Otherwise raise runs

@@ -1,8 +1,7 @@
 #include "platform/qt_platform.h"
 
-#include "platform/beep_player.h"
+#include "platform/beeper.h"
 #include "platform/desktop_notifier.h"
-#include "platform/file_types.h"
 #include "platform/instance_lock.h"
 #include "platform/termination_signals.h"
 
@@ -13,6 +12,7 @@
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QMessageBox>
+#include <QPluginLoader>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QScreen>
@@ -38,9 +38,13 @@ void QtPlatform::prepareEnvironment()
         qputenv("QT_NO_GLIB", "1");
 }
 
-QtPlatform::QtPlatform() = default;
+QtPlatform::QtPlatform(QString soundPlugin) : soundPlugin_(std::move(soundPlugin)) {}
 
-QtPlatform::~QtPlatform() = default;
+QtPlatform::~QtPlatform()
+{
+    if (beeper_)
+        sound_->unload(); // and the player with it
+}
 
 double QtPlatform::microseconds()
 {
@@ -78,9 +82,21 @@ void QtPlatform::messageBox(const QString &text)
 
 void QtPlatform::beep()
 {
-    if (!beeper_)
-        beeper_ = std::make_unique<BeepPlayer>();
-    beeper_->beep();
+    // Qt Multimedia and the sound system are loaded with the plugin, only
+    // once a beep is wanted: most runs never beep.
+    if (!sound_) {
+        const QString dir = QCoreApplication::applicationDirPath();
+        for (const QString &path : {soundPlugin_, dir + QStringLiteral("/" VEL_SOUND_PLUGIN),
+                                    dir + QStringLiteral("/../" VEL_PLUGIN_DIR "/" VEL_SOUND_PLUGIN)}) {
+            sound_ = std::make_unique<QPluginLoader>(path);
+            if (!path.isEmpty() && (beeper_ = qobject_cast<Beeper *>(sound_->instance())))
+                break;
+        }
+    }
+    if (beeper_)
+        beeper_->beep();
+    else
+        QApplication::beep();
 }
 
 void QtPlatform::notify(Notice notice, const QString &summary, const QString &body)
@@ -103,11 +119,8 @@ int QtPlatform::execModal(QDialog &dialog)
 }
 
 namespace {
-// The types carry no extension, so the filter shows every file.
-QString filterFor(const FileType &type)
-{
-    return type.name + QStringLiteral(" (*)");
-}
+// Documents carry no extension, so the dialogs show every file.
+const QString kFilter = QStringLiteral("text (*)");
 } // namespace
 
 QString QtPlatform::chooseFile(const std::function<QString(const QString &folder)> &dialog)
@@ -121,18 +134,18 @@ QString QtPlatform::chooseFile(const std::function<QString(const QString &folder
     return chosen;
 }
 
-QString QtPlatform::saveFileName(const FileType &type, const QString &suggestedName)
+QString QtPlatform::saveFileName(const QString &suggestedName)
 {
     return chooseFile([&](const QString &folder) {
         return QFileDialog::getSaveFileName(QApplication::activeWindow(), QString(),
-                                            QDir(folder).filePath(suggestedName), filterFor(type));
+                                            QDir(folder).filePath(suggestedName), kFilter);
     });
 }
 
-QString QtPlatform::openFileName(const FileType &type)
+QString QtPlatform::openFileName()
 {
     return chooseFile([&](const QString &folder) {
-        return QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(), folder, filterFor(type));
+        return QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(), folder, kFilter);
     });
 }
 
@@ -176,12 +189,6 @@ QList<QRect> QtPlatform::screens()
 bool QtPlatform::windowPositionKnown()
 {
     return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
-}
-
-std::optional<int> QtPlatform::systemVersion()
-{
-    // Linux has no single system version comparable to the program's needs.
-    return std::nullopt;
 }
 
 void QtPlatform::quit(int status)

@@ -5,14 +5,17 @@
 #include <map>
 #include <memory>
 
-class BeepPlayer;
+class Beeper;
 class DesktopNotifier;
 class InstanceLock;
+class QPluginLoader;
 
 // The platform as the real program sees it, through Qt and the system clock.
 class QtPlatform : public Platform {
 public:
-    QtPlatform();
+    // soundPlugin: where the plugin that plays the beep is, when not beside
+    // the program or in its library folder.
+    explicit QtPlatform(QString soundPlugin = {});
     ~QtPlatform() override;
 
     // Settings Qt reads when the application object is made; call before it.
@@ -27,8 +30,8 @@ public:
     void notify(Notice notice, const QString &summary, const QString &body) override;
     void withdrawNotification(Notice notice) override;
     int execModal(QDialog &dialog) override;
-    QString saveFileName(const FileType &type, const QString &suggestedName) override;
-    QString openFileName(const FileType &type) override;
+    QString saveFileName(const QString &suggestedName) override;
+    QString openFileName() override;
     bool printDialog(QPrinter &printer) override;
     Qt::KeyboardModifiers keyboardModifiers() override;
     QStringList installedFonts() override;
@@ -36,7 +39,6 @@ public:
     QString dataFolder() override;
     QList<QRect> screens() override;
     bool windowPositionKnown() override;
-    std::optional<int> systemVersion() override;
     void quit(int status) override;
     bool claimInstance(std::function<void()> raise) override;
     void onTermination(std::function<void()> handler) override;
@@ -45,7 +47,10 @@ public:
 private:
     QString chooseFile(const std::function<QString(const QString &folder)> &dialog);
 
-    std::unique_ptr<BeepPlayer> beeper_;
+    QString soundPlugin_;
+    // The sound plugin, loaded at the first beep, and its player.
+    std::unique_ptr<QPluginLoader> sound_;
+    Beeper *beeper_ = nullptr;
     std::map<Notice, std::unique_ptr<DesktopNotifier>> notifiers_;
     std::unique_ptr<InstanceLock> instance_;
     QString lastFolder_;

@@ -3,28 +3,26 @@
 #include <QPainter>
 #include <QStyle>
 
-IconCanvas::IconCanvas(QWidget *parent, int iconCode) : QWidget(parent), code_(iconCode)
+IconCanvas::IconCanvas(QWidget *parent, Icon icon) : QWidget(parent), icon_(icon)
 {
-    setIconCode(iconCode);
+    setIcon(icon);
 }
 
-void IconCanvas::setIconCode(int code)
+void IconCanvas::setIcon(Icon icon)
 {
-    code_ = code;
+    icon_ = icon;
     // Screen readers announce the kind of message the icon stands for.
-    setAccessibleName(code == 1   ? QStringLiteral("Information")
-                      : code == 2 ? QStringLiteral("Erreur")
-                                  : QStringLiteral("Attention"));
+    setAccessibleName(icon == Icon::Note   ? QStringLiteral("Information")
+                      : icon == Icon::Stop ? QStringLiteral("Erreur")
+                                           : QStringLiteral("Attention"));
     update();
 }
 
 void IconCanvas::paintEvent(QPaintEvent *)
 {
-    QStyle::StandardPixmap which = QStyle::SP_MessageBoxWarning;
-    if (code_ == 1)
-        which = QStyle::SP_MessageBoxInformation;
-    else if (code_ == 2)
-        which = QStyle::SP_MessageBoxCritical;
+    const QStyle::StandardPixmap which = icon_ == Icon::Note   ? QStyle::SP_MessageBoxInformation
+                                         : icon_ == Icon::Stop ? QStyle::SP_MessageBoxCritical
+                                                               : QStyle::SP_MessageBoxWarning;
     const int side = qMin(32, qMin(width(), height()));
     QPainter painter(this);
     painter.drawPixmap(0, 0, style()->standardIcon(which, nullptr, this).pixmap(side, side));

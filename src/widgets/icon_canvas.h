@@ -2,17 +2,17 @@
 
 #include <QWidget>
 
-// Draws the platform's note (1), stop (2) or caution (any other code) icon at
-// its top-left corner.
+// Draws the platform's icon for a kind of message at its top-left corner.
 class IconCanvas : public QWidget {
 public:
-    explicit IconCanvas(QWidget *parent = nullptr, int iconCode = 1);
-    void setIconCode(int code);
-    int iconCode() const { return code_; }
+    enum class Icon { Note, Stop, Caution };
+    explicit IconCanvas(QWidget *parent = nullptr, Icon icon = Icon::Note);
+    void setIcon(Icon icon);
+    Icon icon() const { return icon_; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    int code_;
+    Icon icon_;
 };

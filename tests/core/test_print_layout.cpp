@@ -1,4 +1,4 @@
-#include "core/module_impression.h"
+#include "core/print_layout.h"
 #include "core/print_surface.h"
 #include "kept_lines.h"
 
@@ -44,10 +44,10 @@ private slots:
                              QStringLiteral("t%1 0:00").arg(i), QStringLiteral("d%1").arg(i)});
             RecordingSurface s;
             s.lineHeight = g[2];
-            Module_impression::RowsStart start{1, g[1] + 200};
+            PrintLayout::RowsStart start{1, g[1] + 200};
             if (!comment.isEmpty())
-                start = Module_impression::PrintComment(g[0], g[1], g[4], g[3], g[4], comment, s);
-            Module_impression::PrintTwoCols(g[0], g[1], 410, 490, g[3], g[4], list, s, start);
+                start = PrintLayout::comment(g[0], g[1], g[4], g[3], g[4], comment, s);
+            PrintLayout::rows(g[0], g[1], 410, 490, g[3], g[4], list, s, start);
             made << s.calls;
         });
     }

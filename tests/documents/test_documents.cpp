@@ -1,16 +1,11 @@
 #include "core/run_journal.h"
 #include "core/saved_list.h"
-#include "core/variables_globales.h"
-#include "dialogs/fenetre_answer.h"
-#include "dialogs/fenetre_message.h"
-#include "documents/list_journal.h"
+#include "core/timekeeper.h"
+#include "documents/list_copy.h"
 #include "kept_lines.h"
-#include "main_window/alerte_vel.h"
-#include "main_window/window1.h"
 #include "platform/whole_file.h"
 #include "program_fixture.h"
-#include "shell/bienvenue.h"
-#include "widgets/list_box.h"
+#include "widgets/lap_list_view.h"
 #include "widgets/warning_line.h"
 
 #include <QLineEdit>
@@ -75,7 +70,9 @@ class TestDocuments : public QObject {
     Q_OBJECT
     ProgramFixture program;
     std::unique_ptr<QTemporaryDir> folder;
-    Window1 &w() { return program.window(); }
+    MainWindow &w() { return program.window(); }
+    ListCopy &copy() { return *program.application().copy(); }
+    LapList &laps() { return program.timekeeper().model(); }
     QString path(const QString &name) const { return name.isEmpty() ? name : QDir(folder->path()).filePath(name); }
     QString journal() const { return folder->filePath("Liste en cours"); }
 
@@ -84,7 +81,7 @@ class TestDocuments : public QObject {
     // (9: none is expected).
     void start(const QByteArray &earlier, int button = 9, bool running = true)
     {
-        appli::destroyWindows(); // and the journal, whose last writes could come after the file below
+        program.stop(); // and its copy, whose last writes could come after the file below
         QDir(journal()).removeRecursively();
         for (const QString &name : QDir(folder->path()).entryList({"Liste en cours*"}, QDir::Files))
             QFile::remove(folder->filePath(name));
@@ -95,16 +92,15 @@ class TestDocuments : public QObject {
                 program.answer(button);
         });
         if (running)
-            program.click(w().bt_depart);
-        w().Commentaire->setText(earlier.isEmpty() ? "" : "Tapé"); // while the welcome shows
-        Bienvenue::instance().Timer1_Action();
-        Bienvenue::instance().Timer1_Action();
+            program.click("bt_depart");
+        program.control<QLineEdit>("Commentaire")->setText(earlier.isEmpty() ? "" : "Tapé"); // while the welcome shows
+        program.endWelcome();
     }
     // No copy yet, once the one the run's start wrote is written: the next is a second away.
     bool settled()
     {
-        ListJournal::current()->finishWriting();
-        ListJournal::current()->changed();
+        copy().finishWriting();
+        copy().changed();
         return QFile::remove(journal());
     }
     // The copies as "comment#label|label…", the program's own last, each after the number of its name but the
@@ -112,14 +108,14 @@ class TestDocuments : public QObject {
     // what the program told: messages, and the line and notification of a copy that cannot be written.
     QString kept()
     {
-        auto *delay = ListJournal::current()->findChild<QTimer *>();
+        auto *delay = copy().findChild<QTimer *>();
         const QString late = delay->remainingTime() > 1000 ? "late " : "";
         delay->setInterval(0);
         const bool stuck = !QTest::qWaitFor([&] { return !delay->isActive(); });
-        ListJournal::current()->finishWriting();
+        copy().finishWriting();
         QCoreApplication::processEvents(); // a failure is told from the event thread
         QStringList told = program.platform.messages;
-        if (const QString line = w().avertissement_copie->message(); !line.isEmpty())
+        if (const QString line = program.control<WarningLine>("avertissement_copie")->message(); !line.isEmpty())
             told << "line: " + line;
         if (program.platform.shown.contains(Platform::Notice::UnprotectedList))
             told << QString("notified %1 times: ").arg(program.platform.notifications.size()) +
@@ -145,7 +141,7 @@ class TestDocuments : public QObject {
     void threeRows()
     {
         program.start();
-        for (QPushButton *button : {w().bt_depart, w().intermediaire, w().bt_depart}) {
+        for (const char *button : {"bt_depart", "intermediaire", "bt_depart"}) {
             program.click(button);
             program.platform.advance(65.375);
         }
@@ -168,34 +164,34 @@ private slots:
         const QString noEntry = "le fichier ou son dossier n'existe pas",
                       noFolder = "un élément du chemin n'est pas un dossier";
         // clang-format off
-        QTest::newRow("save: empty list") << "save" << QList<int>{} << "" << "Il n'y a rien à sauvegarder!" << "0|||2|0|avant";
-        QTest::newRow("save: written") << "save" << QList<int>{2} << "nouveau" << "" << "1|Document VelTiming 2|text|3|0|avant";
-        QTest::newRow("save: dialog cancelled") << "save" << QList<int>{2} << "" << "" << "1|Document VelTiming 2|text|2|0|avant";
-        QTest::newRow("save: file as folder") << "save" << QList<int>{2} << "ancien/liste" << save + "@/ancien/liste » : " + noFolder << "1|Document VelTiming 2|text|3|0|avant";
-        QTest::newRow("save: directory") << "save" << QList<int>{2} << "occupé" << save + "@/occupé » : c'est un dossier, pas un fichier" << "1|Document VelTiming 2|text|3|0|avant";
-        QTest::newRow("save: full disk") << "save" << QList<int>{2} << "disque/ancien" << save + "@/disque/ancien » : le disque est plein" << "1|Document VelTiming 2|text|3|0|avant";
-        QTest::newRow("save: read-only disk") << "save" << QList<int>{2} << "disque/lecture seule" << save + "@/disque/lecture seule » : le disque est en lecture seule" << "1|Document VelTiming 2|text|3|0|avant";
-        QTest::newRow("save: read-only folder") << "save" << QList<int>{2} << "/sys/liste" << save + "/sys/liste » : permission refusée" << "1|Document VelTiming 2|text|3|0|avant";
-        QTest::newRow("quit: empty list") << "quit" << QList<int>{} << "" << "" << "0|||1|1|avant";
-        QTest::newRow("quit: Quitter") << "quit" << QList<int>{1} << "" << "" << "1|||1|1|avant";
-        QTest::newRow("quit: Escape") << "quit" << QList<int>{0} << "" << "" << "1|||1|0|avant";
-        QTest::newRow("quit: Sauvegarder") << "quit" << QList<int>{2, 2} << "nouveau" << "" << "2|Document VelTiming|text|1|1|";
-        QTest::newRow("quit: Annuler") << "quit" << QList<int>{2, 1} << "" << "" << "2|||1|0|avant";
-        QTest::newRow("quit: dialog cancelled") << "quit" << QList<int>{2, 2} << "" << "" << "2|Document VelTiming|text|1|0|";
-        QTest::newRow("quit: missing folder") << "quit" << QList<int>{2, 2} << "absent/fin" << save + "@/absent/fin » : " + noEntry << "2|Document VelTiming|text|1|0|";
-        QTest::newRow("open: saved list, no question") << "open" << QList<int>{} << "course" << "" << "0||text|1|0|Course\rdu matin\r";
-        QTest::newRow("open: unsaved, not saved") << "open" << QList<int>{1} << "course" << "" << "1||text|1|0|Course\rdu matin\r";
-        QTest::newRow("open: unsaved, saved first") << "open" << QList<int>{2, 2} << "course" << "" << "2|Document VelTiming|text,text|2|0|avant\r";
-        QTest::newRow("open: unsaved, Escape") << "open" << QList<int>{0} << "course" << "" << "1|||1|0|avant";
-        QTest::newRow("open: cancelled") << "open" << QList<int>{1} << "" << "" << "1||text|1|0|avant";
-        QTest::newRow("open: missing") << "open" << QList<int>{1} << "absent" << open + "@/absent » : " + noEntry << "1||text|1|0|avant";
-        QTest::newRow("open: directory") << "open" << QList<int>{1} << "occupé" << open + "@/occupé » : c'est un dossier, pas un fichier" << "1||text|1|0|avant";
-        QTest::newRow("open: FIFO") << "open" << QList<int>{1} << "fifo" << open + "@/fifo » : ce n'est pas un fichier ordinaire" << "1||text|1|0|avant";
-        QTest::newRow("open: device") << "open" << QList<int>{1} << "/dev/zero" << open + "/dev/zero » : ce n'est pas un fichier ordinaire" << "1||text|1|0|avant";
-        QTest::newRow("open: over 256 MiB") << "open" << QList<int>{1} << "énorme" << open + "@/énorme » : le fichier est trop volumineux (plus de 256 Mo)" << "1||text|1|0|avant";
-        QTest::newRow("open: binary") << "open" << QList<int>{1} << "image" << open + "@/image » : ce n'est pas un fichier texte" << "1||text|1|0|avant";
-        QTest::newRow("open: no row") << "open" << QList<int>{1} << "note" << open + "@/note » : il ne contient aucune ligne de liste" << "1||text|1|0|avant";
-        QTest::newRow("open: unreadable") << "open" << QList<int>{1} << "/proc/self/mem" << open + "/proc/self/mem » : erreur d'entrée-sortie sur le disque" << "1||text|1|0|avant";
+        QTest::newRow("save: empty list") << "save" << QList<int>{} << "" << "Il n'y a rien à sauvegarder!" << "0||0|Document VelTiming 2|0|avant";
+        QTest::newRow("save: written") << "save" << QList<int>{2} << "nouveau" << "" << "1|Document VelTiming 2|1|Document VelTiming 3|0|avant";
+        QTest::newRow("save: dialog cancelled") << "save" << QList<int>{2} << "" << "" << "1|Document VelTiming 2|1|Document VelTiming 2|0|avant";
+        QTest::newRow("save: file as folder") << "save" << QList<int>{2} << "ancien/liste" << save + "@/ancien/liste » : " + noFolder << "1|Document VelTiming 2|1|Document VelTiming 3|0|avant";
+        QTest::newRow("save: directory") << "save" << QList<int>{2} << "occupé" << save + "@/occupé » : c'est un dossier, pas un fichier" << "1|Document VelTiming 2|1|Document VelTiming 3|0|avant";
+        QTest::newRow("save: full disk") << "save" << QList<int>{2} << "disque/ancien" << save + "@/disque/ancien » : le disque est plein" << "1|Document VelTiming 2|1|Document VelTiming 3|0|avant";
+        QTest::newRow("save: read-only disk") << "save" << QList<int>{2} << "disque/lecture seule" << save + "@/disque/lecture seule » : le disque est en lecture seule" << "1|Document VelTiming 2|1|Document VelTiming 3|0|avant";
+        QTest::newRow("save: read-only folder") << "save" << QList<int>{2} << "/sys/liste" << save + "/sys/liste » : permission refusée" << "1|Document VelTiming 2|1|Document VelTiming 3|0|avant";
+        QTest::newRow("quit: empty list") << "quit" << QList<int>{} << "" << "" << "0||0|Document VelTiming|1|avant";
+        QTest::newRow("quit: Quitter") << "quit" << QList<int>{1} << "" << "" << "1||0|Document VelTiming|1|avant";
+        QTest::newRow("quit: Escape") << "quit" << QList<int>{0} << "" << "" << "1||0|Document VelTiming|0|avant";
+        QTest::newRow("quit: Sauvegarder") << "quit" << QList<int>{2, 2} << "nouveau" << "" << "2|Document VelTiming|1|Document VelTiming|1|";
+        QTest::newRow("quit: Annuler") << "quit" << QList<int>{2, 1} << "" << "" << "2||0|Document VelTiming|0|avant";
+        QTest::newRow("quit: dialog cancelled") << "quit" << QList<int>{2, 2} << "" << "" << "2|Document VelTiming|1|Document VelTiming|0|";
+        QTest::newRow("quit: missing folder") << "quit" << QList<int>{2, 2} << "absent/fin" << save + "@/absent/fin » : " + noEntry << "2|Document VelTiming|1|Document VelTiming|0|";
+        QTest::newRow("open: saved list, no question") << "open" << QList<int>{} << "course" << "" << "0||1|Document VelTiming|0|Course\rdu matin\r";
+        QTest::newRow("open: unsaved, not saved") << "open" << QList<int>{1} << "course" << "" << "1||1|Document VelTiming|0|Course\rdu matin\r";
+        QTest::newRow("open: unsaved, saved first") << "open" << QList<int>{2, 2} << "course" << "" << "2|Document VelTiming|2|Document VelTiming 2|0|avant\r";
+        QTest::newRow("open: unsaved, Escape") << "open" << QList<int>{0} << "course" << "" << "1||0|Document VelTiming|0|avant";
+        QTest::newRow("open: cancelled") << "open" << QList<int>{1} << "" << "" << "1||1|Document VelTiming|0|avant";
+        QTest::newRow("open: missing") << "open" << QList<int>{1} << "absent" << open + "@/absent » : " + noEntry << "1||1|Document VelTiming|0|avant";
+        QTest::newRow("open: directory") << "open" << QList<int>{1} << "occupé" << open + "@/occupé » : c'est un dossier, pas un fichier" << "1||1|Document VelTiming|0|avant";
+        QTest::newRow("open: FIFO") << "open" << QList<int>{1} << "fifo" << open + "@/fifo » : ce n'est pas un fichier ordinaire" << "1||1|Document VelTiming|0|avant";
+        QTest::newRow("open: device") << "open" << QList<int>{1} << "/dev/zero" << open + "/dev/zero » : ce n'est pas un fichier ordinaire" << "1||1|Document VelTiming|0|avant";
+        QTest::newRow("open: over 256 MiB") << "open" << QList<int>{1} << "énorme" << open + "@/énorme » : le fichier est trop volumineux (plus de 256 Mo)" << "1||1|Document VelTiming|0|avant";
+        QTest::newRow("open: binary") << "open" << QList<int>{1} << "image" << open + "@/image » : ce n'est pas un fichier texte" << "1||1|Document VelTiming|0|avant";
+        QTest::newRow("open: no row") << "open" << QList<int>{1} << "note" << open + "@/note » : il ne contient aucune ligne de liste" << "1||1|Document VelTiming|0|avant";
+        QTest::newRow("open: unreadable") << "open" << QList<int>{1} << "/proc/self/mem" << open + "/proc/self/mem » : erreur d'entrée-sortie sur le disque" << "1||1|Document VelTiming|0|avant";
         // clang-format on
     }
     void keepsTheList()
@@ -223,39 +219,38 @@ private slots:
         else
             QVERIFY(!small ||
                     (filler.open(QIODevice::WriteOnly) && filler.write(QByteArray(1 << 17, 'x')) < (1 << 17)));
+        program.timekeeper().setComment("avant");
         if (presses.isEmpty() && command != "open") // an empty list asks nothing
-            w().laps().clear();
+            laps().clear();
         else if (presses.isEmpty()) // nor does one that was saved
-            ListJournal::current()->discard();
-        const LapRows before = w().laps().rows();
-        Variables_globales.Commentaire_encours = "avant";
-        Variables_globales.no_sauvetage = command == "save" ? 2 : 1;
+            copy().discard();
+        const LapRows before = laps().rows();
+        if (command == "save")
+            program.timekeeper().countDocument();
         for (const int button : presses)
             program.answer(button);
         program.platform.saveAnswers << path(target);
         program.platform.openAnswers << path(target);
-        const QHash<QString, bool (Window1::*)()> actions{{"save", &Window1::FileSauver_Action},
-                                                          {"quit", &Window1::menfichieritemquitter_Action},
-                                                          {"open", &Window1::menfichierMenuouvrir_Action}};
-        QVERIFY(!(w().*actions.value(command))());
+        program.trigger(command == "save"   ? "FileSauver"
+                        : command == "quit" ? "menfichieritemquitter"
+                                            : "menfichierMenuouvrir");
         const FakePlatform &p = program.platform;
         QTEST(p.messages.join(u'\n').replace(folder->path(), "@"), "message");
-        QTEST(QStringList({QString::number(program.asked.size()), p.suggestedNames.join(u','), p.fileTypes.join(u','),
-                           QString::number(Variables_globales.no_sauvetage), QString::number(p.quits.size()),
-                           Variables_globales.Commentaire_encours})
+        QTEST(QStringList({QString::number(program.asked.size()), p.suggestedNames.join(u','),
+                           QString::number(p.fileDialogs), program.timekeeper().documentName(),
+                           QString::number(p.quits.size()), program.timekeeper().comment()})
                   .join(u'|'),
               "outcome");
-        QCOMPARE(w().laps().rows(), before);
+        QCOMPARE(laps().rows(), before);
         QCOMPARE(contents(path("nouveau")),
                  target == "nouveau" ? document(command == "quit" ? "" : "avant") : "<missing>");
         QCOMPARE(contents(path("ancien")) + contents(path("occupé/dedans")) + contents(path("disque/ancien")),
                  "ancien\nancien\nancien\n");
         if (program.asked.size() == 2) // the question before, then the comment's
-            QCOMPARE(program.asked.join(u'|') + '|' + dialogButtons<fenetre_message>() + '|' +
-                         dialogButtons<fenetre_answer>(),
+            QCOMPARE((program.asked + program.buttons).join(u'|'),
                      (command == "quit" ? "Voulez-vous sauvegarder la liste en cours?|" + kComment + "|Quitter"
                                         : kBeforeOpening + '|' + kComment + "|Ne pas sauvegarder") +
-                         "|Sauvegarder*|3|Annuler|Continuer|1");
+                         "|Sauvegarder*|Attention|Annuler|Continuer|Information");
     }
 
     void print()
@@ -264,25 +259,25 @@ private slots:
         QString comment = "Course\nsous la pluie", label; // and every word printed, none over the next column
         for (int i = 0; i < 144; ++i)
             comment += QString::asprintf(" c%03d", i), label += QString::asprintf("l%03d ", i % 100);
-        w().laps().append({{label, "0:00:01:00", "+  0:00:01:00"}});
-        Variables_globales.Commentaire_encours = comment;
+        laps().append({{label, "0:00:01:00", "+  0:00:01:00"}});
+        program.timekeeper().setComment(comment);
         const QString pdf = path("liste.pdf");
         program.platform.printScripts << [](QPrinter &p) { return p.setOutputFileName("/proc/liste.pdf"), true; }
                                       << [](QPrinter &) { return false; } << [=](QPrinter &p) {
                                              p.setOutputFileName(pdf);
                                              return true;
                                          };
-        QStringList printed; // the comment kept for printing, and the printer dialogs left
+        QStringList printed; // the comment kept, and the printer dialogs left
         for (const int button : {2, 2, 1, 2}) {
-            program.answer(button);
-            QVERIFY(!w().menfichierImprimer_Action());
-            printed << w().Pour_commentaire_impression->text() + '|' +
+            program.answer(button, button == 1 ? "Annulé" : comment);
+            program.trigger("menfichierImprimer");
+            printed << program.timekeeper().comment().left(6) + '|' +
                            QString::number(program.platform.printScripts.size());
         }
-        QCOMPARE(printed + program.platform.messages, QStringList({comment + "|2", comment + "|1", "|1", comment + "|0",
-                                                                   "Impossible d'imprimer la liste."}));
-        QCOMPARE(program.asked.join(u'|') + '|' + dialogButtons<fenetre_answer>(),
-                 QStringList(4, kComment).join(u'|') + "|Annuler|Continuer|1");
+        QCOMPARE(printed + program.platform.messages,
+                 QStringList({"Course|2", "Course|1", "Course|1", "Course|0", "Impossible d'imprimer la liste."}));
+        QCOMPARE(program.asked.join(u'|') + '|' + program.buttons.first(),
+                 QStringList(4, kComment).join(u'|') + "|Annuler|Continuer|Information");
         QProcess text;
         text.start("pdftotext", {"-bbox", pdf, "-"});
         QVERIFY(text.waitForFinished());
@@ -308,21 +303,21 @@ private slots:
                 program.platform.saveAnswers << (step == "cancelled" ? QString() : folder->filePath("liste"));
                 program.platform.openAnswers << folder->filePath("course");
                 if (step == "save" || step == "cancelled")
-                    w().FileSauver_Action();
+                    program.trigger("FileSauver");
                 else if (step == "open")
                     QVERIFY(WholeFile::write(folder->filePath("course"), kEarlier).isEmpty() &&
-                            !w().menfichierMenuouvrir_Action());
+                            (program.trigger("menfichierMenuouvrir"), true));
                 else if (step == "now")
-                    ListJournal::current()->writeNow();
+                    copy().writeNow();
                 else if (step == "quit")
-                    w().menfichieritemquitter_Action();
+                    program.trigger("menfichieritemquitter");
                 else if (step == "blocked")
                     QVERIFY(settled() && QDir().mkpath(journal() + "/x"));
                 else if (step == "unblocked")
                     QVERIFY(QDir(journal()).removeRecursively());
                 else
-                    program.click(w().findChild<QPushButton *>(step));
-                ListJournal::current()->finishWriting();
+                    program.click(step);
+                copy().finishWriting();
                 QCoreApplication::processEvents(); // as the program would between two steps of the user's
             }
             made << kept();
@@ -363,10 +358,10 @@ private slots:
         QFETCH(int, button);
         QFETCH(bool, running);
         start(earlier, button, running);
-        QTEST(program.asked.join(' ') + '|' + Variables_globales.Commentaire_encours + '|' + labels(w().laps().rows()) +
-                  '|' + program.display() + '|' + kept(),
+        QTEST(program.asked.join(' ') + '|' + program.timekeeper().comment() + '|' + labels(laps().rows()) + '|' +
+                  program.display() + '|' + kept(),
               "outcome");
-        QCOMPARE(w().Commentaire->text(), "Tapé"); // what was typed meanwhile stays
+        QCOMPARE(program.control<QLineEdit>("Commentaire")->text(), "Tapé"); // what was typed meanwhile stays
     }
 
     // A copy not answered for stays as it is: killed after a run of its own, the next program offers both, and
@@ -374,41 +369,40 @@ private slots:
     void declinedCopyStays()
     {
         start(earlierRun(RunMode::Timer), 0);
-        program.click(w().intermediaire);
-        ListJournal::current()->finishWriting(); // then killed: the windows go, and nothing more is written
+        program.click("intermediaire");
+        copy().finishWriting(); // then killed: the windows go, and nothing more is written
         program.start([&](FakePlatform &p) {
             p.data = p.preferences = folder->path();
             program.answer(2);
             program.answer(2);
         });
-        Bienvenue::instance().Timer1_Action();
-        Bienvenue::instance().Timer1_Action();
+        program.endWelcome();
         const QString ended = "Temps de départ 1:|Timer 2, temps écoulé à  14:01:30|" + QString(38, '-') + "||";
-        QCOMPARE(QString::number(program.asked.size()) + ' ' + labels(w().laps().rows()) + ' ' + kept(),
+        QCOMPARE(QString::number(program.asked.size()) + ' ' + labels(laps().rows()) + ' ' + kept(),
                  "2 " + ended + kStart + "|1: Tapé 2:Course\r#" + ended + kStart + "|1: Tapé+course");
-        QCOMPARE(w().ListBox1->selectedRow(), program.rowCount() - 1); // the list shows its last row
+        QCOMPARE(program.control<LapListView>("ListBox1")->selectedRow(), program.rowCount() - 1); // its last row shows
     }
 
     // A lap adds its row and the run's state to the end of the copy; an edit writes the copy whole anew.
     void lapsAddToTheCopy()
     {
         start({});
-        ListJournal::current()->finishWriting();
+        copy().finishWriting();
         const auto file = [&] {
             struct stat info {};
             return std::pair(::stat(QFile::encodeName(journal()), &info) == 0 ? qint64(info.st_size) : -1, info.st_ino);
         };
         const auto before = file();
         program.platform.advance(1.5);
-        program.click(w().intermediaire);
-        ListJournal::current()->finishWriting();
+        program.click("intermediaire");
+        copy().finishWriting();
         const auto after = file();
         QVERIFY2(after.second == before.second && after.first > before.first && after.first - before.first < 1024,
                  qPrintable(QString::number(after.first - before.first)));
         const std::optional<SavedRun> run = RunJournal::read(contents(journal()));
         QVERIFY(run && Run::load(run->run)->lapNumber() == 2);
-        w().laps().setEditable(true);
-        QVERIFY(w().laps().setData(w().laps().index(1, 0), "Virage"));
+        laps().setEditable(true);
+        QVERIFY(laps().setData(laps().index(1, 0), "Virage"));
         QCOMPARE(kept(), "#" + kStart + "|Virage+course");
         QVERIFY(file().second != before.second);
     }
@@ -423,10 +417,10 @@ private slots:
         const QString ended = " 0 now #" + kStart + "+course 1 1";
         const int sig = ProgramFixture::kSignal;
         // clang-format off
-        QTest::newRow("signal") << "" << QList<int>{} << "1 0" + ended;
-        QTest::newRow("signal, quit question") << "quit" << QList<int>{sig} << "1 1" + ended;
-        QTest::newRow("signal, erase question") << "clear" << QList<int>{sig} << "1 1" + ended;
-        QTest::newRow("signal, save dialog") << "save" << QList<int>{2} << "1 1" + ended;
+        QTest::newRow("signal") << "" << QList<int>{} << "- 0" + ended;
+        QTest::newRow("signal, quit question") << "quit" << QList<int>{sig} << "- 1" + ended;
+        QTest::newRow("signal, erase question") << "clear" << QList<int>{sig} << "- 1" + ended;
+        QTest::newRow("signal, save dialog") << "save" << QList<int>{2} << "- 1" + ended;
         QTest::newRow("logout") << "logout" << QList<int>{} << "1 0 - now #" + kStart + "+course 1 1";
         QTest::newRow("logout asking, Quitter") << "asking" << QList<int>{1} << "1 1 - later none 1 1";
         QTest::newRow("logout asking, Annuler") << "asking" << QList<int>{2, 1} << "0 2 - later #" + kStart + "+course 0 1";
@@ -444,13 +438,16 @@ private slots:
         FakePlatform &p = program.platform;
         const bool logout = how == "logout" || how == "asking";
         p.inFileDialog = p.terminate;
-        const QHash<QString, bool (Window1::*)()> commands{{"quit", &Window1::menfichieritemquitter_Action},
-                                                           {"save", &Window1::FileSauver_Action},
-                                                           {"clear", &Window1::EditClear_Action}};
-        const bool ends = logout ? p.endSession(how == "asking") : !commands.contains(how) || !(w().*commands[how])();
-        if (how.isEmpty())
+        const QHash<QString, QString> items{
+            {"quit", "menfichieritemquitter"}, {"save", "FileSauver"}, {"clear", "EditClear"}};
+        QString ends = "-";
+        if (logout)
+            ends = QString::number(p.endSession(how == "asking"));
+        else if (items.contains(how))
+            program.trigger(items[how]);
+        else
             p.terminate();
-        QTEST(QStringList({QString::number(ends), QString::number(program.asked.size()),
+        QTEST(QStringList({ends, QString::number(program.asked.size()),
                            logout ? "-" : QString::number(p.quits.value(0, -1)),
                            QFile::exists(journal()) ? "now" : "later", kept(),
                            QString::number(QFile::exists(folder->filePath("Pref Vel Timing"))),

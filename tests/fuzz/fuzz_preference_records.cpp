@@ -6,7 +6,7 @@
 
 QList<QByteArray> seeds()
 {
-    const Preferences changed{.voirEcarts = false, .texteTimer = QString(200, u'é'), .chronometre = false};
+    const Preferences changed{.showDifferences = false, .alertMessage = QString(200, u'é'), .timerMode = true};
     return {Preferences().encode(), changed.encode()};
 }
 
@@ -20,7 +20,7 @@ bool holds(const QByteArray &input)
     const QByteArray written = write(records + QList{input}), cut = read(written, 12)[11];
     const Preferences decoded = Preferences::decode(input);
     const QByteArray file = decoded.encode();
-    const qint64 preset = decoded.preset.toLongLong(); // a whole number within the countdown's limits
+    const qint64 preset = decoded.preset;                                       // within the countdown's limits
     const auto inside = [](char byte) { return (uchar(byte) & 0xC0) == 0x80; }; // a byte that continues a character
     const bool cutWell = cut == input || (input.size() > 255 && (cut.isEmpty() || !inside(input[cut.size()])) &&
                                           std::all_of(input.begin() + cut.size() + 1, input.begin() + 256, inside));

@@ -1,7 +1,5 @@
 #include "fake_platform.h"
 
-#include "platform/file_types.h"
-
 #include <QDialog>
 
 FakePlatform::FakePlatform() : now_(QDate(2026, 12, 6), QTime(14, 2, 11)) {}
@@ -24,20 +22,20 @@ int FakePlatform::execModal(QDialog &dialog)
     return dialog.result();
 }
 
-QString FakePlatform::saveFileName(const FileType &type, const QString &suggestedName)
+QString FakePlatform::saveFileName(const QString &suggestedName)
 {
     suggestedNames.append(suggestedName);
-    return fileName(type, saveAnswers);
+    return fileName(saveAnswers);
 }
 
-QString FakePlatform::openFileName(const FileType &type)
+QString FakePlatform::openFileName()
 {
-    return fileName(type, openAnswers);
+    return fileName(openAnswers);
 }
 
-QString FakePlatform::fileName(const FileType &type, QQueue<QString> &answers)
+QString FakePlatform::fileName(QQueue<QString> &answers)
 {
-    fileTypes.append(type.name);
+    ++fileDialogs;
     if (inFileDialog)
         std::exchange(inFileDialog, nullptr)();
     return answers.isEmpty() ? QString() : answers.dequeue();

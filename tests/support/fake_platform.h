@@ -35,8 +35,8 @@ public:
     }
     void withdrawNotification(Notice notice) override { shown.remove(notice); }
     int execModal(QDialog &dialog) override;
-    QString saveFileName(const FileType &type, const QString &suggestedName) override;
-    QString openFileName(const FileType &type) override;
+    QString saveFileName(const QString &suggestedName) override;
+    QString openFileName() override;
     bool printDialog(QPrinter &printer) override;
     Qt::KeyboardModifiers keyboardModifiers() override { return modifiers; }
     QStringList installedFonts() override { return fonts; }
@@ -44,7 +44,6 @@ public:
     QString dataFolder() override { return data; }
     QList<QRect> screens() override { return screenRooms; }
     bool windowPositionKnown() override { return positionKnown; }
-    std::optional<int> systemVersion() override { return version; }
     void quit(int status) override { quits.append(status); }
     bool claimInstance(std::function<void()> raise) override
     {
@@ -74,7 +73,6 @@ public:
     bool positionKnown = true;                                                     // false: as under Wayland
     bool sole = true; // no other program runs for the data folder
     std::function<void()> raiseRequest;
-    std::optional<int> version;
     QByteArray boot = "boot-1";
 
     QStringList messages;
@@ -83,10 +81,10 @@ public:
     QMap<Notice, QString> shown; // the notifications shown now
     QList<int> quits;
     QStringList suggestedNames;
-    QStringList fileTypes; // the type each file dialog was asked for
+    int fileDialogs = 0;
 
 private:
-    QString fileName(const FileType &type, QQueue<QString> &answers);
+    QString fileName(QQueue<QString> &answers);
     double micros_ = 0;
     QDateTime now_;
 };

@@ -1,52 +1,86 @@
 #include "program_fixture.h"
 
-#include "core/variables_globales.h"
-#include "main_window/window1.h"
-#include "platform/file_types.h"
-#include "widgets/list_box.h"
+#include "core/timekeeper.h"
 
+#include "app/about_window.h"
+
+#include <QAction>
 #include <QDialog>
 #include <QLabel>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTest>
 #include <QTimer>
 
 void ProgramFixture::start(const std::function<void(FakePlatform &)> &prepare)
 {
-    appli::destroyWindows();
+    app.reset();
     platform = FakePlatform();
     asked.clear();
+    buttons.clear();
     if (prepare)
         prepare(platform);
-    Variables_globales = VariablesGlobales();
-    FileTypes::Initialize();
-    App().Open();
+    app = std::make_unique<Application>(platform);
+    app->start();
 }
 
 QStringList ProgramFixture::row(int index) const
 {
-    const ListRow cells = window().laps().row(index);
+    const ListRow cells = timekeeper().list().row(index);
     return {cells.label, cells.time, cells.difference};
 }
 
-void ProgramFixture::click(QPushButton *button)
+QString ProgramFixture::display() const
 {
-    QVERIFY2(button->isEnabled(), qPrintable(button->objectName() + QStringLiteral(" is disabled")));
-    QTest::mouseClick(button, Qt::LeftButton);
+    return control<QLabel>("StaticText2")->text();
+}
+
+void ProgramFixture::click(const QString &button)
+{
+    auto *pushed = control<QPushButton>(button);
+    QVERIFY2(pushed && pushed->isEnabled(), qPrintable(button + QStringLiteral(" is missing or disabled")));
+    QTest::mouseClick(pushed, Qt::LeftButton);
+}
+
+void ProgramFixture::trigger(const QString &item)
+{
+    window().menuBar()->findChild<QAction *>(item)->trigger();
+}
+
+void ProgramFixture::endWelcome()
+{
+    for (int step = 0; step < 2; ++step) {
+        auto *steps = app->about()->findChild<QTimer *>(QStringLiteral("Timer1"));
+        steps->start(0);
+        QCoreApplication::processEvents();
+    }
+}
+
+void ProgramFixture::fire(const QString &timer)
+{
+    auto *t = control<QTimer>(timer);
+    t->start(0);
+    QCoreApplication::processEvents();
+    QVERIFY(!t->isActive() || t->interval() != 0);
 }
 
 void ProgramFixture::tick(double seconds)
 {
     platform.advance(seconds);
-    window().Timer3_Action();
+    fire(QStringLiteral("Timer3"));
 }
 
 void ProgramFixture::answer(int button, const QString &typed)
 {
     platform.dialogScripts.enqueue([this, button, typed](QDialog &dialog) {
         asked.append(dialog.findChild<QLabel *>(QStringLiteral("StaticText1"))->text());
+        const auto shown = [&](const char *name) {
+            const auto *b = dialog.findChild<QPushButton *>(QLatin1String(name));
+            return b->text() + (b->isDefault() ? "*" : "");
+        };
+        buttons.append(shown("PushButton1") + '|' + shown("PushButton2") + '|' +
+                       dialog.findChild<QWidget *>(QStringLiteral("Canvas1"))->accessibleName());
         if (auto *field = dialog.findChild<QPlainTextEdit *>(QStringLiteral("EditField1")); field && !typed.isNull())
             field->setPlainText(typed);
         if (button == kSignal)
@@ -62,15 +96,14 @@ void ProgramFixture::answer(int button, const QString &typed)
 
 QString ProgramFixture::controls() const
 {
-    const Window1 &w = window();
-    const auto on = [](const QString &name, bool value) { return name + (value ? ":on" : ":off"); };
-    return QStringList{w.bt_depart->text(),
-                       on("pause", w.bt_pause->isEnabled()),
-                       w.bt_pause->text(),
-                       on("lap", w.intermediaire->isEnabled()),
-                       on("modes", w.RadioButton1->isEnabled()) + on("", w.RadioButton2->isEnabled()),
-                       on("clear", w.efface_liste->isEnabled()),
-                       on("tick", w.Timer3->isActive())}
+    const auto on = [this](const char *name) { return control(QLatin1String(name))->isEnabled() ? ":on" : ":off"; };
+    return QStringList{control<QPushButton>("bt_depart")->text(),
+                       QStringLiteral("pause") + on("bt_pause"),
+                       control<QPushButton>("bt_pause")->text(),
+                       QStringLiteral("lap") + on("intermediaire"),
+                       QStringLiteral("modes") + on("RadioButton1") + on("RadioButton2"),
+                       QStringLiteral("clear") + on("efface_liste"),
+                       QStringLiteral("tick") + (control<QTimer>("Timer3")->isActive() ? ":on" : ":off")}
         .join(QLatin1Char(' '));
 }
 

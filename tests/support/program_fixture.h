@@ -1,74 +1,79 @@
 #pragma once
 
+#include "app/application.h"
 #include "fake_platform.h"
-#include "main_window/window1.h"
-#include "shell/appli.h"
-#include "widgets/list_box.h"
+#include "timing/main_window.h"
 
-#include <QLabel>
-#include <QPushButton>
 #include <QtTest>
 
+class QPushButton;
+
 // Runs the program's start-up against a fake platform and gives tests short
-// ways to reach the main window and its list.
+// ways to reach the main window, its controls by their object names, and the list.
 class ProgramFixture {
 public:
-    ProgramFixture() { Platform::install(&platform); }
-    ~ProgramFixture()
-    {
-        appli::destroyWindows();
-        Platform::install(nullptr);
-    }
+    ~ProgramFixture() { app.reset(); }
 
-    // Fresh state, fresh windows, then the program's own start-up; prepare
-    // sets up the fresh platform (fonts, preferences folder, screen) first.
+    // A fresh program on a fresh platform, through its own start-up; prepare
+    // sets the platform up first (fonts, folders, screens, answers).
     void start(const std::function<void(FakePlatform &)> &prepare = {});
+    // The program gone, as when killed: its windows close and nothing more is written.
+    void stop() { app.reset(); }
 
-    Window1 &window() const { return Window1::instance(); }
-    int rowCount() const { return window().laps().rowCount(); }
+    Application &application() const { return *app; }
+    MainWindow &window() const { return *app->window(); }
+    Timekeeper &timekeeper() const { return app->timekeeper(); }
+    template <class Control = QWidget>
+    Control *control(const QString &name) const
+    {
+        return window().findChild<Control *>(name);
+    }
+    int rowCount() const { return timekeeper().list().rowCount(); }
     QStringList row(int index) const;
     QStringList lastRow() const { return row(rowCount() - 1); }
-    QString display() const { return window().StaticText2->text(); }
+    QString display() const;
 
-    void click(QPushButton *button);
-    // Advances the clock and fires the tick once, as Timer3 would.
+    // Clicks the button of that object name, which must be enabled.
+    void click(const QString &button);
+    // Triggers the menu item of that object name.
+    void trigger(const QString &item);
+    // The welcome's two steps, then what follows it.
+    void endWelcome();
+    // Lets one of the window's timers fire now: "Timer3" the tick, "heure"
+    // the clock, "regarde_date" the date.
+    void fire(const QString &timer);
+    // Advances the clock and fires the tick once.
     void tick(double seconds);
 
     // Scripts the next question: records its text in `asked`, types `typed`
     // into its answer field if it has one, then clicks button 1 or 2, or
-    // presses Escape (0), or a SIGTERM comes while it waits (kSignal).
+    // presses Escape (0), or a SIGTERM comes while it waits (kSignal). Its
+    // buttons go to `buttons`: "first|second|icon", a star after the default.
     void answer(int button, const QString &typed = QString());
-    QStringList asked;
+    QStringList asked, buttons;
     static constexpr int kSignal = -1;
 
     // The run controls as one line, to compare with kIdle.
     QString controls() const;
 
     FakePlatform platform;
+
+private:
+    std::unique_ptr<Application> app;
 };
 
 inline const QString kIdle = QStringLiteral("Départ pause:off Pause lap:off modes:on:on clear:on tick:off");
 
-// The buttons of a dialog as last shown, "*" after the default one, then its icon.
-template <class Dialog>
-QString dialogButtons()
-{
-    const auto b = [](const QPushButton *p) { return p->text() + (p->isDefault() ? "*" : ""); };
-    return b(Dialog::instance().PushButton1) + '|' + b(Dialog::instance().PushButton2) + '|' +
-           QString::number(Dialog::instance().icone_fenetre);
-}
-
 // Types text into a field through key events, accents included.
 void typeInto(QWidget *field, const QString &text);
 
-// Tests run under the program's own application object.
+// Tests run under the program's application, prepared as the program's is.
 #define VEL_TEST_MAIN(TestClass)                                                                                       \
     int main(int argc, char **argv)                                                                                    \
     {                                                                                                                  \
         QStandardPaths::setTestModeEnabled(true);                                                                      \
-        appli app(argc, argv);                                                                                         \
+        QApplication qt(argc, argv);                                                                                   \
+        Application::prepare(qt);                                                                                      \
         TestClass test;                                                                                                \
-        const int status = QTest::qExec(&test, argc, argv);                                                            \
-        appli::destroyWindows();                                                                                       \
-        return status;                                                                                                 \
+        return QTest::qExec(&test, argc, argv);                                                                        \
     }

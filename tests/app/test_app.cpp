@@ -1,0 +1,340 @@
+// Start-up restores the settings, the preferences window changes them, they are written as they change and at
+// quit; the menus' commands, the program's questions and its windows as a user meets them.
+#include "app/about_window.h"
+#include "app/cursor_blink.h"
+#include "core/preference_records.h"
+#include "core/timekeeper.h"
+#include "kept_lines.h"
+#include "program_fixture.h"
+#include "questions/comment_dialog.h"
+#include "settings/preferences_file.h"
+#include "settings/preferences_window.h"
+#include "timing/alert_message_dialog.h"
+#include "timing/alert_window.h"
+#include "widgets/lap_list_view.h"
+#include "widgets/preset_arrows.h"
+
+#include <QtWidgets>
+
+using PreferenceRecords::write;
+
+class TestApp : public QObject {
+    Q_OBJECT
+    ProgramFixture program;
+    QTemporaryDir folder;
+    QAction *item(const QString &name) const { return program.window().menuBar()->findChild<QAction *>(name); }
+    PreferencesWindow *preferences() const { return program.application().preferences(); }
+    QString yes(bool value) const { return value ? "yes" : "no"; }
+
+    // The settings as the program shows and holds them, in named columns.
+    QString settings() const
+    {
+        const MainWindow &w = program.window();
+        const auto *list = program.control<LapListView>("ListBox1");
+        QStringList widths;
+        for (int column = 0; column < 3; ++column)
+            widths << QString::number(list->isColumnHidden(column) ? 0 : list->columnWidth(column));
+        const Preferences &s = program.timekeeper().settings().values();
+        const QRect frame = w.contentFrame();
+        int tags = 0;
+        for (QWidget *tagged : w.findChildren<QWidget *>())
+            tags += !tagged->toolTip().isEmpty();
+        QString window = "-";
+        if (const PreferencesWindow *p = preferences()) {
+            const auto box = [&](const char *name) { return yes(p->findChild<QCheckBox *>(name)->isChecked()); };
+            window = QString("%1 [%2] [%3] ask %4, differences %5, tags %6")
+                         .arg(p->isVisible() ? "shown" : "hidden", p->findChild<QLineEdit *>("chaine_interm")->text(),
+                              p->findChild<QLineEdit *>("timer_defaut")->text(), box("CheckBox1"), box("CheckBox2"),
+                              box("CheckBox3"));
+        }
+        return QString("frame %1,%2 %3x%4 | %5, arrows %6 | display %7 | preset %8 | columns %9 of %10 | label [%11] "
+                       "| message [%12] | ask %13, differences %14, tags %15: %16 tagged | idle %17 | welcome %18 "
+                       "| preferences %19")
+            .arg(frame.left())
+            .arg(frame.top())
+            .arg(frame.width())
+            .arg(frame.height())
+            .arg(s.timerMode ? "Timer" : "Chronomètre", yes(program.control("LittleArrows1")->isVisible()),
+                 program.display(), QString::number(s.preset), widths.join(','),
+                 QString::number(list->viewport()->width()), s.lapLabel, s.alertMessage, yes(s.askMessage))
+            .arg(yes(s.showDifferences), yes(s.showHelpTags))
+            .arg(tags)
+            .arg(yes(program.controls() == kIdle), yes(program.application().about()->isVisible()), window);
+    }
+
+    void startWith(const QString &fonts, const QByteArray &file)
+    {
+        QFile stored(folder.filePath("Pref Vel Timing"));
+        QVERIFY(file.isEmpty() ? !stored.exists() || stored.remove()
+                               : stored.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && stored.write(file) >= 0);
+        program.start([&](FakePlatform &p) {
+            p.preferences = folder.path();
+            p.fonts = fonts.chopped(2).split(',');
+            program.answer(fonts.right(1).toInt()); // for the missing fonts warning
+        });
+    }
+
+private slots:
+    void init() { program.start(); }
+
+    // Each case gives the fonts installed and the button pressed at their warning, the stored records (- for no
+    // file), then in the preferences window the boxes, buttons 1-3, Return, Escape, or 0 to open it again; what
+    // each gives, tests/app/settings.txt keeps: the warning and its buttons, or the settings.
+    void restoreAndChange()
+    {
+        KeptLines::check(QFINDTESTDATA("settings.txt"), [&](const QString &input, QStringList &made) {
+            const QStringList fields = input.split('|');
+            const QString steps = fields[2].trimmed();
+            startWith(fields[0].trimmed(),
+                      fields[1].trimmed() == "-" ? QByteArray() : write(fields[1].trimmed().toUtf8().split(';')));
+            if (!steps.isEmpty()) {
+                item("meneditionitempref")->trigger();
+                preferences()->findChild<QLineEdit *>("chaine_interm")->setText("Étape");
+            }
+            for (int i = 0; i < 3 && !steps.isEmpty(); ++i)
+                preferences()
+                    ->findChild<QCheckBox *>(QString::asprintf("CheckBox%d", i + 1))
+                    ->setChecked(steps[i] == '1');
+            for (const QChar key : steps.mid(4)) {
+                if (key == '0')
+                    item("meneditionitempref")->trigger();
+                else if (key.isDigit())
+                    QTest::mouseClick(preferences()->findChild<QPushButton *>(QString("PushButton") + key),
+                                      Qt::LeftButton);
+                else
+                    QTest::keyClick(preferences()->findChild<QLineEdit *>("timer_defaut"),
+                                    key == 'R' ? Qt::Key_Return : Qt::Key_Escape);
+            }
+            made << (program.asked.isEmpty() ? "" : program.asked.join("") + " [" + program.buttons.join("") + "] ") +
+                        (program.application().window() ? settings()
+                                                        : QString("quit %1").arg(program.platform.quits.value(0, -1)));
+        });
+    }
+
+    // A second start leaves the first one's list alone, and brings its window forward.
+    void secondStart()
+    {
+        program.start([](FakePlatform &p) { p.sole = false; });
+        QVERIFY(!program.application().window() && program.platform.quits == QList<int>{0});
+        program.start();
+        QTRY_VERIFY(!program.application().about()->isVisible()); // the welcome goes by itself
+        program.window().showMinimized();
+        program.platform.raiseRequest();
+        QVERIFY(program.window().isVisible() && !program.window().isMinimized());
+    }
+
+    void quitRewritesTheSettingsOnceTheFolderCanBeMade()
+    {
+        const QString blocked = folder.filePath("blocker/sub");
+        QVERIFY(QFile(folder.filePath("blocker")).open(QIODevice::WriteOnly)); // a file where the folder goes
+        program.start([&](FakePlatform &p) { p.preferences = blocked; });
+        program.application().close();
+        QVERIFY(QFile::remove(folder.filePath("blocker")));
+        program.application().close(); // only the first one fails, and tells why
+        QCOMPARE(program.platform.messages,
+                 QStringList(QString("Impossible d'enregistrer les préférences dans « %1/Pref "
+                                     "Vel Timing » : le dossier « %1 » ne peut pas être créé")
+                                 .arg(blocked)));
+        QFile written(blocked + "/Pref Vel Timing");
+        QCOMPARE(written.open(QIODevice::ReadOnly) ? written.readAll() : "missing",
+                 write({"20", "50", "357", "520", "0", "1", "1", "Temps écoulé!", "300", "1", "Temps intermédiaire "}));
+    }
+
+    // A setting is written as it changes, so a kill loses none: the preset, the mode, the preferences window, the
+    // window maximized (beside the eleven records). Under Wayland the window's place read at start-up stays.
+    void settingsKeptAsTheyChange()
+    {
+        const QByteArray stored = write({"40", "120", "400", "560", "1", "0", "1", "Fin", "301", "2", "Tour "});
+        startWith("Helvetica,Courier 0", stored);
+        const auto file = [&] {
+            const Preferences p = PreferencesFile::load(folder.path()).value_or(Preferences());
+            return QString("%1,%2 %3 %4 [%5] [%6] max%7")
+                .arg(p.left)
+                .arg(p.top)
+                .arg(QString::number(p.preset), p.timerMode ? "timer" : "chrono", p.lapLabel, p.alertMessage)
+                .arg(PreferencesFile::maximized(folder.path()));
+        };
+        MainWindow &w = program.window();
+        QStringList seen{file()};
+        QTest::mouseClick(program.control<PresetArrows>("LittleArrows1")->upButton(), Qt::LeftButton);
+        seen << file();
+        QTest::mouseClick(program.control("RadioButton1"), Qt::LeftButton);
+        seen << file();
+        item("meneditionitempref")->trigger();
+        auto *message = preferences()->findChild<QLineEdit *>("timer_defaut");
+        preferences()->findChild<QLineEdit *>("chaine_interm")->setText("Tour de piste");
+        message->setText(QString(300, u'é')); // cut to the 255 bytes a record holds, whole characters
+        QCOMPARE(message->text(), QString(127, u'é'));
+        message->setText("Fini");
+        QTest::mouseClick(preferences()->findChild<QPushButton *>("PushButton1"), Qt::LeftButton);
+        seen << file();
+        w.showMaximized();
+        QTRY_VERIFY(w.isMaximized());
+        seen << file();
+        program.platform.positionKnown = false; // as under Wayland: a place read as 0, 19 is not written
+        w.showNormal();
+        w.setContentFrame(QRect(0, 19, 560, 400));
+        program.application().close();
+        seen << file();
+        QCOMPARE(seen,
+                 QStringList({"40,120 301 timer [Tour ] [Fin] max0", "40,120 302 timer [Tour ] [Fin] max0",
+                              "40,120 302 chrono [Tour ] [Fin] max0", "40,120 302 chrono [Tour de piste] [Fini] max0",
+                              "40,120 302 chrono [Tour de piste] [Fini] max1",
+                              "40,120 302 chrono [Tour de piste] [Fini] max0"}));
+        program.platform.positionKnown = true;
+        PreferencesFile::setMaximized(folder.path(), true); // a maximized window comes back maximized
+        startWith("Helvetica,Courier 0", stored);
+        QTRY_VERIFY(program.window().isMaximized());
+    }
+
+    // Each case gives a menu item, or closes the window, or presses a key; tests/app/commands.txt keeps the
+    // messages, the file dialogs, the questions left, then whether the about box, the preferences and the Fichier
+    // menu show, and the quit status.
+    void commands()
+    {
+        KeptLines::check(QFINDTESTDATA("commands.txt"), [&](const QString &input, QStringList &made) {
+            program.start();
+            QTest::mouseClick(program.application().about(), Qt::LeftButton); // a click sends the welcome away
+            program.answer(1);
+            MainWindow &w = program.window();
+            w.activateWindow();
+            const QStringList words = input.split(' ');
+            if (words[0] == "close")
+                w.close();
+            else if (words[0] == "key") // F10 opens "Fichier", as elsewhere on the desktop
+                QTest::keyClick(program.control("Commentaire"), Qt::Key_F10);
+            else
+                item(words[1])->trigger();
+            made << QString("%1 | file dialogs %2 | questions left %3 | about %4, preferences %5, Fichier %6 | quit %7")
+                        .arg(program.platform.messages.join(' '))
+                        .arg(program.platform.fileDialogs)
+                        .arg(program.platform.dialogScripts.size())
+                        .arg(yes(program.application().about()->isVisible()),
+                             yes(preferences() && preferences()->isVisible()),
+                             yes(w.menuBar()->findChild<QMenu *>("UntitledMenu3")->isVisible()))
+                        .arg(program.platform.quits.value(0, -1));
+        });
+    }
+
+    // The program's questions: Escape and the close box press neither button; the comment's Annuler and Escape
+    // drop what was typed, and Continuer keeps even an empty answer.
+    void questions()
+    {
+        QStringList answers;
+        for (const bool escape : {true, false}) {
+            program.platform.dialogScripts.enqueue([escape, &answers](QDialog &d) {
+                QTest::keyClick(&d, Qt::Key_Return); // presses neither button: there is no default
+                QVERIFY(d.isVisible());
+                escape ? QTest::keyClick(&d, Qt::Key_Escape) : void(d.close());
+                QVERIFY(!d.isVisible()); // or the program would wait for it for ever
+                answers << d.findChild<QLabel *>("StaticText1")->text() + '|' + d.windowTitle();
+            });
+            answers << QString::number(
+                int(QuestionDialog::ask(program.platform, nullptr, {"Deux\rlignes", "Un", "Deux", {}, 0})));
+        }
+        for (const int button : {1, 2, 0}) {
+            program.answer(button, button == 2 ? "" : "Course");
+            answers << CommentDialog::ask(program.platform, nullptr, "avant").value_or("none");
+        }
+        QCOMPARE(answers,
+                 QStringList({"Deux\nlignes|Question", "0", "Deux\nlignes|Question", "0", "none", "", "none"}));
+    }
+
+    // Every window as a user and a screen reader meet it: titles, modality and frames, the order Tab goes in,
+    // enabled states and the texts of the controls, their help tags and names. tests/app/windows.txt keeps them.
+    void windowsAsMet()
+    {
+        QVERIFY(!program.window().windowIcon().pixmap(32).isNull()); // drawn: a missing SVG plugin gives none
+        QCOMPARE(QGuiApplication::desktopFileName(), "org.veltiming.VelTiming"); // the desktop's icon and entry
+        QStringList lines;
+        const auto describe = [&](QWidget *window) {
+            const Qt::WindowFlags flags = window->windowFlags();
+            lines << QString("== %1: \"%2\"%3%4%5%6")
+                         .arg(window->objectName(), window->windowTitle(), window->isModal() ? ", modal" : "",
+                              flags.testFlag(Qt::WindowStaysOnTopHint) ? ", on top" : "",
+                              flags.testFlag(Qt::FramelessWindowHint) ? ", no frame" : "",
+                              flags.testFlag(Qt::CustomizeWindowHint) && !flags.testFlag(Qt::WindowCloseButtonHint)
+                                  ? ", no close box"
+                                  : "");
+            QStringList tab;
+            for (QWidget *next = window->nextInFocusChain(); next != window; next = next->nextInFocusChain())
+                if ((next->focusPolicy() & Qt::TabFocus) && next->isVisibleTo(window) && !next->objectName().isEmpty())
+                    tab << next->objectName();
+            lines << "tab: " + tab.join(" > ");
+            for (QWidget *control : window->findChildren<QWidget *>()) {
+                if (control->objectName().isEmpty() || control->objectName().startsWith("qt_"))
+                    continue;
+                QString line = control->objectName() + ':';
+                if (const auto *button = qobject_cast<QAbstractButton *>(control))
+                    line += " \"" + button->text() + '"' + (button->isChecked() ? " checked" : "");
+                if (const auto *label = qobject_cast<QLabel *>(control))
+                    line += " \"" + label->text() + '"';
+                if (const auto *box = qobject_cast<QGroupBox *>(control))
+                    line += " \"" + box->title() + '"';
+                if (const auto *push = qobject_cast<QPushButton *>(control); push && push->isDefault())
+                    line += " default";
+                line += control->isEnabled() ? "" : " disabled";
+                line += control->isVisibleTo(window) ? "" : " hidden";
+                for (const auto &[what, text] :
+                     {std::pair("tip", control->toolTip()), std::pair("name", control->accessibleName()),
+                      std::pair("described", control->accessibleDescription())})
+                    if (!text.isEmpty())
+                        line += QString(" %1 \"%2\"").arg(what, text);
+                lines << line;
+            }
+        };
+        describe(&program.window());
+        for (QAction *action : program.window().menuBar()->findChildren<QAction *>())
+            if (!action->objectName().isEmpty())
+                lines << action->objectName() + ": \"" + action->text() + "\" " + action->shortcut().toString() +
+                             (action->isEnabled() ? "" : " disabled");
+        describe(program.application().about());
+        program.application().showPreferences();
+        describe(preferences());
+        program.platform.dialogScripts << [&](QDialog &d) { describe(&d); } << [&](QDialog &d) { describe(&d); };
+        QuestionDialog::ask(program.platform, nullptr, {"Question", "Un", "Deux", IconCanvas::Icon::Stop, 2});
+        CommentDialog::ask(program.platform, nullptr, "Commentaire");
+        AlertWindow alert;
+        alert.showMessage("Fini", {1440, 900});
+        AlertMessageDialog question("Temps écoulé!", nullptr);
+        for (QWidget *window : {static_cast<QWidget *>(&alert), static_cast<QWidget *>(&question)})
+            describe(window);
+        KeptLines::compare(QFINDTESTDATA("windows.txt"), lines);
+    }
+
+    // Texts in a colour of their own keep it, on a light ground of their own under a dark desktop palette, also
+    // when the desktop turns dark under the running program; under a light one only the display fills its ground.
+    void ownColours()
+    {
+        QStringList grounds;
+        for (const bool dark : {false, true}) {
+            QApplication::setPalette(dark ? QPalette(QColor(53, 53, 53)) : QApplication::style()->standardPalette());
+            QCoreApplication::processEvents();
+            for (const char *name : {"StaticText2", "StaticText3", "StaticText4"}) {
+                const QLabel *label = program.control<QLabel>(name);
+                grounds << QString::number(label->autoFillBackground()) +
+                               (label->palette().color(QPalette::Window).lightness() > 200 ? "L" : "D") +
+                               label->palette().color(QPalette::WindowText).name();
+            }
+        }
+        QApplication::setPalette(QApplication::style()->standardPalette());
+        QCOMPARE(grounds.join(' '), "1L#502c99 0L#280d93 0L#280d93 1L#502c99 1L#280d93 1L#280d93");
+    }
+
+    void cursorBlinkingStopsAndInputRestartsIt()
+    {
+        QApplication::setCursorFlashTime(1000);
+        CursorBlink blink(nullptr, 50);
+        QLineEdit field;
+        field.show();
+        QTRY_COMPARE(QApplication::cursorFlashTime(), 0); // 50 ms without input
+        QTest::keyClick(&field, Qt::Key_A);
+        QCOMPARE(QApplication::cursorFlashTime(), 1000);
+        blink.stopBlinking();
+        QTest::mouseClick(&field, Qt::LeftButton);
+        QCOMPARE(QApplication::cursorFlashTime(), 1000);
+    }
+};
+
+VEL_TEST_MAIN(TestApp)
+#include "test_app.moc"

@@ -1,0 +1,219 @@
+// The timekeeper's commands as sequences at clock times, checked against what a user sees: the rows, the display,
+// the button Return presses next, the questions and the end of a countdown; the run taken up by the next program;
+// the time formats.
+#include "core/run_journal.h"
+#include "core/saved_list.h"
+#include "core/settings.h"
+#include "core/time_format.h"
+#include "core/timekeeper.h"
+#include "core/timer_preset.h"
+#include "kept_lines.h"
+
+#include <QtTest>
+
+namespace {
+const QDateTime kWallStart(QDate(2026, 12, 6), QTime(14, 2, 11));
+const QStringList kButtons{"Départ", "Intermédiaire", "Initialiser"};
+const QStringList kStates{"idle", "running", "paused"};
+
+QString rowText(const ListRow &row)
+{
+    return row.label + '|' + row.time + '|' + row.difference;
+}
+
+// What an outcome leaves to show and do, in words.
+QString effects(const Outcome &o)
+{
+    QStringList said;
+    if (!o.display.isEmpty())
+        said << "display " + o.display;
+    if (!o.heading.isEmpty())
+        said << "heading " + o.heading.section(' ', -1);
+    if (o.selectLastRow)
+        said << "last row";
+    if (o.clearComment)
+        said << "comment used";
+    if (o.returnButton)
+        said << "Return " + kButtons[int(*o.returnButton)];
+    if (o.dismissAlert)
+        said << "alert dismissed";
+    if (o.closeAlertQuestion)
+        said << "question closed";
+    if (o.askAlertMessage)
+        said << "message asked";
+    if (o.countdownEnd)
+        said << QString("%1 beeps, alert \"%2\"").arg(o.countdownEnd->beeps).arg(o.countdownEnd->message);
+    if (!o.refusal.isEmpty())
+        said << "refused: " + o.refusal;
+    return said.isEmpty() ? "-" : said.join(", ");
+}
+
+// Plays "command[:argument]@seconds ..." on the timekeeper, a line per command; readings start 10 s after the
+// clock's origin.
+QStringList play(Timekeeper &keeper, const QString &steps)
+{
+    QStringList lines;
+    Settings &settings = keeper.settings();
+    for (const QString &s : steps.split(' ')) {
+        const QString name = s.section('@', 0, 0).section(':', 0, 0), argument = s.section('@', 0, 0).section(':', 1);
+        const double t = s.section('@', 1).toDouble(), reading = (t + 10) * 1e6;
+        const QDateTime now = kWallStart.addMSecs(qint64(t * 1000));
+        Preferences values = settings.values();
+        Outcome o;
+        if (name == "tick") {
+            const Run::Tick tick = keeper.tick(reading);
+            if (!tick.expired) {
+                lines << QString("%1: %2, next in %3 ms").arg(s, tick.display).arg(tick.nextDelayMs);
+                continue;
+            }
+            o = keeper.expire(now);
+        } else if (name == "start" || name == "stop") {
+            o = keeper.startOrStop(reading, now, argument);
+        } else if (name == "pause" || name == "resume") {
+            o = keeper.pauseOrResume(reading, now);
+        } else if (name == "reset") {
+            o = keeper.reset(reading, now);
+        } else if (name == "lap") {
+            o = keeper.lap(reading, argument);
+        } else if (name == "up" || name == "down") {
+            o = keeper.stepPreset(name == "up" ? 1 : -1, argument.toLongLong());
+        } else if (name == "timer" || name == "chrono") {
+            o = keeper.setMode(name == "timer" ? RunMode::Timer : RunMode::Chronometre);
+        } else if (name == "ask" || name == "message" || name == "label" || name == "preset") {
+            values.askMessage = values.askMessage || name == "ask";
+            values.alertMessage = name == "message" ? argument : values.alertMessage;
+            values.lapLabel = name == "label" ? argument : values.lapLabel;
+            values.preset = name == "preset" ? argument.toLongLong() : values.preset;
+            values.timerMode = values.timerMode || name == "preset";
+            settings.set(values);
+            o = keeper.restore();
+        } else {
+            qFatal("no command %s", qPrintable(name));
+        }
+        lines << s + ": " + effects(o);
+    }
+    return lines;
+}
+} // namespace
+
+class TestTimekeeper : public QObject {
+    Q_OBJECT
+private slots:
+    // Each case gives seconds, or a difference of two; tests/core/formats.txt keeps the display, the preset and
+    // the difference shown for them.
+    void formats()
+    {
+        KeptLines::check(QFINDTESTDATA("formats.txt"), [&](const QString &input, QStringList &made) {
+            const double seconds = input.section(" - ", 0, 0).toDouble() - input.section(" - ", 1).toDouble();
+            made << TimeFormat::displayTime(seconds) + " | " + TimeFormat::presetTime(seconds) + " | " +
+                        TimeFormat::differenceText(seconds);
+        });
+    }
+
+    // Sequences of commands; tests/core/runs.txt keeps, for each, what each command leaves to show and do, the rows
+    // added, then the run as it ends (its state, the next run's and lap's numbers) and the preset the settings keep.
+    void runs()
+    {
+        KeptLines::check(QFINDTESTDATA("runs.txt"), [&](const QString &input, QStringList &made) {
+            Settings settings;
+            Timekeeper keeper(settings);
+            keeper.restore();
+            QSignalSpy changed(&keeper, &Timekeeper::runChanged);
+            made << play(keeper, input);
+            for (qsizetype row = 0; row < keeper.list().rowCount(); ++row)
+                made << rowText(keeper.list().row(int(row)));
+            const Run &run = keeper.run();
+            made << QString("-> %1, run %2, lap %3, %4 changes of the run; preset %5 (settings %6, %7 mode)")
+                        .arg(kStates[int(run.state())])
+                        .arg(run.runNumber())
+                        .arg(run.lapNumber())
+                        .arg(changed.size())
+                        .arg(run.preset())
+                        .arg(settings.values().preset)
+                        .arg(settings.values().timerMode ? "timer" : "chrono");
+        });
+    }
+
+    // A run taken up by the next program: on the same clock within one boot, by the wall clock after a reboot.
+    // Each case gives the commands played, saved 5 s after the last, then the boot and the seconds since the first
+    // command on the wall clock; tests/core/recovery.txt keeps what comes back.
+    void recovery()
+    {
+        QVERIFY(!RunJournal::recover({"?", "boot-1", 0, kWallStart}, "boot-1", 0, kWallStart));
+        QVERIFY(!RunJournal::read("h {course x}\n") && !RunJournal::read("h\n"));
+        KeptLines::check(QFINDTESTDATA("recovery.txt"), [&](const QString &input, QStringList &made) {
+            const QString steps = input.section(" | ", 0, 0), now = input.section(" | ", 1);
+            Settings settings;
+            Timekeeper keeper(settings);
+            keeper.restore();
+            play(keeper, steps);
+            const double last = steps.section('@', -1).toDouble() + 5;
+            const SavedRun saved{keeper.run().save(), "boot-1", (last + 10) * 1e6,
+                                 kWallStart.addMSecs(qint64(last * 1000))};
+            // The state rides on a line of its own after rows added to the copy; the newest is the one read.
+            const QByteArray copy = SavedList::write(RunJournal::header("h", {Run().save(), "", 0, {}}), "", {}) +
+                                    "a\tb\tc\n" + RunJournal::line(saved);
+            const std::optional<SavedRun> kept = RunJournal::read(copy);
+            QVERIFY(kept && kept->run == saved.run && kept->boot == saved.boot && kept->reading == saved.reading &&
+                    kept->wall == saved.wall);
+            // After a reboot the clock starts again from nothing.
+            const double seconds = now.section(' ', 1).toDouble(),
+                         reading = now.startsWith("boot-1") ? seconds + 10 : 2;
+            const std::optional<RunJournal::Recovered> back = RunJournal::recover(
+                *kept, now.section(' ', 0, 0).toLatin1(), reading * 1e6, kWallStart.addMSecs(qint64(seconds * 1000)));
+            QVERIFY(back);
+            QStringList stopRows;
+            for (const ListRow &row : back->stopRows)
+                stopRows << rowText(row);
+            made << QString("%1, display %2").arg(kStates[int(back->run.state())], back->display) +
+                        (back->endedAt ? ", ended at " + back->endedAt->toString("HH:mm:ss.zzz") : "") +
+                        (stopRows.isEmpty() ? "" : ", stopped: " + stopRows.join(' '));
+            Timekeeper next(settings); // taken up by the next program's timekeeper
+            made << "taken up: " + effects(next.takeUp(*back));
+        });
+    }
+
+    // A run written to bytes reads back the same, in every state; other bytes read as nothing.
+    void savedAndRead()
+    {
+        Settings settings;
+        Timekeeper keeper(settings);
+        play(keeper, "preset:90@0");
+        for (const char *steps : {"start@0 lap@1", "pause@2", "resume@3 lap@4 stop@5"}) {
+            play(keeper, steps);
+            const Run run = keeper.run();
+            std::optional<Run> back = Run::load(run.save());
+            QVERIFY(back && back->save() == run.save());
+            QCOMPARE(back->lap(9e6, {}, {}).rows, Run(run).lap(9e6, {}, {}).rows);
+        }
+        QVERIFY(keeper.run().save().size() < 100);
+        QVERIFY(!Run::load(keeper.run().save().chopped(1)) && !Run::load(keeper.run().save() + 'x') &&
+                !Run::load("\x02"));
+    }
+
+    // The arrows' steps by the keys held or pressed; the documents' names; the comment told when it changes.
+    void stepsNamesAndComment()
+    {
+        QCOMPARE(QList<qint64>({TimerPreset::clickStep({}), TimerPreset::clickStep(Qt::ControlModifier),
+                                TimerPreset::clickStep(Qt::AltModifier), TimerPreset::clickStep(Qt::ShiftModifier),
+                                TimerPreset::clickStep(Qt::ControlModifier | Qt::AltModifier),
+                                TimerPreset::keyStep(Qt::Key_Up, {}), TimerPreset::keyStep(Qt::Key_Down, {}),
+                                TimerPreset::keyStep(Qt::Key_PageUp, {}), TimerPreset::keyStep(Qt::Key_PageDown, {}),
+                                TimerPreset::keyStep(Qt::Key_PageUp, Qt::ShiftModifier),
+                                TimerPreset::keyStep(Qt::Key_PageDown, Qt::ShiftModifier),
+                                TimerPreset::keyStep(Qt::Key_Left, {})}),
+                 QList<qint64>({1, 60, 3600, 3600, 60, 1, -1, 60, -60, 3600, -3600, 0}));
+        Settings settings;
+        Timekeeper keeper(settings);
+        QSignalSpy comment(&keeper, &Timekeeper::commentChanged);
+        keeper.setComment("Course");
+        keeper.setComment("Course");
+        const QString first = keeper.documentName();
+        keeper.countDocument();
+        QCOMPARE(QStringList({first, keeper.documentName(), QString::number(comment.size())}),
+                 QStringList({"Document VelTiming", "Document VelTiming 2", "1"}));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTimekeeper)
+#include "test_timekeeper.moc"
