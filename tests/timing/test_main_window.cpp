@@ -111,11 +111,13 @@ private slots:
         QTest::addColumn<bool>("mouse");
         QTest::addColumn<int>("age"); // ms from the press's stamp to its handling, 10 s into the run
         QTest::addColumn<QString>("row");
+        // clang-format off
         QTest::newRow("key") << "intermediaire" << false << 500 << "1: Virage 0:00:09:50";
         QTest::newRow("mouse, released later") << "intermediaire" << true << 200 << "1: Virage 0:00:09:80";
         QTest::newRow("stale") << "intermediaire" << false << 6000 << "1: Virage 0:00:10:00";
         QTest::newRow("from the future") << "intermediaire" << true << -50 << "1: Virage 0:00:10:00";
         QTest::newRow("stop, held 1.5 s") << "bt_depart" << true << 0 << "1: Virage 0:00:10:00 +  0:00:10:00";
+        // clang-format on
     }
     void pressTimes()
     {
@@ -145,76 +147,41 @@ private slots:
     }
 
     // In every dialog Return presses the button that has the keyboard, and otherwise the default one; in the
-    // comment Return starts a new line and Ctrl+Return confirms; Escape gives the answer that keeps things as
-    // they were.
-    void dialogKeys_data()
-    {
-        QTest::addColumn<QString>("dialog");
-        QTest::addColumn<QString>("typed"); // after "Course" typed where the keyboard starts
-        QTest::addColumn<QString>("outcome");
-        QTest::newRow("comment, Tab to Continuer") << "comment"
-                                                   << "Tab Tab Return"
-                                                   << "Course";
-        QTest::newRow("comment, Tab to Annuler") << "comment"
-                                                 << "Tab Return"
-                                                 << "none";
-        QTest::newRow("comment, Ctrl+Return") << "comment"
-                                              << "Return x Ctrl+Return"
-                                              << "Course\nx";
-        QTest::newRow("question, Tab to the second") << "question"
-                                                     << "Tab Return"
-                                                     << "2";
-        QTest::newRow("question, the first") << "question"
-                                             << "Return"
-                                             << "1";
-        QTest::newRow("alert message, Return") << "alert"
-                                               << "Return"
-                                               << "Course hidden";
-        QTest::newRow("alert message, Tab to Annuler") << "alert"
-                                                       << "Tab Return"
-                                                       << "none hidden";
-        QTest::newRow("alert message, Escape") << "alert"
-                                               << "Escape"
-                                               << "none hidden";
-        QTest::newRow("preferences, Return") << "preferences"
-                                             << "Return"
-                                             << "Course hidden";
-        QTest::newRow("preferences, Tab to Annuler") << "preferences"
-                                                     << "Tab Tab Tab Tab Tab Tab Return"
-                                                     << "none hidden";
-    }
+    // comment Return starts a new line and Ctrl+Return confirms; Escape gives the answer that keeps things as they
+    // were. Each case gives the dialog and the keys typed after "Course" where the keyboard starts;
+    // tests/timing/keys.txt keeps the answer, and whether the dialog stays.
     void dialogKeys()
     {
-        QFETCH(QString, dialog);
-        QFETCH(QString, typed);
-        QString outcome = "none";
-        program.platform.dialogScripts.enqueue([&](QDialog &d) { keys(d, "Course " + typed); });
-        if (dialog == "comment") {
-            outcome = CommentDialog::ask(program.platform, nullptr, {}).value_or("none");
-        } else if (dialog == "question") {
-            program.platform.dialogScripts.head() = [&](QDialog &d) { keys(d, typed); };
-            outcome = QString::number(int(QuestionDialog::ask(program.platform, nullptr, {"q", "Un", "Deux", {}, 1})));
-        } else {
-            std::unique_ptr<QDialog> shown;
-            const auto chosen = [&](const QString &text) { outcome = text; };
-            if (dialog == "alert") {
-                auto *question = new AlertMessageDialog("Thé prêt", nullptr);
-                connect(question, &AlertMessageDialog::chosen, this, chosen);
-                shown.reset(question);
+        KeptLines::check(QFINDTESTDATA("keys.txt"), [&](const QString &input, QStringList &made) {
+            const QString dialog = input.section(" | ", 0, 0), typed = input.section(" | ", 1);
+            QString outcome = "none";
+            program.platform.dialogScripts.enqueue([&](QDialog &d) { keys(d, "Course " + typed); });
+            if (dialog == "comment") {
+                outcome = CommentDialog::ask(program.platform, nullptr, {}).value_or("none");
+            } else if (dialog == "question") {
+                program.platform.dialogScripts.head() = [&](QDialog &d) { keys(d, typed); };
+                outcome =
+                    QString::number(int(QuestionDialog::ask(program.platform, nullptr, {"q", "Un", "Deux", {}, 1})));
             } else {
-                auto *preferences = new PreferencesWindow(Preferences(), nullptr);
-                connect(preferences, &PreferencesWindow::chosen, this,
-                        [&](const PreferencesWindow::Choice &choice) { chosen(choice.lapLabel); });
-                shown.reset(preferences);
-                preferences->showSettings(Preferences());
-                preferences->findChild<QLineEdit *>("chaine_interm")->setFocus();
-                preferences->findChild<QLineEdit *>("chaine_interm")->selectAll();
+                std::unique_ptr<QDialog> shown;
+                if (dialog == "alert message") {
+                    shown = std::make_unique<AlertMessageDialog>("Thé prêt", nullptr);
+                    connect(static_cast<AlertMessageDialog *>(shown.get()), &AlertMessageDialog::chosen, this,
+                            [&](const QString &text) { outcome = text; });
+                } else {
+                    auto *preferences = new PreferencesWindow(Preferences(), nullptr);
+                    shown.reset(preferences);
+                    connect(preferences, &PreferencesWindow::chosen, this,
+                            [&](const PreferencesWindow::Choice &choice) { outcome = choice.lapLabel; });
+                    preferences->showSettings(Preferences());
+                    preferences->findChild<QLineEdit *>("chaine_interm")->selectAll();
+                }
+                shown->show();
+                keys(*shown, "Course " + typed);
+                outcome += shown->isVisible() ? ", stays" : ", closed";
             }
-            shown->show();
-            keys(*shown, "Course " + typed);
-            outcome += shown->isVisible() ? " shown" : " hidden";
-        }
-        QTEST(outcome, "outcome");
+            made << outcome;
+        });
     }
 
     // The end of a countdown, with the message the user gave at its start when asked for one: three beeps, the
@@ -223,11 +190,11 @@ private slots:
     {
         QTest::addColumn<QString>("typed"); // none when not asked; Annuler when empty
         QTest::addColumn<QString>("shown");
+        // clang-format off
         QTest::newRow("not asked") << QString() << "Thé prêt";
-        QTest::newRow("answered") << "Fini"
-                                  << "Fini";
-        QTest::newRow("Annuler") << ""
-                                 << "Thé prêt";
+        QTest::newRow("answered") << "Fini" << "Fini";
+        QTest::newRow("Annuler") << "" << "Thé prêt";
+        // clang-format on
     }
     void expiry()
     {
@@ -281,9 +248,11 @@ private slots:
         QTest::addColumn<QSize>("room");
         QTest::addColumn<QSize>("size");
         const QString long219 = QString("Le minuteur est terminé, sortez les pâtes. ").repeated(5).left(219);
+        // clang-format off
         QTest::newRow("short") << "Thé prêt" << QSize(1440, 900) << QSize(384, 111);
         QTest::newRow("219 characters") << long219 << QSize(1440, 900) << QSize(0, 0);
         QTest::newRow("a small screen") << long219 << QSize(384, 120) << QSize(384, 120);
+        // clang-format on
     }
     void alertShowsItsWholeMessage()
     {
@@ -444,73 +413,51 @@ private slots:
     }
 
     // Annuler takes back the user's changes to the list, Rétablir makes them again, from the menu or by Ctrl+Z and
-    // Ctrl+Y, also once a run has added rows after them; a list replaced whole forgets them.
-    void undoAndRedo_data()
-    {
-        QTest::addColumn<QString>("steps");
-        QTest::addColumn<QString>("outcome"); // the labels, then Annuler and Rétablir enabled
-        const QString start = "Chronomètre %1, départ à: 14:02:11";
-        QTest::newRow("remove, undo") << "remove:1 undo"
-                                      << "a b c d|01";
-        QTest::newRow("remove, undo, redo") << "remove:1 undo redo"
-                                            << "a c d|10";
-        QTest::newRow("clear, undo: runs numbered on") << "clear undo start"
-                                                       << "a b c d " + start.arg(3) + "|01";
-        QTest::newRow("clear, a run, undo") << "clear start undo"
-                                            << "a b c d " + start.arg(1) + "|01";
-        QTest::newRow("edit, undo") << "edit:2 undo"
-                                    << "a b c d|01";
-        QTest::newRow("edit, undo, redo") << "edit:2 undo redo"
-                                          << "a b X d|10";
-        QTest::newRow("a lap after the change") << "start remove:1 lap undo"
-                                                << "a b c d " + start.arg(3) + " Temps intermédiaire  1:|01";
-        QTest::newRow("Ctrl+Z and Ctrl+Y, the comment empty") << "remove:1 key key key+"
-                                                              << "a c d|10";
-        QTest::newRow("Ctrl+Z takes back the comment's typing first") << "remove:1 type key"
-                                                                      << "a c d|10";
-        QTest::newRow("a list replaced forgets them") << "remove:1 replace"
-                                                      << "e|00";
-    }
+    // Ctrl+Y, also once a run has added rows after them; a list replaced whole forgets them. Each case plays steps
+    // on the rows a, b, c, d with runs numbered from 3; tests/timing/edits.txt keeps the rows' labels and whether
+    // Annuler and Rétablir are enabled.
     void undoAndRedo()
     {
-        QFETCH(QString, steps);
-        laps().append({{"a", {}, {}}, {"b", {}, {}}, {"c", {}, {}}, {"d", {}, {}}});
-        program.timekeeper().renumberRuns(3);
-        w().activateWindow();
-        comment()->setFocus();
-        QTRY_VERIFY(comment()->hasFocus());
-        const auto item = [this](const char *name) { return w().menuBar()->findChild<QAction *>(name); };
-        for (const QString &step : steps.split(' ')) {
-            const int row = step.section(':', 1).toInt();
-            if (step.startsWith("remove")) {
-                list()->selectRow(row);
-                item("meneditionitemeffacerlaligne")->trigger();
-            } else if (step == "clear") {
-                program.answer(1);
-                item("EditClear")->trigger();
-            } else if (step.startsWith("edit")) {
-                laps().setEditable(true);
-                laps().setData(laps().index(row, 0), "X");
-            } else if (step == "undo" || step == "redo") {
-                item(step == "undo" ? "EditUndo" : "EditRedo")->trigger();
-            } else if (step.startsWith("key")) {
-                QTest::keySequence(comment(), step.endsWith('+') ? QKeySequence::Redo : QKeySequence::Undo);
-            } else if (step == "type") {
-                typeInto(comment(), "Vi");
-            } else if (step == "replace") {
-                program.timekeeper().replaceList({{"e", {}, {}}}, {});
-            } else {
-                program.click(step == "start" ? "bt_depart" : "intermediaire");
-                comment()->setFocus();
+        KeptLines::check(QFINDTESTDATA("edits.txt"), [&](const QString &steps, QStringList &made) {
+            program.start();
+            laps().append({{"a", {}, {}}, {"b", {}, {}}, {"c", {}, {}}, {"d", {}, {}}});
+            program.timekeeper().renumberRuns(3);
+            w().activateWindow();
+            comment()->setFocus();
+            QTRY_VERIFY(comment()->hasFocus());
+            const auto item = [this](const char *name) { return w().menuBar()->findChild<QAction *>(name); };
+            for (const QString &step : steps.split(' ')) {
+                const int row = step.section(':', 1).toInt();
+                if (step.startsWith("remove")) {
+                    list()->selectRow(row);
+                    item("meneditionitemeffacerlaligne")->trigger();
+                } else if (step == "clear") {
+                    program.answer(1);
+                    item("EditClear")->trigger();
+                } else if (step.startsWith("edit")) {
+                    laps().setEditable(true);
+                    laps().setData(laps().index(row, 0), "X");
+                } else if (step == "undo" || step == "redo") {
+                    item(step == "undo" ? "EditUndo" : "EditRedo")->trigger();
+                } else if (step.startsWith("key")) {
+                    QTest::keySequence(comment(), step.endsWith('+') ? QKeySequence::Redo : QKeySequence::Undo);
+                } else if (step == "type") {
+                    typeInto(comment(), "Vi");
+                } else if (step == "replace") {
+                    program.timekeeper().replaceList({{"e", {}, {}}}, {});
+                } else {
+                    program.click(step == "start" ? "bt_depart" : "intermediaire");
+                    comment()->setFocus();
+                }
             }
-        }
-        QStringList labels;
-        for (int row = 0; row < program.rowCount(); ++row)
-            labels << program.row(row)[0];
-        QTEST(labels.join(' ') +
-                  QString::asprintf("|%d%d", item("EditUndo")->isEnabled(), item("EditRedo")->isEnabled()),
-              "outcome");
-        QCOMPARE(comment()->text(), QString()); // typing taken back
+            QStringList labels;
+            for (int row = 0; row < program.rowCount(); ++row)
+                labels << program.row(row)[0];
+            made << labels.join(' ') + QString(" | Annuler %1, Rétablir %2")
+                                           .arg(item("EditUndo")->isEnabled() ? "on" : "off",
+                                                item("EditRedo")->isEnabled() ? "on" : "off");
+            QCOMPARE(comment()->text(), QString()); // typing taken back
+        });
     }
 
     // Rows as a spreadsheet or a word processor pastes them: text with tabs, and an HTML table; the Edition menu
@@ -564,19 +511,6 @@ private slots:
         QVERIFY(!editable(0) && !editable(2));
         for (const QLineEdit *next : list()->viewport()->findChildren<QLineEdit *>())
             QVERIFY(!next->isVisible());
-    }
-
-    // A copy of the list that cannot be written is told in a line of the window and once on the desktop, and both
-    // go once it can be written again.
-    void copyProblem()
-    {
-        for (const char *problem : {"disque plein", "disque plein", ""})
-            w().showCopyProblem(problem);
-        const auto *line = program.control<WarningLine>("avertissement_copie");
-        QVERIFY(line->isHidden() && line->message().isEmpty() && program.platform.shown.isEmpty());
-        w().showCopyProblem("disque plein");
-        QVERIFY(!line->isHidden() && line->toolTip() == "disque plein");
-        QCOMPARE(program.platform.notifications, QStringList({"Vel Timing\ndisque plein", "Vel Timing\ndisque plein"}));
     }
 };
 
