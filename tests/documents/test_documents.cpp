@@ -57,11 +57,11 @@ QByteArray earlierCopy(const QString &name)
         {"earlier", kEarlier},
         {"truncated", kEarlier.chopped(12)},
         {"garbled", "h\n-\n\xff\xfe\t\x01\n"},
-        {"no rows", "h\n-\nrien\n"},
-        {"an idle run", SavedList::write(RunJournal::header("h", {Run().save(), "boot-1", 0, {}}), "", {})},
-        {"a run", earlierRun(RunMode::Chronometre)},
-        {"a countdown", earlierRun(RunMode::Timer)},
-        {"a run from before the clock went back", earlierRun(RunMode::Chronometre, "boot-0", QTime(14, 5))}};
+        {"no-rows", "h\n-\nrien\n"},
+        {"idle-run", SavedList::write(RunJournal::header("h", {Run().save(), "boot-1", 0, {}}), "", {})},
+        {"run", earlierRun(RunMode::Chronometre)},
+        {"countdown", earlierRun(RunMode::Timer)},
+        {"clock-gone-back", earlierRun(RunMode::Chronometre, "boot-0", QTime(14, 5))}};
     return copies.value(name);
 }
 
@@ -83,23 +83,30 @@ class TestDocuments : public QObject {
     QString path(const QString &name) const { return name.isEmpty() ? name : QDir(folder->path()).filePath(name); }
     QString journal() const { return folder->filePath("Liste en cours"); }
 
-    // Starts with an earlier copy (none when empty), a run started while the welcome shows when `running`, then
-    // answers the recovery question with button (9: none is expected).
-    void start(const QByteArray &earlier, int button = 9, bool running = true)
+    // Starts with an earlier copy (none when empty) and no other, then the program.
+    void start(const QByteArray &earlier, const QString &answers = {}, bool running = true)
     {
         program.stop(); // and its copy, whose last writes could come after the file below
         QDir(journal()).removeRecursively();
         for (const QString &name : QDir(folder->path()).entryList({"Liste en cours*"}, QDir::Files))
             QFile::remove(folder->filePath(name));
         QVERIFY(earlier.isEmpty() || WholeFile::write(journal(), earlier).isEmpty());
+        launch(answers, running);
+    }
+    // Starts the program on the folder with the answers to its questions (signal: one comes while a question
+    // waits), and a run started while the welcome shows when `running`; a comment is typed meanwhile when a copy
+    // is offered back.
+    void launch(const QString &answers, bool running)
+    {
         program.start([&](FakePlatform &p) {
             p.data = p.preferences = folder->path();
-            if (button != 9)
-                program.answer(button);
+            for (const QString &button : answers.split(' ', Qt::SkipEmptyParts))
+                program.answer(button == "signal" ? int(ProgramFixture::kSignal) : button.toInt(), "Fin");
         });
         if (running)
             program.click("bt_depart");
-        program.control<QLineEdit>("Commentaire")->setText(earlier.isEmpty() ? "" : "Tapé"); // while the welcome shows
+        if (QFile::exists(journal()))
+            program.control<QLineEdit>("Commentaire")->setText("Tapé");
         program.endWelcome();
     }
     // No copy yet, once the one the run's start wrote is written: the next is a second away.
@@ -258,23 +265,31 @@ private slots:
             QVERIFY2(words.contains(word + ' '), qPrintable(word));
     }
 
-    // Each case clicks buttons of the window, or save, cancelled (a save), open, quit, now (writes the copy at
-    // once), blocked (a folder where it goes) or unblocked, with the answers given to the questions they ask; what
-    // the copy then holds, tests/documents/journal.txt keeps.
-    void followsTheList()
+    // Each case gives the copy an earlier program left (copy:<name>), then steps: a button of the window, save,
+    // cancelled (a save), open, quit, clear, now (the copy written at once), blocked (a folder where it goes),
+    // unblocked, settled (no copy nor preferences written yet), signal, in-dialog (a signal comes in the next file
+    // dialog), logout, logout-asking (a logout that may ask), restart:<answers> (killed, and started again); then
+    // the answers to the questions. A run starts while the welcome shows unless the first step is idle.
+    // tests/documents/copies.txt keeps what is asked, the rows and what was typed, how the program ended once
+    // settled, and the copies then.
+    void copies()
     {
-        KeptLines::check(QFINDTESTDATA("journal.txt"), [&](const QString &input, QStringList &made) {
-            start({});
-            for (const QString &button : input.section('|', 1).split(' ', Qt::SkipEmptyParts))
-                program.answer(button.toInt(), "Fin");
-            for (const QString &step : input.section(" |", 0, 0).split(' ')) {
-                program.platform.saveAnswers << (step == "cancelled" ? QString() : folder->filePath("liste"));
-                program.platform.openAnswers << folder->filePath("course");
+        KeptLines::check(QFINDTESTDATA("copies.txt"), [&](const QString &input, QStringList &made) {
+            QStringList steps = input.section('|', 0, 0).split(' ', Qt::SkipEmptyParts);
+            const QString earlier = steps.value(0).startsWith("copy:") ? steps.takeFirst().mid(5) : QString();
+            const bool idle = steps.value(0) == "idle" && !steps.takeFirst().isEmpty();
+            start(earlierCopy(earlier), input.section('|', 1), !idle);
+            const QHash<QString, QString> items{{"save", "FileSauver"},
+                                                {"cancelled", "FileSauver"},
+                                                {"open", "menfichierMenuouvrir"},
+                                                {"quit", "menfichieritemquitter"},
+                                                {"clear", "EditClear"}};
+            QString logout = "-";
+            for (const QString &step : steps) {
+                FakePlatform &p = program.platform;
+                p.saveAnswers << (step == "cancelled" ? QString() : folder->filePath("liste"));
+                p.openAnswers << folder->filePath("course");
                 QVERIFY(WholeFile::write(folder->filePath("course"), kEarlier).isEmpty());
-                const QHash<QString, QString> items{{"save", "FileSauver"},
-                                                    {"cancelled", "FileSauver"},
-                                                    {"open", "menfichierMenuouvrir"},
-                                                    {"quit", "menfichieritemquitter"}};
                 if (items.contains(step))
                     program.trigger(items[step]);
                 else if (step == "now")
@@ -283,48 +298,36 @@ private slots:
                     QVERIFY(settled() && QDir().mkpath(journal() + "/x"));
                 else if (step == "unblocked")
                     QVERIFY(QDir(journal()).removeRecursively());
+                else if (step == "settled")
+                    QVERIFY(settled() && (QFile::remove(folder->filePath("Pref Vel Timing")) || true));
+                else if (step == "signal" || step == "in-dialog")
+                    step == "signal" ? p.terminate() : void(p.inFileDialog = p.terminate);
+                else if (step.startsWith("logout"))
+                    logout = p.endSession(step == "logout-asking") ? "goes on" : "cancelled";
+                else if (step.startsWith("restart:")) // the first was killed: its windows went, it wrote no more
+                    launch(step.mid(8).replace(',', ' '), false);
                 else
                     program.click(step);
                 copy().finishWriting();
                 QCoreApplication::processEvents(); // as the program would between two steps of the user's
             }
-            made << kept();
+            const FakePlatform &p = program.platform;
+            made << "asked: " + program.asked.join(" ; ") +
+                        (p.dialogScripts.isEmpty() ? "" : QString(" (%1 unanswered)").arg(p.dialogScripts.size()))
+                 << QString("rows: %1 | display %2 | comment [%3] | typed [%4] | last row %5")
+                        .arg(labels(laps().rows()), program.display(), program.timekeeper().comment(),
+                             program.control<QLineEdit>("Commentaire")->text(),
+                             program.control<LapListView>("ListBox1")->selectedRow() == program.rowCount() - 1
+                                 ? "selected"
+                                 : "not selected");
+            if (steps.contains("settled"))
+                made << QString("ends: logout %1 | quit %2 | copy %3 | preferences %4")
+                            .arg(logout)
+                            .arg(p.quits.value(0, -1))
+                            .arg(QFile::exists(journal()) ? "at once" : "later",
+                                 QFile::exists(folder->filePath("Pref Vel Timing")) ? "written" : "not written");
+            made << "copies: " + kept();
         });
-    }
-
-    // Each case gives the copy an earlier program left, the button pressed at the question, and whether a run was
-    // started while it waited; tests/documents/recovery.txt keeps what is asked, the comment, the rows and the
-    // display that follow, and the copies then.
-    void offeredBack()
-    {
-        KeptLines::check(QFINDTESTDATA("recovery.txt"), [&](const QString &input, QStringList &made) {
-            const QStringList words = input.split(" | ");
-            start(earlierCopy(words[0]), words[1] == "signal" ? int(ProgramFixture::kSignal) : words[1].toInt(),
-                  words.value(2) == "running");
-            made << "asked: " + program.asked.join(' ') << "comment [" + program.timekeeper().comment() + ']'
-                 << "rows: " + labels(laps().rows()) << "display " + program.display() << "copies: " + kept();
-            QCOMPARE(program.control<QLineEdit>("Commentaire")->text(), "Tapé"); // what was typed meanwhile stays
-        });
-    }
-
-    // A copy not answered for stays as it is: killed after a run of its own, the next program offers both, and
-    // takes both back in their order, the countdown ended while the programs were down.
-    void declinedCopyStays()
-    {
-        start(earlierRun(RunMode::Timer), 0);
-        program.click("intermediaire");
-        copy().finishWriting();
-        program.start([&](FakePlatform &p) { // the first was killed: its windows went, and nothing more was written
-            p.data = p.preferences = folder->path();
-            program.answer(2);
-            program.answer(2);
-        });
-        program.endWelcome();
-        const QString ended = "Temps de départ 1:|Timer 2, temps écoulé à  14:01:30|" + QString(38, '-') + "||";
-        const QString start = "Chronomètre 1, départ à: 14:02:11";
-        QCOMPARE(QString::number(program.asked.size()) + ' ' + labels(laps().rows()) + ' ' + kept(),
-                 "2 " + ended + start + "|1: Tapé 2:Course\r#" + ended + start + "|1: Tapé+course");
-        QCOMPARE(program.control<LapListView>("ListBox1")->selectedRow(), program.rowCount() - 1); // its last row shows
     }
 
     // A lap adds its row and the run's state to the end of the copy; an edit writes the copy whole anew.
@@ -349,38 +352,6 @@ private slots:
         QVERIFY(laps().setData(laps().index(1, 0), "Virage"));
         QCOMPARE(kept(), "#Chronomètre 1, départ à: 14:02:11|Virage+course");
         QVERIFY(file().second != before.second);
-    }
-
-    // A signal ends the program as it is, whatever window is open; a logout asks when it may. Each case gives the
-    // command whose window is open when the signal comes, or a logout, and the answers given; tests/documents/
-    // ended.txt keeps whether a logout may go on, the questions, the quit status, whether the copy was written at
-    // once, the copies, whether the preferences were written, and the rows left.
-    void endedBySystem()
-    {
-        KeptLines::check(QFINDTESTDATA("ended.txt"), [&](const QString &input, QStringList &made) {
-            const QString how = input.section(" | ", 0, 0);
-            start({});
-            QVERIFY(settled()); // so that a copy now is the ending's
-            QFile::remove(folder->filePath("Pref Vel Timing"));
-            for (const QString &button : input.section(" | ", 1).split(' ', Qt::SkipEmptyParts))
-                program.answer(button == "signal" ? int(ProgramFixture::kSignal) : button.toInt());
-            FakePlatform &p = program.platform;
-            p.inFileDialog = p.terminate;
-            QString ends = "-";
-            if (how.startsWith("logout"))
-                ends = p.endSession(how == "logout asking") ? "goes on" : "cancelled";
-            else if (how == "signal")
-                p.terminate();
-            else
-                program.trigger(how);
-            made << QString("logout %1 | asked %2 | quit %3 | copy %4: %5 | preferences %6 | rows %7")
-                        .arg(ends)
-                        .arg(program.asked.size())
-                        .arg(p.quits.value(0, -1))
-                        .arg(QFile::exists(journal()) ? "at once" : "later", kept())
-                        .arg(QFile::exists(folder->filePath("Pref Vel Timing")) ? "written" : "not written")
-                        .arg(program.rowCount());
-        });
     }
 };
 

@@ -1,4 +1,3 @@
-#include "core/date_texts.h"
 #include "platform/desktop_notifier.h"
 #include "platform/instance_lock.h"
 #include "platform/qt_platform.h"
@@ -36,15 +35,6 @@ public:
 class TestPlatform : public QObject {
     Q_OBJECT
 private slots:
-    void frenchDatesWhateverTheLocale()
-    {
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-        const QDateTime moment(QDate(2026, 12, 6), QTime(14, 2, 11)), morning(QDate(2026, 1, 1), QTime(9, 5, 3));
-        QCOMPARE(QStringList({DateTexts::longDate(moment), DateTexts::shortDate(moment), DateTexts::longTime(moment),
-                              DateTexts::shortTime(moment), DateTexts::longTime(morning)}),
-                 QStringList({"dimanche 6 décembre 2026", "06/12/2026", "14:02:11", "14:02", "09:05:03"}));
-    }
-
     // The beep comes from the sound plugin, loaded at the first one; a program started in a read-only folder beeps
     // without writing there.
     void beepsWithoutWritingInTheCurrentFolder()

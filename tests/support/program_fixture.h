@@ -67,11 +67,13 @@ inline const QString kIdle = QStringLiteral("Départ pause:off Pause lap:off mod
 // Types text into a field through key events, accents included.
 void typeInto(QWidget *field, const QString &text);
 
-// Tests run under the program's application, prepared as the program's is.
+// Tests run under the program's application, prepared as the program's is, in an English locale that its French
+// texts must not follow.
 #define VEL_TEST_MAIN(TestClass)                                                                                       \
     int main(int argc, char **argv)                                                                                    \
     {                                                                                                                  \
         QStandardPaths::setTestModeEnabled(true);                                                                      \
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));                                         \
         QApplication qt(argc, argv);                                                                                   \
         Application::prepare(qt);                                                                                      \
         TestClass test;                                                                                                \
