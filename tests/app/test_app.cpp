@@ -210,30 +210,6 @@ private slots:
         });
     }
 
-    // The program's questions: Escape and the close box press neither button; the comment's Annuler and Escape
-    // drop what was typed, and Continuer keeps even an empty answer.
-    void questions()
-    {
-        QStringList answers;
-        for (const bool escape : {true, false}) {
-            program.platform.dialogScripts.enqueue([escape, &answers](QDialog &d) {
-                QTest::keyClick(&d, Qt::Key_Return); // presses neither button: there is no default
-                QVERIFY(d.isVisible());
-                escape ? QTest::keyClick(&d, Qt::Key_Escape) : void(d.close());
-                QVERIFY(!d.isVisible()); // or the program would wait for it for ever
-                answers << d.findChild<QLabel *>("StaticText1")->text() + '|' + d.windowTitle();
-            });
-            answers << QString::number(
-                int(QuestionDialog::ask(program.platform, nullptr, {"Deux\rlignes", "Un", "Deux", {}, 0})));
-        }
-        for (const int button : {1, 2, 0}) {
-            program.answer(button, button == 2 ? "" : "Course");
-            answers << CommentDialog::ask(program.platform, nullptr, "avant").value_or("none");
-        }
-        QCOMPARE(answers,
-                 QStringList({"Deux\nlignes|Question", "0", "Deux\nlignes|Question", "0", "none", "", "none"}));
-    }
-
     // Every window as a user and a screen reader meet it: titles, modality and frames, the order Tab goes in,
     // enabled states and the texts of the controls, their help tags and names. tests/app/windows.txt keeps them.
     void windowsAsMet()

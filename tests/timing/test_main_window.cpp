@@ -44,14 +44,10 @@ class TestMainWindow : public QObject {
         change(values);
         program.timekeeper().settings().set(values);
     }
-    // Clicks the named buttons one second apart; "timer" and "chrono" pick a mode.
+    // Clicks the named buttons one second apart.
     void press(const QString &names)
     {
         for (const QString &name : names.split(' ', Qt::SkipEmptyParts)) {
-            if (name == "timer" || name == "chrono") {
-                QTest::mouseClick(program.control(name == "timer" ? "RadioButton2" : "RadioButton1"), Qt::LeftButton);
-                continue;
-            }
             program.platform.advance(1);
             program.click(name);
         }
@@ -63,41 +59,134 @@ class TestMainWindow : public QObject {
         QTRY_VERIFY(window.isActiveWindow());
         for (const QString &key : keys.split(' ', Qt::SkipEmptyParts)) {
             const QKeyCombination combination = QKeySequence(key)[0];
-            if (key.size() > 1 && key.at(0).isUpper() && key != "Course")
-                QTest::keyClick(QApplication::focusWidget(), combination.key(), combination.keyboardModifiers());
+            QWidget *focused = QApplication::focusWidget() ? QApplication::focusWidget() : &window;
+            if (key == "Close") // the close box
+                window.close();
+            else if (key.size() > 1 && key.at(0).isUpper() && key != "Course")
+                QTest::keyClick(focused, combination.key(), combination.keyboardModifiers());
             else
-                typeInto(QApplication::focusWidget(), key);
+                typeInto(focused, key);
+        }
+    }
+
+    // Plays a step of tests/timing/window.txt's cases.
+    void play(const QString &step)
+    {
+        auto *question = window<AlertMessageDialog>("Demande_message_timer");
+        auto *arrows = program.control<PresetArrows>("LittleArrows1");
+        const QString argument = step.section(':', 1);
+        const QKeyCombination key = QKeySequence(argument)[0];
+        const Qt::KeyboardModifiers held = (argument.contains("Ctrl") ? Qt::ControlModifier : Qt::NoModifier) |
+                                           (argument.contains("Alt") ? Qt::AltModifier : Qt::NoModifier) |
+                                           (argument.contains("Shift") ? Qt::ShiftModifier : Qt::NoModifier);
+        const auto item = [this](const QString &name) { return w().menuBar()->findChild<QAction *>(name); };
+        if (step == "timer" || step == "chrono") {
+            QTest::mouseClick(program.control(step == "timer" ? "RadioButton2" : "RadioButton1"), Qt::LeftButton);
+        } else if (step == "ask" || step.startsWith("preset:")) {
+            setSettings([&](Preferences &p) {
+                p.alertMessage = "Thé prêt";
+                p.askMessage = step == "ask";
+                p.preset = argument.toLongLong() ? argument.toLongLong() : p.preset;
+            });
+            program.timekeeper().restore();
+        } else if (step.startsWith("message:")) { // typed over what it offers, selected
+            typeInto(question->findChild<QLineEdit *>(), argument == "Annuler" ? "Autre" : argument);
+            argument == "Annuler" ? QTest::mouseClick(question->findChild<QPushButton *>("PushButton2"), Qt::LeftButton)
+                                  : QTest::keyClick(question->findChild<QLineEdit *>(), Qt::Key_Return);
+        } else if (step == "ended") {
+            emit program.timekeeper().applied({.countdownEnd = CountdownEnd{0, "Fini"}});
+        } else if (step.startsWith("tick:")) {
+            program.tick(argument.toDouble());
+        } else if (step.startsWith("answer:")) {
+            program.answer(argument.toInt());
+        } else if (step == "close") { // goes as the event loop would take it, before the next step
+            question->close();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        } else if (step.startsWith("up") || step.startsWith("down")) { // with the keys held
+            program.platform.modifiers = held;
+            QTest::mouseClick(step.startsWith("up") ? arrows->upButton() : arrows->downButton(), Qt::LeftButton);
+            program.platform.modifiers = {};
+        } else if (step.startsWith("key:")) { // on the arrows, once Tab has gone round to them
+            program.control("RadioButton2")->setFocus();
+            for (int tabs = 0; !arrows->hasFocus() && tabs < 10; ++tabs)
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QTest::keyClick(arrows, key.key(), key.keyboardModifiers());
+        } else if (step.startsWith("rows:")) { // numbered runs to follow
+            for (const QString &label : argument.split(','))
+                laps().append({{label, {}, {}}});
+            program.timekeeper().renumberRuns(3);
+        } else if (step.startsWith("select:")) {
+            list()->selectRow(argument.toInt());
+        } else if (step.startsWith("edit:")) {
+            laps().setEditable(true);
+            laps().setData(laps().index(argument.toInt(), 0), "X");
+        } else if (step.startsWith("type:") || step.startsWith("ctrl+")) { // in the comment
+            step.startsWith("type:") ? typeInto(comment(), argument) : QTest::keySequence(comment(), step);
+        } else if (step == "replace") {
+            program.timekeeper().replaceList({{"e", {}, {}}}, {});
+        } else if (item(step)) {
+            item(step)->trigger();
+        } else {
+            press(step);
         }
     }
 
 private slots:
     void init() { program.start(); }
 
-    // Each case clicks buttons a second apart; tests/timing/buttons.txt keeps what the last shows. The alert of an
-    // earlier countdown and its notification are up before the last click: Départ, Stop, Initialiser and a mode
-    // dismiss them.
-    void buttons()
+    // Each case plays steps a second apart: a button or a menu item by its name, timer or chrono (a mode), ask (the
+    // alert's message asked for, "Thé prêt" offered), message:<text> or message:Annuler (its answer), ended (an
+    // earlier countdown's end, its alert and notification up), tick:<seconds>, answer:<button> (for the next
+    // question), close (the message question by its close box), preset:<seconds>, up or down with keys held
+    // (up:Ctrl+Alt) or key:<key> on the arrows, rows:<labels> (then runs numbered from 3), select:<row>, edit:<row>,
+    // type:<text> or ctrl+z, ctrl+y in the comment, replace (the list replaced whole). tests/timing/window.txt keeps
+    // the run's controls and what the list, the alert, the question, the desktop and the messages show after the
+    // last step, and for a list given its rows, Annuler and Rétablir.
+    void scenarios()
     {
-        KeptLines::check(QFINDTESTDATA("buttons.txt"), [&](const QString &input, QStringList &made) {
+        KeptLines::check(QFINDTESTDATA("window.txt"), [&](const QString &input, QStringList &made) {
             program.start();
-            press(input.section(' ', 0, -2));
-            emit program.timekeeper().applied({.countdownEnd = CountdownEnd{0, "Fini"}});
-            program.platform.notifications.clear();
-            press(input.section(' ', -1));
+            w().activateWindow();
+            comment()->setFocus();
+            QTRY_VERIFY(comment()->hasFocus());
+            for (const QString &step : input.split(' ', Qt::SkipEmptyParts))
+                play(step);
+            QCoreApplication::processEvents(); // a question closed goes
             const QWidget *arrows = program.control("LittleArrows1");
-            made << QString("%1 | arrows %2 %3 | Return %4 | heading %5 | display %6 | last row %7 | alert %8")
+            const auto *alert = window<AlertWindow>("alerte_vel");
+            const auto *question = window<AlertMessageDialog>("Demande_message_timer");
+            const QLineEdit *message = question ? question->findChild<QLineEdit *>() : nullptr;
+            made << QString("%1 | arrows %2 %3 | Return %4 | heading %5 | display %6 | rows %7, last %8 | selected %9 "
+                            "| keys to %10")
                         .arg(program.controls(), arrows->isVisible() ? "shown" : "hidden",
                              arrows->isEnabled() ? "on" : "off", returnButton(),
-                             program.control<QGroupBox>("GroupBox2")->title().section(' ', -1), program.display(),
-                             program.rowCount() ? program.lastRow()[0] : "-",
-                             window("alerte_vel")->isVisible() &&
-                                     program.platform.shown.contains(Platform::Notice::CountdownEnd)
-                                 ? "up"
-                                 : "dismissed");
-            // A run that stops posts nothing; a blank typed next goes to the comment.
-            QVERIFY2(list()->selectedRow() == program.rowCount() - 1 && program.platform.notifications.isEmpty() &&
-                         (input.endsWith("timer") || input.endsWith("chrono") || w().focusWidget() == comment()),
-                     qPrintable(input));
+                             program.control<QGroupBox>("GroupBox2")->title().section(' ', -1), program.display())
+                        .arg(program.rowCount())
+                        .arg(program.rowCount() ? program.lastRow()[0] : "-")
+                        .arg(list()->selectedRow())
+                        .arg(w().focusWidget() ? w().focusWidget()->objectName() : "none")
+                 << QString(
+                        "alert %1 | beeps %2 | notified [%3] | question %4 | asked: %5 | told: %6 | preset %7, kept %8")
+                        .arg(alert && alert->isVisible() ? "up [" + alert->findChild<QLabel *>()->text() + ']' : "down")
+                        .arg(program.platform.beeps)
+                        .arg(program.platform.shown.value(Platform::Notice::CountdownEnd),
+                             !question ? "gone"
+                             : !question->isVisible()
+                                 ? "hidden [" + message->text() + ']'
+                                 : "shown [" + message->text() + "] [" + message->selectedText() + ']',
+                             (program.asked + program.buttons).join(' '), program.platform.messages.join(' '))
+                        .arg(program.timekeeper().run().preset())
+                        .arg(program.timekeeper().settings().values().preset);
+            if (input.startsWith("rows:")) {
+                QStringList labels;
+                for (int row = 0; row < program.rowCount(); ++row)
+                    labels << program.row(row)[0];
+                const auto on = [this](const char *name) {
+                    return w().menuBar()->findChild<QAction *>(name)->isEnabled() ? "on" : "off";
+                };
+                made << labels.join(' ') + QString(" | Annuler %1, Rétablir %2 | comment [%3]")
+                                               .arg(on("EditUndo"), on("EditRedo"), comment()->text());
+            }
         });
     }
 
@@ -145,8 +234,8 @@ private slots:
     }
 
     // In every dialog Return presses the button that has the keyboard, and otherwise the default one; in the
-    // comment Return starts a new line and Ctrl+Return confirms; Escape gives the answer that keeps things as they
-    // were. Each case gives the dialog and the keys typed after "Course" where the keyboard starts;
+    // comment Return starts a new line and Ctrl+Return confirms; Escape and the close box give the answer that keeps
+    // things as they were. Each case gives the dialog and the keys typed after "Course" where the keyboard starts;
     // tests/timing/keys.txt keeps the answer, and whether the dialog stays.
     void dialogKeys()
     {
@@ -156,10 +245,13 @@ private slots:
             program.platform.dialogScripts.enqueue([&](QDialog &d) { keys(d, "Course " + typed); });
             if (dialog == "comment") {
                 outcome = CommentDialog::ask(program.platform, nullptr, {}).value_or("none");
-            } else if (dialog == "question") {
-                program.platform.dialogScripts.head() = [&](QDialog &d) { keys(d, typed); };
-                outcome =
-                    QString::number(int(QuestionDialog::ask(program.platform, nullptr, {"q", "Un", "Deux", {}, 1})));
+            } else if (dialog == "question") { // Un the default
+                program.platform.dialogScripts.head() = [&](QDialog &d) {
+                    keys(d, typed);
+                    outcome = d.isVisible() ? ", stays" : ", closed"; // or the program would wait for it for ever
+                };
+                outcome.prepend(
+                    QString::number(int(QuestionDialog::ask(program.platform, nullptr, {"q", "Un", "Deux", {}, 1}))));
             } else {
                 std::unique_ptr<QDialog> shown;
                 if (dialog == "alert message") {
@@ -180,63 +272,6 @@ private slots:
             }
             made << outcome;
         });
-    }
-
-    // The end of a countdown, with the message the user gave at its start when asked for one: three beeps, the
-    // alert and the desktop's notification carry it.
-    void expiry_data()
-    {
-        QTest::addColumn<QString>("typed"); // none when not asked; Annuler when empty
-        QTest::addColumn<QString>("shown");
-        // clang-format off
-        QTest::newRow("not asked") << QString() << "Thé prêt";
-        QTest::newRow("answered") << "Fini" << "Fini";
-        QTest::newRow("Annuler") << "" << "Thé prêt";
-        // clang-format on
-    }
-    void expiry()
-    {
-        QFETCH(QString, typed);
-        QFETCH(QString, shown);
-        setSettings([&](Preferences &p) {
-            p.alertMessage = "Thé prêt";
-            p.askMessage = !typed.isNull();
-        });
-        press("timer bt_depart");
-        auto *question = window<AlertMessageDialog>("Demande_message_timer");
-        QCOMPARE(question && question->isVisible(), !typed.isNull()); // asked when wanted
-        if (!typed.isNull()) {
-            question->activateWindow();
-            QTRY_VERIFY(question->isActiveWindow());
-            QCOMPARE(question->findChild<QLineEdit *>()->selectedText(), QStringLiteral("Thé prêt"));
-            typeInto(QApplication::focusWidget(), typed.isEmpty() ? "Autre" : typed); // replaces the message
-            typed.isEmpty() ? QTest::mouseClick(question->findChild<QPushButton *>("PushButton2"), Qt::LeftButton)
-                            : QTest::keyClick(question->findChild<QLineEdit *>(), Qt::Key_Return);
-            QVERIFY(!question->isVisible());
-        }
-        program.tick(299.5);
-        QCOMPARE(program.display() + QString::number(program.platform.beeps), "0:00:00:000");
-        program.tick(0.01);
-        auto *alert = window<AlertWindow>("alerte_vel");
-        // The default button and the heading stay as the run left them.
-        QCOMPARE(QStringList({program.display(), QString::number(program.platform.beeps),
-                              program.platform.notifications.join(' '), program.controls(),
-                              QString::number(program.control("LittleArrows1")->isEnabled()), returnButton(),
-                              program.control<QGroupBox>("GroupBox2")->title(), program.row(1)[0],
-                              QString::number(program.rowCount()),
-                              QString::number(alert->isVisible() && !(question && question->isVisible())),
-                              alert->findChild<QLabel *>()->text()}),
-                 QStringList({"0:00:00:00", "3", "Vel Timing\n" + shown, kIdle, "1", "intermediaire",
-                              "Etiquette pour le temps intermédiaire  1", "Timer 2, temps écoulé à  14:07:11", "4", "1",
-                              shown}));
-        program.click("reset");
-        QVERIFY(!alert->isVisible());
-        if (question) { // shown again, it offers what it last held, selected
-            question->show();
-            QCOMPARE(question->findChild<QLineEdit *>()->selectedText(), typed.isEmpty() ? "Autre" : shown);
-            question->close(); // by its close box: the next countdown asks afresh
-            QTRY_VERIFY(!window("Demande_message_timer"));
-        }
     }
 
     // The alert shows its message whole, growing from its laid-out size as the message needs, within the screen.
@@ -267,44 +302,6 @@ private slots:
         QCOMPARE(list()->size(), before + QSize(1000, 600));
     }
 
-    // From a preset of 3593000 s, a click up or down with the keys held (c: Ctrl, o: Alt, s: Shift) that choose
-    // the step, or a key on the arrows once Tab has reached them; a step past a limit beeps and says so.
-    // tests/timing/arrows.txt keeps the presets, the display, the beeps and the messages.
-    void arrows()
-    {
-        KeptLines::check(QFINDTESTDATA("arrows.txt"), [&](const QString &input, QStringList &made) {
-            program.start();
-            setSettings([](Preferences &p) {
-                p.preset = 3593000;
-                p.timerMode = true;
-            });
-            program.timekeeper().restore();
-            const Qt::KeyboardModifiers keys = (input.contains(" c") ? Qt::ControlModifier : Qt::NoModifier) |
-                                               (input.contains(" o") ? Qt::AltModifier : Qt::NoModifier) |
-                                               (input.contains(" s") ? Qt::ShiftModifier : Qt::NoModifier);
-            auto *arrows = program.control<PresetArrows>("LittleArrows1");
-            if (input.startsWith("key ")) {
-                w().activateWindow();
-                program.control("RadioButton2")->setFocus();
-                QTRY_VERIFY(program.control("RadioButton2")->hasFocus());
-                for (int tabs = 0; !arrows->hasFocus() && tabs < 10; ++tabs) // Tab goes round to them
-                    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-                QTest::keyClick(arrows, QKeySequence(input.section(' ', 1, 1))[0].key(), keys);
-            } else {
-                program.platform.modifiers = keys;
-                QTest::mouseClick(input.startsWith("up") ? arrows->upButton() : arrows->downButton(), Qt::LeftButton);
-            }
-            const Run &run = program.timekeeper().run();
-            made << QString("preset %1, kept %2 | display %3 | %4 beeps %5")
-                        .arg(run.preset())
-                        .arg(program.timekeeper().settings().values().preset)
-                        .arg(program.display())
-                        .arg(program.platform.beeps)
-                        .arg(program.platform.messages.join(' '));
-            QVERIFY(!arrows->hasFocus() || input.startsWith("key ")); // a click leaves the keyboard where it was
-        });
-    }
-
     // Ticks, the clock and the date aim at the next change they show, not at a fixed step; the date wakes the
     // program at midnight only, and shows the new day.
     void timersAimAtTheNextChange()
@@ -328,81 +325,6 @@ private slots:
         QVERIFY(tick->isSingleShot() && tick->isActive() && tick->interval() == 991);
         press("bt_pause bt_pause"); // a resume comes 10 ms later too
         QCOMPARE(tick->interval(), 10);
-    }
-
-    void clearing_data()
-    {
-        QTest::addColumn<int>("button");          // after two runs: 1 "Effacer la liste", 2 "Annuler", 3 Escape
-        QTest::addColumn<QStringList>("outcome"); // question and its buttons, messages, rows left, the next first row
-        const QString asked = "Vraiment effacer la liste? Effacer la liste|Annuler*|Attention";
-        // clang-format off
-        QTest::newRow("empty list") << 0 << QStringList{" ", "La liste est déjà vide!", "0", "Chronomètre 1, départ à: 14:02:11"};
-        QTest::newRow("Effacer la liste") << 1 << QStringList{asked, "", "0", "Chronomètre 1, départ à: 14:02:11"};
-        QTest::newRow("Annuler") << 2 << QStringList{asked, "", "8", "Chronomètre 3, départ à: 14:02:11"};
-        QTest::newRow("Escape") << 3 << QStringList{asked, "", "8", "Chronomètre 3, départ à: 14:02:11"};
-        // clang-format on
-    }
-    void clearing()
-    {
-        QFETCH(int, button);
-        for (int i = 0; i < (button ? 4 : 0); ++i)
-            program.click("bt_depart");
-        if (button)
-            program.answer(button % 3);
-        program.click("efface_liste");
-        const int rowsLeft = program.rowCount();
-        program.click("bt_depart");
-        QTEST(QStringList({program.asked.join(u' ') + ' ' + program.buttons.join(u' '),
-                           program.platform.messages.join(u' '), QString::number(rowsLeft), program.lastRow()[0]}),
-              "outcome");
-    }
-
-    // Annuler takes back the user's changes to the list, Rétablir makes them again, from the menu or by Ctrl+Z and
-    // Ctrl+Y, also once a run has added rows after them; a list replaced whole forgets them. Each case plays steps
-    // on the rows a, b, c, d with runs numbered from 3; tests/timing/edits.txt keeps the rows' labels and whether
-    // Annuler and Rétablir are enabled.
-    void undoAndRedo()
-    {
-        KeptLines::check(QFINDTESTDATA("edits.txt"), [&](const QString &steps, QStringList &made) {
-            program.start();
-            laps().append({{"a", {}, {}}, {"b", {}, {}}, {"c", {}, {}}, {"d", {}, {}}});
-            program.timekeeper().renumberRuns(3);
-            w().activateWindow();
-            comment()->setFocus();
-            QTRY_VERIFY(comment()->hasFocus());
-            const auto item = [this](const char *name) { return w().menuBar()->findChild<QAction *>(name); };
-            for (const QString &step : steps.split(' ')) {
-                const int row = step.section(':', 1).toInt();
-                if (step.startsWith("remove")) {
-                    list()->selectRow(row);
-                    item("meneditionitemeffacerlaligne")->trigger();
-                } else if (step == "clear") {
-                    program.answer(1);
-                    item("EditClear")->trigger();
-                } else if (step.startsWith("edit")) {
-                    laps().setEditable(true);
-                    laps().setData(laps().index(row, 0), "X");
-                } else if (step == "undo" || step == "redo") {
-                    item(step == "undo" ? "EditUndo" : "EditRedo")->trigger();
-                } else if (step.startsWith("key")) {
-                    QTest::keySequence(comment(), step.endsWith('+') ? QKeySequence::Redo : QKeySequence::Undo);
-                } else if (step == "type") {
-                    typeInto(comment(), "Vi");
-                } else if (step == "replace") {
-                    program.timekeeper().replaceList({{"e", {}, {}}}, {});
-                } else {
-                    program.click(step == "start" ? "bt_depart" : "intermediaire");
-                    comment()->setFocus();
-                }
-            }
-            QStringList labels;
-            for (int row = 0; row < program.rowCount(); ++row)
-                labels << program.row(row)[0];
-            made << labels.join(' ') + QString(" | Annuler %1, Rétablir %2")
-                                           .arg(item("EditUndo")->isEnabled() ? "on" : "off",
-                                                item("EditRedo")->isEnabled() ? "on" : "off");
-            QCOMPARE(comment()->text(), QString()); // typing taken back
-        });
     }
 
     // Rows as a spreadsheet or a word processor pastes them: text with tabs, and an HTML table; the Edition menu
