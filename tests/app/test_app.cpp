@@ -235,16 +235,14 @@ private slots:
                 if (control->objectName().isEmpty() || control->objectName().startsWith("qt_"))
                     continue;
                 QString line = control->objectName() + ':';
-                if (const auto *button = qobject_cast<QAbstractButton *>(control))
-                    line += " \"" + button->text() + '"' + (button->isChecked() ? " checked" : "");
-                if (const auto *label = qobject_cast<QLabel *>(control))
-                    line += " \"" + label->text() + '"';
-                if (const auto *box = qobject_cast<QGroupBox *>(control))
-                    line += " \"" + box->title() + '"';
-                if (const auto *push = qobject_cast<QPushButton *>(control); push && push->isDefault())
-                    line += " default";
-                line += control->isEnabled() ? "" : " disabled";
-                line += control->isVisibleTo(window) ? "" : " hidden";
+                for (const char *text : {"text", "title"}) // a button's, a label's or a group's
+                    if (const QVariant value = control->property(text);
+                        value.isValid() && !qobject_cast<QLineEdit *>(control))
+                        line += " \"" + value.toString() + '"';
+                for (const char *state : {"checked", "default"})
+                    line += control->property(state).toBool() ? QString(' ') + state : "";
+                line +=
+                    QString(control->isEnabled() ? "" : " disabled") + (control->isVisibleTo(window) ? "" : " hidden");
                 for (const auto &[what, text] :
                      {std::pair("tip", control->toolTip()), std::pair("name", control->accessibleName()),
                       std::pair("described", control->accessibleDescription())})

@@ -25,26 +25,20 @@ QString rowText(const ListRow &row)
 QString effects(const Outcome &o)
 {
     QStringList said;
-    if (!o.display.isEmpty())
-        said << "display " + o.display;
-    if (!o.heading.isEmpty())
-        said << "heading " + o.heading.section(' ', -1);
-    if (o.selectLastRow)
-        said << "last row";
-    if (o.clearComment)
-        said << "comment used";
-    if (o.returnButton)
-        said << "Return " + kButtons[int(*o.returnButton)];
-    if (o.dismissAlert)
-        said << "alert dismissed";
-    if (o.closeAlertQuestion)
-        said << "question closed";
-    if (o.askAlertMessage)
-        said << "message asked";
-    if (o.countdownEnd)
-        said << QString("%1 beeps, alert \"%2\"").arg(o.countdownEnd->beeps).arg(o.countdownEnd->message);
-    if (!o.refusal.isEmpty())
-        said << "refused: " + o.refusal;
+    const auto say = [&](bool when, const QString &what) { said << (when ? what : QString()); };
+    say(!o.display.isEmpty(), "display " + o.display);
+    say(!o.heading.isEmpty(), "heading " + o.heading.section(' ', -1));
+    say(o.selectLastRow, "last row");
+    say(o.clearComment, "comment used");
+    say(bool(o.returnButton), "Return " + kButtons.value(int(o.returnButton.value_or(ReturnButton::Start))));
+    say(o.dismissAlert, "alert dismissed");
+    say(o.closeAlertQuestion, "question closed");
+    say(o.askAlertMessage, "message asked");
+    say(bool(o.countdownEnd), QString("%1 beeps, alert \"%2\"")
+                                  .arg(o.countdownEnd.value_or(CountdownEnd()).beeps)
+                                  .arg(o.countdownEnd.value_or(CountdownEnd()).message));
+    say(!o.refusal.isEmpty(), "refused: " + o.refusal);
+    said.removeAll(QString());
     return said.isEmpty() ? "-" : said.join(", ");
 }
 
@@ -59,6 +53,9 @@ QStringList play(Timekeeper &keeper, const QString &steps)
         const double t = s.section('@', 1).toDouble(), reading = (t + 10) * 1e6;
         const QDateTime now = kWallStart.addMSecs(qint64(t * 1000));
         Preferences values = settings.values();
+        const Qt::KeyboardModifiers keys = (argument.contains("Ctrl") ? Qt::ControlModifier : Qt::NoModifier) |
+                                           (argument.contains("Alt") ? Qt::AltModifier : Qt::NoModifier) |
+                                           (argument.contains("Shift") ? Qt::ShiftModifier : Qt::NoModifier);
         Outcome o;
         if (name == "tick") {
             const Run::Tick tick = keeper.tick(reading);
@@ -76,19 +73,11 @@ QStringList play(Timekeeper &keeper, const QString &steps)
         } else if (name == "lap") {
             o = keeper.lap(reading, argument);
         } else if (name == "up" || name == "down") { // a step in seconds, or a click with keys held
-            const Qt::KeyboardModifiers keys = (argument.contains("ctrl") ? Qt::ControlModifier : Qt::NoModifier) |
-                                               (argument.contains("alt") ? Qt::AltModifier : Qt::NoModifier) |
-                                               (argument.contains("shift") ? Qt::ShiftModifier : Qt::NoModifier);
             o = keeper.stepPreset(name == "up" ? 1 : -1,
                                   argument.toLongLong() ? argument.toLongLong() : TimerPreset::clickStep(keys));
-        } else if (name == "key") { // a key on the arrows: Up, Down, PgUp, PgDown, with Shift when "+shift"
-            const QHash<QString, int> named{{"Up", Qt::Key_Up},
-                                            {"Down", Qt::Key_Down},
-                                            {"PgUp", Qt::Key_PageUp},
-                                            {"PgDown", Qt::Key_PageDown},
-                                            {"Left", Qt::Key_Left}};
-            const qint64 step = TimerPreset::keyStep(named.value(argument.section('+', 0, 0)),
-                                                     argument.contains("shift") ? Qt::ShiftModifier : Qt::NoModifier);
+        } else if (name == "key") { // a key on the arrows by its name in Qt::Key, with Shift+ before
+            const QByteArray key = "Key_" + argument.section('+', -1).toLatin1();
+            const qint64 step = TimerPreset::keyStep(QMetaEnum::fromType<Qt::Key>().keyToValue(key), keys);
             o = step ? keeper.stepPreset(step > 0 ? 1 : -1, std::abs(step)) : Outcome{.refusal = "no step"};
         } else if (name == "timer" || name == "chrono") {
             o = keeper.setMode(name == "timer" ? RunMode::Timer : RunMode::Chronometre);
