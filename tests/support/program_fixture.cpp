@@ -1,17 +1,9 @@
 #include "program_fixture.h"
 
+#include "app/about_window.h"
 #include "core/timekeeper.h"
 
-#include "app/about_window.h"
-
-#include <QAction>
-#include <QDialog>
-#include <QLabel>
-#include <QMenuBar>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTimer>
+#include <QtWidgets>
 
 void ProgramFixture::start(const std::function<void(FakePlatform &)> &prepare)
 {
