@@ -89,14 +89,10 @@ void ProgramFixture::answer(int button, const QString &typed)
 QString ProgramFixture::controls() const
 {
     const auto on = [this](const char *name) { return control(QLatin1String(name))->isEnabled() ? ":on" : ":off"; };
-    return QStringList{control<QPushButton>("bt_depart")->text(),
-                       QStringLiteral("pause") + on("bt_pause"),
-                       control<QPushButton>("bt_pause")->text(),
-                       QStringLiteral("lap") + on("intermediaire"),
-                       QStringLiteral("modes") + on("RadioButton1") + on("RadioButton2"),
-                       QStringLiteral("clear") + on("efface_liste"),
-                       QStringLiteral("tick") + (control<QTimer>("Timer3")->isActive() ? ":on" : ":off")}
-        .join(QLatin1Char(' '));
+    return QStringLiteral("%1 pause%2 %3 lap%4 modes%5%6 clear%7 tick%8")
+        .arg(control<QPushButton>("bt_depart")->text(), on("bt_pause"), control<QPushButton>("bt_pause")->text(),
+             on("intermediaire"), on("RadioButton1"), on("RadioButton2"), on("efface_liste"),
+             control<QTimer>("Timer3")->isActive() ? ":on" : ":off");
 }
 
 void typeInto(QWidget *field, const QString &text)
