@@ -5,6 +5,7 @@
 #include "core/preference_records.h"
 #include "core/timekeeper.h"
 #include "kept_lines.h"
+#include "platform/whole_file.h"
 #include "program_fixture.h"
 #include "questions/comment_dialog.h"
 #include "settings/preferences_file.h"
@@ -62,18 +63,6 @@ class TestApp : public QObject {
             .arg(yes(program.controls() == kIdle), yes(program.application().about()->isVisible()), window);
     }
 
-    void startWith(const QString &fonts, const QByteArray &file)
-    {
-        QFile stored(folder.filePath("Pref Vel Timing"));
-        QVERIFY(file.isEmpty() ? !stored.exists() || stored.remove()
-                               : stored.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && stored.write(file) >= 0);
-        program.start([&](FakePlatform &p) {
-            p.preferences = folder.path();
-            p.fonts = fonts.chopped(2).split(',');
-            program.answer(fonts.right(1).toInt()); // for the missing fonts warning
-        });
-    }
-
 private slots:
     void init() { program.start(); }
 
@@ -84,9 +73,17 @@ private slots:
     {
         KeptLines::check(QFINDTESTDATA("settings.txt"), [&](const QString &input, QStringList &made) {
             const QStringList fields = input.split('|');
-            const QString steps = fields[2].trimmed();
-            startWith(fields[0].trimmed(),
-                      fields[1].trimmed() == "-" ? QByteArray() : write(fields[1].trimmed().toUtf8().split(';')));
+            const QString fonts = fields[0].trimmed(), records = fields[1].trimmed(), steps = fields[2].trimmed();
+            QVERIFY(records == "-"
+                        ? !QFile::exists(folder.filePath("Pref Vel Timing")) ||
+                              QFile::remove(folder.filePath("Pref Vel Timing"))
+                        : WholeFile::write(folder.filePath("Pref Vel Timing"), write(records.toUtf8().split(';')))
+                              .isEmpty());
+            program.start([&](FakePlatform &p) {
+                p.preferences = folder.path();
+                p.fonts = fonts.chopped(2).split(',');
+                program.answer(fonts.right(1).toInt()); // for the missing fonts warning
+            });
             if (!steps.isEmpty()) {
                 item("meneditionitempref")->trigger();
                 preferences()->findChild<QLineEdit *>("chaine_interm")->setText("Étape");

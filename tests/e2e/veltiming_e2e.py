@@ -1,6 +1,6 @@
 #!/usr/bin/python3
 """veltiming_e2e.py BINARY {chronometre,countdown,journal,desktop} [--screenshots DIR]: the real program on an X display,
-driven as a user would through the accessibility bus. run_e2e.sh gives the display and the session bus."""
+driven as a user would through the accessibility bus, under xvfb-run and dbus-run-session."""
 import contextlib, os, pathlib, re, shutil, signal, subprocess, sys, tempfile, time
 import pyatspi
 from gi.repository import GLib
@@ -75,6 +75,9 @@ class Program:
         os.makedirs(self.screenshots, exist_ok=True)
         subprocess.run(["import", "-window", "root", "-crop", "%dx%d+%d+%d" % (w, h, x, y), "+repage",
                         os.path.join(self.screenshots, name)])
+    def kill(self):
+        self.process.kill()
+        self.process.wait()
     def quit(self, *answers, keys=None):  # then answers the dialogs that follow, each with `answer`'s arguments
         keys() if keys else self.menu("Fichier", "Quitter")
         for args in answers: self.answer(*args)
@@ -163,8 +166,7 @@ def countdown(p):
     started = time.time()
     p.click("Départ", "Stop")  # and killed: the countdown ends while the program is down
     wait(p.journal.exists, 3, "the journal, at once")
-    p.process.kill()
-    p.process.wait()
+    p.kill()
     time.sleep(7)
     p.start()
     p.answer(QUESTION, "Récupérer")
@@ -184,8 +186,7 @@ def journal(p):
     p.click("Départ", "Stop")
     p.click("Intermédiaire", lambda: p.rows().count("\n") == 1)
     wait(p.journal.exists, 3, "the journal, a second after the lap")
-    p.process.kill()
-    p.process.wait()
+    p.kill()
     check(not p.prefs.exists(), "preferences written despite the kill")
     for ending in ("SIGTERM", "Quitter"):
         p.start()

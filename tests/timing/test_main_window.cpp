@@ -38,12 +38,6 @@ class TestMainWindow : public QObject {
                 return name;
         return "none";
     }
-    void setSettings(const std::function<void(Preferences &)> &change)
-    {
-        Preferences values = program.timekeeper().settings().values();
-        change(values);
-        program.timekeeper().settings().set(values);
-    }
     // Clicks the named buttons one second apart.
     void press(const QString &names)
     {
@@ -83,11 +77,11 @@ class TestMainWindow : public QObject {
         if (step == "timer" || step == "chrono") {
             QTest::mouseClick(program.control(step == "timer" ? "RadioButton2" : "RadioButton1"), Qt::LeftButton);
         } else if (step == "ask" || step.startsWith("preset:")) {
-            setSettings([&](Preferences &p) {
-                p.alertMessage = "Thé prêt";
-                p.askMessage = step == "ask";
-                p.preset = argument.toLongLong() ? argument.toLongLong() : p.preset;
-            });
+            Preferences p = program.timekeeper().settings().values();
+            p.alertMessage = "Thé prêt";
+            p.askMessage = step == "ask";
+            p.preset = argument.toLongLong() ? argument.toLongLong() : p.preset;
+            program.timekeeper().settings().set(p);
             program.timekeeper().restore();
         } else if (step.startsWith("message:")) { // typed over what it offers, selected
             typeInto(question->findChild<QLineEdit *>(), argument == "Annuler" ? "Autre" : argument);
@@ -256,22 +250,18 @@ private slots:
                 outcome.prepend(
                     QString::number(int(QuestionDialog::ask(program.platform, nullptr, {"q", "Un", "Deux", {}, 1}))));
             } else {
-                std::unique_ptr<QDialog> shown;
-                if (dialog == "alert message") {
-                    shown = std::make_unique<AlertMessageDialog>("Thé prêt", nullptr);
-                    connect(static_cast<AlertMessageDialog *>(shown.get()), &AlertMessageDialog::chosen, this,
-                            [&](const QString &text) { outcome = text; });
-                } else {
-                    auto *preferences = new PreferencesWindow(Preferences(), nullptr);
-                    shown.reset(preferences);
-                    connect(preferences, &PreferencesWindow::chosen, this,
-                            [&](const PreferencesWindow::Choice &choice) { outcome = choice.lapLabel; });
-                    preferences->showSettings(Preferences());
-                    preferences->findChild<QLineEdit *>("chaine_interm")->selectAll();
-                }
-                shown->show();
-                keys(*shown, "Course " + typed);
-                outcome += shown->isVisible() ? ", stays" : ", closed";
+                AlertMessageDialog alert("Thé prêt", nullptr);
+                PreferencesWindow preferences(Preferences(), nullptr);
+                connect(&alert, &AlertMessageDialog::chosen, this, [&](const QString &text) { outcome = text; });
+                connect(&preferences, &PreferencesWindow::chosen, this,
+                        [&](const PreferencesWindow::Choice &choice) { outcome = choice.lapLabel; });
+                QDialog &shown = dialog == "alert message" ? static_cast<QDialog &>(alert) : preferences;
+                if (&shown == &preferences)
+                    preferences.showSettings(Preferences());
+                shown.show();
+                shown.findChild<QLineEdit *>()->selectAll();
+                keys(shown, "Course " + typed);
+                outcome += shown.isVisible() ? ", stays" : ", closed";
             }
             made << outcome;
         });
@@ -309,25 +299,24 @@ private slots:
     // program at midnight only, and shows the new day.
     void timersAimAtTheNextChange()
     {
-        auto *clock = program.control<QTimer>("heure"), *tick = program.control<QTimer>("Timer3");
-        auto *date = program.control<QTimer>("regarde_date");
-        QCOMPARE(date->interval(), (((24 - 14) * 60 - 2) * 60 - 11) * 1000 + 1); // from 14:02:11
-        program.platform.advance(date->interval() / 1000.0);
+        const auto timer = [this](const char *name) { return program.control<QTimer>(name); };
+        QCOMPARE(timer("regarde_date")->interval(), (((24 - 14) * 60 - 2) * 60 - 11) * 1000 + 1); // from 14:02:11
+        program.platform.advance(timer("regarde_date")->interval() / 1000.0);
         program.fire("regarde_date");
-        QCOMPARE(program.control<QLabel>("StaticText3")->text() + ' ' + QString::number(date->interval()),
+        QCOMPARE(program.control<QLabel>("StaticText3")->text() + ' ' +
+                     QString::number(timer("regarde_date")->interval()),
                  "lundi 7 décembre 2026 86400000");
         program.start();
-        clock = program.control<QTimer>("heure"), tick = program.control<QTimer>("Timer3");
-        QVERIFY(clock->isSingleShot() && clock->isActive() && clock->interval() == 1001);
+        QVERIFY(timer("heure")->isSingleShot() && timer("heure")->isActive() && timer("heure")->interval() == 1001);
         program.platform.advance(5.25);
         program.fire("heure");
-        QVERIFY(program.control<QLabel>("StaticText4")->text() == "14:02:16" && clock->interval() == 751);
+        QVERIFY(program.control<QLabel>("StaticText4")->text() == "14:02:16" && timer("heure")->interval() == 751);
         press("bt_depart");
-        QCOMPARE(tick->interval(), 10);
+        QCOMPARE(timer("Timer3")->interval(), 10);
         program.tick(0.0105);
-        QVERIFY(tick->isSingleShot() && tick->isActive() && tick->interval() == 991);
+        QVERIFY(timer("Timer3")->isSingleShot() && timer("Timer3")->isActive() && timer("Timer3")->interval() == 991);
         press("bt_pause bt_pause"); // a resume comes 10 ms later too
-        QCOMPARE(tick->interval(), 10);
+        QCOMPARE(timer("Timer3")->interval(), 10);
     }
 
     void oneEditPerDoubleClick()
