@@ -30,7 +30,6 @@ public:
     }
     int rowCount() const { return timekeeper().list().rowCount(); }
     QStringList row(int index) const;
-    QStringList lastRow() const { return row(rowCount() - 1); }
     QString display() const;
 
     // Clicks the button of that object name, which must be enabled.

@@ -167,7 +167,7 @@ private slots:
                              arrows->isEnabled() ? "on" : "off", returnButton(),
                              program.control<QGroupBox>("GroupBox2")->title().section(' ', -1), program.display())
                         .arg(program.rowCount())
-                        .arg(program.rowCount() ? program.lastRow()[0] : "-")
+                        .arg(program.rowCount() ? program.row(program.rowCount() - 1)[0] : "-")
                         .arg(list()->selectedRow())
                         .arg(w().focusWidget() ? w().focusWidget()->objectName() : "none")
                  << QString(
@@ -285,14 +285,6 @@ private slots:
             QTest::mouseClick(ok, Qt::LeftButton);
             QVERIFY(!alert.isVisible());
         }
-    }
-
-    // A maximized window's room goes to the list.
-    void maximized()
-    {
-        const QSize before = list()->size();
-        w().setContentFrame(QRect(20, 50, 520 + 1000, 357 + 600));
-        QCOMPARE(list()->size(), before + QSize(1000, 600));
     }
 
     // Ticks, the clock and the date aim at the next change they show, not at a fixed step; the date wakes the
