@@ -10,6 +10,6 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
 fi
 
 vel_install_missing "${VEL_BUILD_PACKAGES[@]}" "${VEL_RUN_PACKAGES[@]}"
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DVEL_TESTS=OFF -DVEL_BENCH=OFF > /dev/null
-cmake --build build -j"$(nproc)" --target veltiming
+cmake --preset release > /dev/null
+cmake --build --preset release -j"$(nproc)"
 exec ./build/src/veltiming "$@"
