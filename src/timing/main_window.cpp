@@ -201,7 +201,7 @@ void MainWindow::connectControls()
     connect(clearButton_, &QPushButton::clicked, this, &MainWindow::clearList);
     // One double-click, one edit.
     connect(lapView_, &LapListView::doubleClick, this, [this] { timekeeper_.model().setEditable(true); });
-    connect(lapView_, &LapListView::cellAction, this, [this] { timekeeper_.model().setEditable(false); });
+    connect(lapView_, &LapListView::editEnded, this, [this] { timekeeper_.model().setEditable(false); });
     connect(&timekeeper_, &Timekeeper::applied, this, &MainWindow::showOutcome);
     connect(&timekeeper_.settings(), &Settings::changed, this, &MainWindow::showSettings);
     // The keyboard goes back to the comment after each run action, so a

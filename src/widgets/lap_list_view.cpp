@@ -71,7 +71,6 @@ LapListView::LapListView(LapList &list, QWidget *parent) : QTableView(parent), l
     setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                     QAbstractItemView::SelectedClicked);
     fitRows();
-    connect(&list, &LapList::cellEdited, this, &LapListView::cellAction);
 }
 
 void LapListView::fitRows()
@@ -168,8 +167,7 @@ void LapListView::mouseDoubleClickEvent(QMouseEvent *event)
 
 void LapListView::closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint)
 {
-    // Tab ends the edit without opening the next cell: one double-click, one edit.
-    if (hint == QAbstractItemDelegate::EditNextItem || hint == QAbstractItemDelegate::EditPreviousItem)
-        hint = QAbstractItemDelegate::NoHint;
+    // First, so that Tab finds no other cell to open: one double-click, one edit.
+    emit editEnded();
     QTableView::closeEditor(editor, hint);
 }

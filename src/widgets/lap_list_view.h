@@ -30,8 +30,8 @@ public slots:
 
 signals:
     void doubleClick();
-    // A cell's edit was committed.
-    void cellAction(int row, int column);
+    // A cell's editor closed, its edit committed or not.
+    void editEnded();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;

@@ -309,7 +309,7 @@ private slots:
                 QCoreApplication::processEvents(); // as the program would between two steps of the user's
             }
             const FakePlatform &p = program.platform;
-            made << "asked: " + program.asked.join(" ; ") +
+            made << "asked: " + (program.asked + program.buttons).join(" ; ") +
                         (p.dialogScripts.isEmpty() ? "" : QString(" (%1 unanswered)").arg(p.dialogScripts.size()))
                  << QString("rows: %1 | display %2 | comment [%3] | typed [%4] | last row %5")
                         .arg(labels(laps().rows()), program.display(), program.timekeeper().comment(),
