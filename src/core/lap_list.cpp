@@ -20,8 +20,10 @@ QVariant LapList::data(const QModelIndex &index, int role) const
         return {};
     if (role == Qt::DisplayRole || role == Qt::EditRole)
         return rows_.cell(index.row(), index.column());
-    if (role == Qt::TextAlignmentRole)
-        return int(alignment_[index.column()] | Qt::AlignVCenter);
+    if (role == Qt::TextAlignmentRole) // times to the right, so that their digits line up
+        return int((index.column() == 0 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
+    if (role == LabelAloneRole)
+        return rows_.cell(index.row(), 1).isEmpty() && rows_.cell(index.row(), 2).isEmpty();
     return {};
 }
 
@@ -103,11 +105,4 @@ void LapList::clear()
 void LapList::setEditable(bool editable)
 {
     editable_ = editable;
-}
-
-void LapList::setAlignment(int column, Qt::Alignment alignment)
-{
-    alignment_[column] = alignment;
-    if (rowCount() > 0)
-        emit dataChanged(index(0, column), index(rowCount() - 1, column), {Qt::TextAlignmentRole});
 }

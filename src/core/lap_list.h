@@ -12,6 +12,10 @@ class LapList : public QAbstractTableModel {
 public:
     explicit LapList(QObject *parent = nullptr);
 
+    // True for a row whose time and difference are empty (a pause's, a
+    // resume's, a countdown's end): its label may take their room.
+    static constexpr int LabelAloneRole = Qt::UserRole;
+
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
@@ -33,7 +37,6 @@ public:
     void clear();
 
     void setEditable(bool editable);
-    void setAlignment(int column, Qt::Alignment alignment);
 
 signals:
     // The user's edit of a cell was committed; it held `before`.
@@ -42,5 +45,4 @@ signals:
 private:
     LapRows rows_;
     bool editable_ = false;
-    Qt::Alignment alignment_[3] = {Qt::AlignLeft, Qt::AlignLeft, Qt::AlignLeft};
 };

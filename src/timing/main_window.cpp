@@ -49,8 +49,6 @@ MainWindow::MainWindow(Timekeeper &timekeeper, Platform &platform, QWidget *pare
     content_->setMinimumSize(kMinimumSize);
     buildControls();
     connectControls();
-    timekeeper.model().setAlignment(1, Qt::AlignRight);
-    timekeeper.model().setAlignment(2, Qt::AlignRight);
     setReturnButton(startButton_);
     onDate();
     clockTimer_->start(DateTexts::nextSecondDelay(platform_.now().time()));

@@ -30,8 +30,7 @@ public:
 
     void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override
     {
-        if (!index.siblingAtColumn(1).data().toString().isEmpty() ||
-            !index.siblingAtColumn(2).data().toString().isEmpty()) {
+        if (!index.data(LapList::LabelAloneRole).toBool()) {
             QStyledItemDelegate::paint(painter, option, index);
             return;
         }
