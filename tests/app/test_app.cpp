@@ -158,16 +158,21 @@ private slots:
             w.showMaximized();
             QTRY_VERIFY(w.isMaximized());
         });
+        step([&] { // moved, and quit
+            w.showNormal();
+            w.setContentFrame(QRect(40, 120, 560, 400));
+            program.application().close();
+        });
         step([&] {
             program.platform.positionKnown = false; // as under Wayland: a place read as 0, 19 is not written
-            w.showNormal();
             w.setContentFrame(QRect(0, 19, 560, 400));
             program.application().close();
         });
-        QCOMPARE(seen, QStringList({"none", "none", "20,50 301 timer [Temps intermédiaire ] [Temps écoulé!] max0",
-                                    "20,50 301 timer [Tour de piste] [Fini] max0",
-                                    "20,50 301 timer [Tour de piste] [Fini] max1",
-                                    "20,50 301 timer [Tour de piste] [Fini] max0"}));
+        QCOMPARE(seen,
+                 QStringList(
+                     {"none", "none", "20,50 301 timer [Temps intermédiaire ] [Temps écoulé!] max0",
+                      "20,50 301 timer [Tour de piste] [Fini] max0", "20,50 301 timer [Tour de piste] [Fini] max1",
+                      "40,120 301 timer [Tour de piste] [Fini] max0", "20,50 301 timer [Tour de piste] [Fini] max0"}));
         QCOMPARE(program.platform.messages, // once: the second quit wrote
                  QStringList(QString("Impossible d'enregistrer les préférences dans « %1/Pref Vel Timing » : le "
                                      "dossier « %1 » ne peut pas être créé")

@@ -274,6 +274,9 @@ private slots:
             const QString earlier = steps.value(0).startsWith("copy:") ? steps.takeFirst().mid(5) : QString();
             const bool idle = steps.value(0) == "idle" && !steps.takeFirst().isEmpty();
             start(earlierCopy(earlier), input.section('|', 1), !idle);
+            copy().finishWriting(); // a second name for the copy sees what is added to it, not a copy made anew
+            const QByteArray linked = QFile::encodeName(journal() + ".lien");
+            const bool linkedNow = ::link(QFile::encodeName(journal()), linked) == 0;
             const QHash<QString, QString> items{{"save", "FileSauver"},
                                                 {"cancelled", "FileSauver"},
                                                 {"open", "menfichierMenuouvrir"},
@@ -323,7 +326,10 @@ private slots:
                             .arg(p.quits.value(0, -1))
                             .arg(QFile::exists(journal()) ? "at once" : "later",
                                  QFile::exists(folder->filePath("Pref Vel Timing")) ? "written" : "not written");
-            made << "copies: " + kept();
+            const QString copies = kept();
+            const bool added = linkedNow && contents(journal()) == contents(QFile::decodeName(linked));
+            made << "copies: " + copies +
+                        (linkedNow && QFile::exists(journal()) ? added ? " (same file)" : " (made anew)" : "");
         });
     }
 };

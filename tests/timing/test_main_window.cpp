@@ -116,9 +116,7 @@ class TestMainWindow : public QObject {
             laps().setData(laps().index(argument.toInt(), 0), "X");
         } else if (step.startsWith("type:")) { // in the comment
             typeInto(comment(), argument);
-        } else if (step == "Return") { // in the comment
-            QTest::keyClick(comment(), Qt::Key_Return);
-        } else if (step.startsWith("ctrl+")) {
+        } else if (step == "Return" || step.startsWith("ctrl+")) {
             QTest::keySequence(QApplication::focusWidget(), step);
         } else if (step.startsWith("focus:")) {
             argument == "none" ? QApplication::focusWidget()->clearFocus() : program.control(argument)->setFocus();
@@ -141,11 +139,11 @@ private slots:
     // earlier countdown's end, its alert and notification up), tick:<seconds>, answer:<button> (for the next
     // question), close (the message question by its close box), preset:<seconds>, up or down with keys held
     // (up:Ctrl+Alt) or key:<key> on the arrows, rows:<labels> (then runs numbered from 3), select:<row>, edit:<row>,
-    // type:<text> or Return in the comment, from:<start>,<length> (selected in it), focus:<control> or focus:none,
-    // ctrl+<key>, replace (the list replaced whole). tests/timing/window.txt keeps the run's controls and what the
-    // list, the alert, the question, the desktop and the messages show after the last step; for a list given its
-    // rows, Annuler and Rétablir, the comment, and what was copied: rows as a spreadsheet or a word processor
-    // pastes them, text with tabs and an HTML table.
+    // type:<text> in the comment, from:<start>,<length> (selected in it), focus:<control> or focus:none, Return or
+    // ctrl+<key> where the keyboard is, replace (the list replaced whole). tests/timing/window.txt keeps the run's
+    // controls and what the list, the alert, the question, the desktop and the messages show after the last step; for a
+    // list given its rows, Annuler and Rétablir, the comment, and what was copied: rows as a spreadsheet or a word
+    // processor pastes them, text with tabs and an HTML table.
     void scenarios()
     {
         KeptLines::check(QFINDTESTDATA("window.txt"), [&](const QString &input, QStringList &made) {
