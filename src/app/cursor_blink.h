@@ -18,6 +18,6 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    int flashTime_; // the system's; 0 when it does not blink at all
-    QTimer timeout_;
+    int flashTime_;        // the system's; 0 when it does not blink at all
+    QTimer timeout_{this}; // a child, as the other timers are
 };

@@ -245,6 +245,8 @@ private slots:
                     line += control->property(state).toBool() ? QString(' ') + state : "";
                 line +=
                     QString(control->isEnabled() ? "" : " disabled") + (control->isVisibleTo(window) ? "" : " hidden");
+                if (const auto *view = qobject_cast<QTableView *>(control))
+                    line += view->horizontalHeader()->isHidden() ? " no headings" : " headings";
                 for (const auto &[what, text] :
                      {std::pair("tip", control->toolTip()), std::pair("name", control->accessibleName()),
                       std::pair("described", control->accessibleDescription())})
@@ -297,7 +299,8 @@ private slots:
         CursorBlink blink(nullptr, 50);
         QLineEdit field;
         field.show();
-        QTRY_COMPARE(QApplication::cursorFlashTime(), 0); // 50 ms without input
+        QTRY_COMPARE(QApplication::cursorFlashTime(), 0);  // 50 ms without input
+        QVERIFY(!blink.findChild<QTimer *>()->isActive()); // and no more wake-ups
         QTest::keyClick(&field, Qt::Key_A);
         QCOMPARE(QApplication::cursorFlashTime(), 1000);
         blink.stopBlinking();

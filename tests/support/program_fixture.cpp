@@ -17,27 +17,11 @@ void ProgramFixture::start(const std::function<void(FakePlatform &)> &prepare)
     app->start();
 }
 
-QStringList ProgramFixture::row(int index) const
-{
-    const ListRow cells = timekeeper().list().row(index);
-    return {cells.label, cells.time, cells.difference};
-}
-
-QString ProgramFixture::display() const
-{
-    return control<QLabel>("StaticText2")->text();
-}
-
 void ProgramFixture::click(const QString &button)
 {
     auto *pushed = control<QPushButton>(button);
     QVERIFY2(pushed && pushed->isEnabled(), qPrintable(button + QStringLiteral(" is missing or disabled")));
     QTest::mouseClick(pushed, Qt::LeftButton);
-}
-
-void ProgramFixture::trigger(const QString &item)
-{
-    window().menuBar()->findChild<QAction *>(item)->trigger();
 }
 
 void ProgramFixture::endWelcome()
@@ -55,12 +39,6 @@ void ProgramFixture::fire(const QString &timer)
     t->start(0);
     QCoreApplication::processEvents();
     QVERIFY(!t->isActive() || t->interval() != 0);
-}
-
-void ProgramFixture::tick(double seconds)
-{
-    platform.advance(seconds);
-    fire(QStringLiteral("Timer3"));
 }
 
 void ProgramFixture::answer(int button, const QString &typed)

@@ -1,12 +1,12 @@
 #pragma once
 
 #include "app/application.h"
+#include "core/timekeeper.h"
 #include "fake_platform.h"
 #include "timing/main_window.h"
 
 #include <QtTest>
-
-class QPushButton;
+#include <QtWidgets>
 
 // Runs the program's start-up against a fake platform and gives tests short
 // ways to reach the main window, its controls by their object names, and the list.
@@ -29,20 +29,24 @@ public:
         return window().findChild<Control *>(name);
     }
     int rowCount() const { return timekeeper().list().rowCount(); }
-    QStringList row(int index) const;
-    QString display() const;
+    QStringList row(int index) const
+    {
+        const ListRow cells = timekeeper().list().row(index);
+        return {cells.label, cells.time, cells.difference};
+    }
+    QString display() const { return control<QLabel>("StaticText2")->text(); }
 
     // Clicks the button of that object name, which must be enabled.
     void click(const QString &button);
     // Triggers the menu item of that object name.
-    void trigger(const QString &item);
+    void trigger(const QString &item) { window().menuBar()->findChild<QAction *>(item)->trigger(); }
     // The welcome's two steps, then what follows it.
     void endWelcome();
     // Lets one of the window's timers fire now: "Timer3" the tick, "heure"
     // the clock, "regarde_date" the date.
     void fire(const QString &timer);
     // Advances the clock and fires the tick once.
-    void tick(double seconds);
+    void tick(double seconds) { platform.advance(seconds), fire("Timer3"); }
 
     // Scripts the next question: records its text in `asked`, types `typed`
     // into its answer field if it has one, then clicks button 1 or 2, or
