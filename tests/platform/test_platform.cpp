@@ -87,6 +87,7 @@ private slots:
         int raised = 0;
         connect(&first, &InstanceLock::raiseRequested, [&] { ++raised; });
         QVERIFY(first.claim());
+        QVERIFY(!(QFile::permissions(first.serverName()) & (QFile::ReadGroup | QFile::ReadOther))); // the user's alone
         QVERIFY(!second.claim());
         QTRY_COMPARE(raised, 1);
     }
