@@ -22,7 +22,7 @@ public:
 private:
     void playOne();
 
-    QTimer spacing_;
+    QTimer spacing_{this};
     int pending_ = 0;
     QSoundEffect *effect_ = nullptr;
 };

@@ -125,8 +125,13 @@ class TestDocuments : public QObject {
         copy().finishWriting();
         QCoreApplication::processEvents(); // a failure is told from the event thread
         QStringList told = program.platform.messages;
-        if (const QString line = program.control<WarningLine>("avertissement_copie")->message(); !line.isEmpty())
-            told << "line: " + line;
+        if (auto *line = program.control<WarningLine>("avertissement_copie"); !line->message().isEmpty()) {
+            const bool elided = line->text().contains(u'…');
+            line->resize(4000, line->height());
+            told << QString("line%1%2: ")
+                            .arg(elided ? ", elided" : "", line->text() == line->message() ? ", whole when wide" : "") +
+                        line->message();
+        }
         if (program.platform.shown.contains(Platform::Notice::UnprotectedList))
             told << QString("notified %1 times: ").arg(program.platform.notifications.size()) +
                         program.platform.shown.value(Platform::Notice::UnprotectedList);

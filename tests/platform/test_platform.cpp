@@ -48,7 +48,10 @@ private slots:
         QPluginLoader loader(VEL_SOUND_PLUGIN_PATH);
         const QSoundEffect *effect = loader.instance()->findChild<QSoundEffect *>();
         QVERIFY(effect && effect->source().scheme() == "qrc");
+        QSignalSpy spaced(loader.instance()->findChild<QTimer *>(), &QTimer::timeout); // after each beep
         QTRY_COMPARE(effect->status(), QSoundEffect::Ready); // decoded, with or without an audio device
+        QTRY_VERIFY(!loader.instance()->findChild<QTimer *>()->isActive());
+        QCOMPARE(spaced.size(), 3);
         QVERIFY(QDir::setCurrent(QDir::tempPath()));
         QVERIFY(QDir(folder.path()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
         loader.unload(); // this loader's hold on it; the platform's goes with the platform
