@@ -48,19 +48,14 @@ class TestApp : public QObject {
                               p->findChild<QLineEdit *>("timer_defaut")->text(), box("CheckBox1"), box("CheckBox2"),
                               box("CheckBox3"));
         }
-        return QString("frame %1,%2 %3x%4 | %5, arrows %6 | display %7 | preset %8 | columns %9 of %10 | label [%11] "
-                       "| message [%12] | ask %13, differences %14, tags %15: %16 tagged | idle %17 | welcome %18 "
-                       "| preferences %19")
-            .arg(frame.left())
-            .arg(frame.top())
-            .arg(frame.width())
-            .arg(frame.height())
-            .arg(s.timerMode ? "Timer" : "Chronomètre", yes(program.control("LittleArrows1")->isVisible()),
-                 program.display(), QString::number(s.preset), widths.join(','),
-                 QString::number(list->viewport()->width()), s.lapLabel, s.alertMessage, yes(s.askMessage))
-            .arg(yes(s.showDifferences), yes(s.showHelpTags))
-            .arg(tags)
-            .arg(yes(program.controls() == kIdle), yes(program.application().about()->isVisible()), window);
+        return KeptLines::filled(
+            "frame %1,%2 %3x%4 | %5, arrows %6 | display %7 | preset %8 | columns %9 of %10 | label [%11] | message "
+            "[%12] | ask %13, differences %14, tags %15: %16 tagged | idle %17 | welcome %18 | preferences %19",
+            frame.left(), frame.top(), frame.width(), frame.height(), s.timerMode ? "Timer" : "Chronomètre",
+            yes(program.control("LittleArrows1")->isVisible()), program.display(), s.preset, widths.join(','),
+            list->viewport()->width(), s.lapLabel, s.alertMessage, yes(s.askMessage), yes(s.showDifferences),
+            yes(s.showHelpTags), tags, yes(program.controls() == kIdle),
+            yes(program.application().about()->isVisible()), window);
     }
 
 private slots:
@@ -133,12 +128,9 @@ private slots:
             change();
             const std::optional<Preferences> p = PreferencesFile::load(blocked);
             seen << (!p ? "none"
-                        : QString("%1,%2 %3 %4 [%5] [%6] max%7")
-                              .arg(p->left)
-                              .arg(p->top)
-                              .arg(QString::number(p->preset), p->timerMode ? "timer" : "chrono", p->lapLabel,
-                                   p->alertMessage)
-                              .arg(PreferencesFile::maximized(blocked)));
+                        : KeptLines::filled("%1,%2 %3 %4 [%5] [%6] max%7", p->left, p->top, p->preset,
+                                            p->timerMode ? "timer" : "chrono", p->lapLabel, p->alertMessage,
+                                            int(PreferencesFile::maximized(blocked))));
         };
         MainWindow &w = program.window();
         step([&] { QTest::mouseClick(program.control<PresetArrows>("LittleArrows1")->upButton(), Qt::LeftButton); });
@@ -201,14 +193,13 @@ private slots:
                 QTest::keyClick(program.control("Commentaire"), Qt::Key_F10);
             else
                 item(words[1])->trigger();
-            made << QString("%1 | file dialogs %2 | questions left %3 | about %4, preferences %5, Fichier %6 | quit %7")
-                        .arg(program.platform.messages.join(' '))
-                        .arg(program.platform.fileDialogs)
-                        .arg(program.platform.dialogScripts.size())
-                        .arg(yes(program.application().about()->isVisible()),
-                             yes(preferences() && preferences()->isVisible()),
-                             yes(w.menuBar()->findChild<QMenu *>("UntitledMenu3")->isVisible()))
-                        .arg(program.platform.quits.value(0, -1));
+            made << KeptLines::filled(
+                "%1 | file dialogs %2 | questions left %3 | about %4, preferences %5, Fichier %6 | quit %7",
+                program.platform.messages.join(' '), program.platform.fileDialogs,
+                program.platform.dialogScripts.size(), yes(program.application().about()->isVisible()),
+                yes(preferences() && preferences()->isVisible()),
+                yes(w.menuBar()->findChild<QMenu *>("UntitledMenu3")->isVisible()),
+                program.platform.quits.value(0, -1));
         });
     }
 

@@ -19,8 +19,8 @@ QString text(const LapRows &rows)
 }
 } // namespace
 
-// Records the drawing as "text@x,y", "rect@x,y,width,height" and "page". A
-// character is 10 wide: a text wider than its column takes a line a word.
+// Records the drawing as "text@x,y", "rect@x,y,width,height" and "page". A character is 10 wide: a text wider than
+// its column takes a line a word.
 class RecordingSurface : public PrintSurface {
 public:
     QStringList calls;

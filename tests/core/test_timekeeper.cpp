@@ -125,14 +125,10 @@ private slots:
             for (qsizetype row = 0; row < keeper.list().rowCount(); ++row)
                 made << rowText(keeper.list().row(int(row)));
             const Run &run = keeper.run();
-            made << QString("-> %1, run %2, lap %3, %4 changes of the run; preset %5 (settings %6, %7 mode)")
-                        .arg(kStates[int(run.state())])
-                        .arg(run.runNumber())
-                        .arg(run.lapNumber())
-                        .arg(changed.size())
-                        .arg(run.preset())
-                        .arg(settings.values().preset)
-                        .arg(settings.values().timerMode ? "timer" : "chrono");
+            made << KeptLines::filled("-> %1, run %2, lap %3, %4 changes of the run; preset %5 (settings %6, %7 mode)",
+                                      kStates[int(run.state())], run.runNumber(), run.lapNumber(), changed.size(),
+                                      run.preset(), settings.values().preset,
+                                      settings.values().timerMode ? "timer" : "chrono");
         });
     }
 
@@ -170,10 +166,8 @@ private slots:
             QStringList stopRows;
             for (const ListRow &row : back->stopRows)
                 stopRows << rowText(row);
-            made << QString("%1, display %2, run %3, lap %4")
-                            .arg(kStates[int(back->run.state())], back->display)
-                            .arg(back->run.runNumber())
-                            .arg(back->run.lapNumber()) +
+            made << KeptLines::filled("%1, display %2, run %3, lap %4", kStates[int(back->run.state())], back->display,
+                                      back->run.runNumber(), back->run.lapNumber()) +
                         (back->endedAt ? ", ended at " + back->endedAt->toString("HH:mm:ss.zzz") : "") +
                         (stopRows.isEmpty() ? "" : ", stopped: " + stopRows.join(' '));
             Timekeeper next(settings); // taken up by the next program's timekeeper

@@ -212,12 +212,10 @@ private slots:
                                                 : "menfichierMenuouvrir");
             const FakePlatform &p = program.platform;
             made << "told: " + QString(p.messages.join(" ! ")).replace(folder->path(), "@")
-                 << QString("asked: %1 | offered: %2 | file dialogs %3 | next %4 | quits %5 | comment [%6]")
-                        .arg((program.asked + program.buttons).join(" | "), p.suggestedNames.join(' '))
-                        .arg(p.fileDialogs)
-                        .arg(program.timekeeper().documentName())
-                        .arg(p.quits.size())
-                        .arg(program.timekeeper().comment());
+                 << KeptLines::filled("asked: %1 | offered: %2 | file dialogs %3 | next %4 | quits %5 | comment [%6]",
+                                      (program.asked + program.buttons).join(" | "), p.suggestedNames.join(' '),
+                                      p.fileDialogs, program.timekeeper().documentName(), p.quits.size(),
+                                      program.timekeeper().comment());
             QCOMPARE(laps().rows(), before);
             QCOMPARE(contents(path("nouveau")),
                      target == "nouveau" ? document(command == "quit" ? "" : "avant") : "<missing>");
@@ -326,11 +324,10 @@ private slots:
                                  ? "selected"
                                  : "not selected");
             if (steps.contains("settled"))
-                made << QString("ends: logout %1 | quit %2 | copy %3 | preferences %4")
-                            .arg(logout)
-                            .arg(p.quits.value(0, -1))
-                            .arg(QFile::exists(journal()) ? "at once" : "later",
-                                 QFile::exists(folder->filePath("Pref Vel Timing")) ? "written" : "not written");
+                made << KeptLines::filled("ends: logout %1 | quit %2 | copy %3 | preferences %4", logout,
+                                          p.quits.value(0, -1), QFile::exists(journal()) ? "at once" : "later",
+                                          QFile::exists(folder->filePath("Pref Vel Timing")) ? "written"
+                                                                                             : "not written");
             const QString copies = kept();
             const bool added = linkedNow && contents(journal()) == contents(QFile::decodeName(linked));
             made << "copies: " + copies +

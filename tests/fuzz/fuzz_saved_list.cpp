@@ -8,8 +8,8 @@ QList<QByteArray> seeds()
     return {SavedList::write(header, "Course\r\ndu dimanche", {row, row}), SavedList::write(header, "", {})};
 }
 
-// Whatever was read, saved again, reads back the same; and any text saved as
-// a comment reads back whole, a carriage return after each of its lines.
+// Whatever was read, saved again, reads back the same; and any text saved as a comment reads back whole, a carriage
+// return after each of its lines.
 bool holds(const QByteArray &input)
 {
     const SavedList::Contents read = SavedList::read(input);

@@ -21,8 +21,8 @@ public:
     void advance(double seconds);
 
     double microseconds() override { return micros_; }
-    // Input events are stamped in milliseconds of this same clock, far from
-    // the small stamps QTest gives its own events, which are thus not believed.
+    // Input events are stamped in milliseconds of this same clock, far from the small stamps QTest gives its own
+    // events, which are thus not believed.
     qint64 monotonicMilliseconds() override { return kMonotonicStart + qint64(micros_ / 1000.0); }
     static constexpr qint64 kMonotonicStart = 1000000000;
     QByteArray bootId() override { return boot; }
@@ -53,8 +53,7 @@ public:
     void onTermination(std::function<void()> handler) override { terminate = std::move(handler); }
     void onSessionEnd(std::function<bool(bool)> handler) override { endSession = std::move(handler); }
 
-    // Scripts, used in order; an unscripted dialog is answered with cancel,
-    // so a forgotten script fails a test instead of hanging it.
+    // Scripts, used in order; an unscripted dialog is cancelled, so a forgotten script fails a test, not hangs it.
     QQueue<DialogScript> dialogScripts;
     QQueue<QString> saveAnswers;
     QQueue<QString> openAnswers;

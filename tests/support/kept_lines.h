@@ -29,6 +29,14 @@ inline void skip(QStringList &made, const char *reason)
     made << QStringLiteral("\x01") + QLatin1String(reason);
 }
 
+// The text with %1, %2… filled in turn with the values, texts and numbers alike.
+template <class... Values>
+QString filled(QString text, const Values &...values)
+{
+    ((text = text.arg(values)), ...);
+    return text;
+}
+
 // Plays each case of the file: `play` takes its input, the text after the name, and adds what it gives.
 template <class Play>
 void check(const QString &path, Play play)

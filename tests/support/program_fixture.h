@@ -8,14 +8,13 @@
 #include <QtTest>
 #include <QtWidgets>
 
-// Runs the program's start-up against a fake platform and gives tests short
-// ways to reach the main window, its controls by their object names, and the list.
+// Runs the program's start-up against a fake platform and gives tests short ways to reach the main window, its
+// controls by their object names, and the list.
 class ProgramFixture {
 public:
     ~ProgramFixture() { app.reset(); }
 
-    // A fresh program on a fresh platform, through its own start-up; prepare
-    // sets the platform up first (fonts, folders, screens, answers).
+    // A fresh program on a fresh platform, through its own start-up; prepare sets the platform up first.
     void start(const std::function<void(FakePlatform &)> &prepare = {});
     // The program gone, as when killed: its windows close and nothing more is written.
     void stop() { app.reset(); }
@@ -42,16 +41,14 @@ public:
     void trigger(const QString &item) { window().menuBar()->findChild<QAction *>(item)->trigger(); }
     // The welcome's two steps, then what follows it.
     void endWelcome();
-    // Lets one of the window's timers fire now: "Timer3" the tick, "heure"
-    // the clock, "regarde_date" the date.
+    // Lets one of the window's timers fire now: "Timer3" the tick, "heure" the clock, "regarde_date" the date.
     void fire(const QString &timer);
     // Advances the clock and fires the tick once.
     void tick(double seconds) { platform.advance(seconds), fire("Timer3"); }
 
-    // Scripts the next question: records its text in `asked`, types `typed`
-    // into its answer field if it has one, then clicks button 1 or 2, or
-    // presses Escape (0), or a SIGTERM comes while it waits (kSignal). Its
-    // buttons go to `buttons`: "first|second|icon", a star after the default.
+    // Scripts the next question: records its text in `asked`, types `typed` into its answer field if it has one,
+    // then clicks button 1 or 2, or presses Escape (0), or a SIGTERM comes while it waits (kSignal). Its buttons go
+    // to `buttons`: "first|second|icon", a star after the default.
     void answer(int button, const QString &typed = QString());
     QStringList asked, buttons;
     static constexpr int kSignal = -1;

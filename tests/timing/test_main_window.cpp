@@ -161,15 +161,15 @@ private slots:
             const auto *alert = window<AlertWindow>("alerte_vel");
             const auto *question = window<AlertMessageDialog>("Demande_message_timer");
             const QLineEdit *message = question ? question->findChild<QLineEdit *>() : nullptr;
-            made << QString("%1 | arrows %2 %3 | Return %4 | heading %5 | display %6 | rows %7, last %8 | selected %9 "
-                            "| keys to %10")
-                        .arg(program.controls(), arrows->isVisible() ? "shown" : "hidden",
-                             arrows->isEnabled() ? "on" : "off", returnButton(),
-                             program.control<QGroupBox>("GroupBox2")->title().section(' ', -1), program.display())
-                        .arg(program.rowCount())
-                        .arg(program.rowCount() ? program.row(program.rowCount() - 1)[0] : "-")
-                        .arg(list()->selectedRow())
-                        .arg(w().focusWidget() ? w().focusWidget()->objectName() : "none")
+            made << KeptLines::filled(
+                        "%1 | arrows %2 %3 | Return %4 | heading %5 | display %6 | rows %7, last %8 | selected %9 | "
+                        "keys "
+                        "to %10",
+                        program.controls(), arrows->isVisible() ? "shown" : "hidden",
+                        arrows->isEnabled() ? "on" : "off", returnButton(),
+                        program.control<QGroupBox>("GroupBox2")->title().section(' ', -1), program.display(),
+                        program.rowCount(), program.rowCount() ? program.row(program.rowCount() - 1)[0] : "-",
+                        list()->selectedRow(), w().focusWidget() ? w().focusWidget()->objectName() : "none")
                  << QString(
                         "alert %1 | beeps %2 | notified [%3] | question %4 | asked: %5 | told: %6 | preset %7, kept %8")
                         .arg(alert && alert->isVisible() ? "up [" + alert->findChild<QLabel *>()->text() + ']' : "down")
