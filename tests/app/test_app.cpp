@@ -111,6 +111,7 @@ private slots:
         program.start();
         QTRY_VERIFY(!program.application().about()->isVisible()); // the welcome goes by itself
         program.window().showMinimized();
+        program.window().hide(); // as some desktops take a minimized window off the screen
         program.platform.raiseRequest();
         QVERIFY(program.window().isVisible() && !program.window().isMinimized());
     }
@@ -232,6 +233,16 @@ private slots:
                     if (const QVariant value = control->property(text);
                         value.isValid() && !qobject_cast<QLineEdit *>(control))
                         line += " \"" + value.toString() + '"';
+                if (const auto *label = qobject_cast<QLabel *>(control); label) {
+                    const Qt::Alignment a = label->alignment();
+                    line += QString(" aligned %1 %2")
+                                .arg(a & Qt::AlignHCenter ? "centre"
+                                     : a & Qt::AlignRight ? "right"
+                                                          : "left",
+                                     a & Qt::AlignTop      ? "top"
+                                     : a & Qt::AlignBottom ? "bottom"
+                                                           : "middle");
+                }
                 for (const char *state : {"checked", "default"})
                     line += control->property(state).toBool() ? QString(' ') + state : "";
                 line +=

@@ -170,18 +170,15 @@ private slots:
                         program.control<QGroupBox>("GroupBox2")->title().section(' ', -1), program.display(),
                         program.rowCount(), program.rowCount() ? program.row(program.rowCount() - 1)[0] : "-",
                         list()->selectedRow(), w().focusWidget() ? w().focusWidget()->objectName() : "none")
-                 << QString(
-                        "alert %1 | beeps %2 | notified [%3] | question %4 | asked: %5 | told: %6 | preset %7, kept %8")
-                        .arg(alert && alert->isVisible() ? "up [" + alert->findChild<QLabel *>()->text() + ']' : "down")
-                        .arg(program.platform.beeps)
-                        .arg(program.platform.shown.value(Platform::Notice::CountdownEnd),
-                             !question ? "gone"
-                             : !question->isVisible()
-                                 ? "hidden [" + message->text() + ']'
-                                 : "shown [" + message->text() + "] [" + message->selectedText() + ']',
-                             (program.asked + program.buttons).join(' '), program.platform.messages.join(' '))
-                        .arg(program.timekeeper().run().preset())
-                        .arg(program.timekeeper().settings().values().preset);
+                 << KeptLines::filled(
+                        "alert %1 | beeps %2 | notified [%3] | question %4 | asked: %5 | told: %6 | preset %7, kept %8",
+                        alert && alert->isVisible() ? "up [" + alert->findChild<QLabel *>()->text() + ']' : "down",
+                        program.platform.beeps, program.platform.shown.value(Platform::Notice::CountdownEnd),
+                        !question                ? "gone"
+                        : !question->isVisible() ? "hidden [" + message->text() + ']'
+                                                 : "shown [" + message->text() + "] [" + message->selectedText() + ']',
+                        (program.asked + program.buttons).join(' '), program.platform.messages.join(' '),
+                        program.timekeeper().run().preset(), program.timekeeper().settings().values().preset);
             if (input.startsWith("rows:")) {
                 QStringList labels;
                 for (int row = 0; row < program.rowCount(); ++row)
