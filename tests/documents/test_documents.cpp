@@ -97,8 +97,15 @@ class TestDocuments : public QObject {
     {
         program.start([&](FakePlatform &p) {
             p.data = p.preferences = folder->path();
-            for (const QString &button : answers.split(' ', Qt::SkipEmptyParts))
-                program.answer(button == "signal" ? int(ProgramFixture::kSignal) : button.toInt(), "Fin");
+            for (const QString &button : answers.split(' ', Qt::SkipEmptyParts)) {
+                program.answer(button == "signal" ? int(ProgramFixture::kSignal) : button.left(1).toInt(), "Fin");
+                if (button.endsWith('!')) // the copy's file becomes a folder while the question waits
+                    program.platform.dialogScripts.last() =
+                        [this, answer = program.platform.dialogScripts.last()](QDialog &d) {
+                            QVERIFY(QFile::remove(journal()) && QDir().mkpath(journal() + "/x"));
+                            answer(d);
+                        };
+            }
         });
         if (running)
             program.click("bt_depart");
@@ -235,11 +242,9 @@ private slots:
             comment += QString::asprintf(" c%03d", i), label += QString::asprintf("l%03d ", i % 100);
         laps().append({{label, "0:00:01:00", "+  0:00:01:00"}});
         const QString pdf = path("liste.pdf");
-        program.platform.printScripts << [](QPrinter &p) { return p.setOutputFileName("/proc/liste.pdf"), true; }
-                                      << [](QPrinter &) { return false; } << [=](QPrinter &p) {
-                                             p.setOutputFileName(pdf);
-                                             return true;
-                                         };
+        for (const QString &output : {QString("/proc/liste.pdf"), QString(), pdf}) // cannot be written; cancelled
+            program.platform.printScripts
+                << [=](QPrinter &p) { return p.setOutputFileName(output), !output.isEmpty(); };
         QStringList printed; // the comment kept, and the printer dialogs left
         for (const int button : {2, 2, 1, 2}) {
             program.answer(button, button == 1 ? "Annulé" : comment);

@@ -67,17 +67,12 @@ class Program:
         return "\n".join("\t".join(table.getAccessibleAt(r, c).name for c in range(3)) for r in range(table.nRows))
     def menu(self, menu, item):
         press(find(find(self.main, "menu item", menu), "menu item", item))
-    def timer_mode(self):
-        return find(self.main, "radio button", "Timer").getState().contains(pyatspi.STATE_CHECKED)
     def screenshot(self, node, name):
         if not (self.screenshots and name): return
         x, y, w, h = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS) if node else (0, 0, 1280, 1024)
         os.makedirs(self.screenshots, exist_ok=True)
         subprocess.run(["import", "-window", "root", "-crop", "%dx%d+%d+%d" % (w, h, x, y), "+repage",
                         os.path.join(self.screenshots, name)])
-    def kill(self):
-        self.process.kill()
-        self.process.wait()
     def quit(self, *answers, keys=None):  # then answers the dialogs that follow, each with `answer`'s arguments
         keys() if keys else self.menu("Fichier", "Quitter")
         for args in answers: self.answer(*args)
@@ -143,7 +138,7 @@ def countdown(p):
     p.prefs.parent.mkdir(parents=True)
     p.prefs.write_bytes(stored)
     p.start()
-    check(p.timer_mode(), "Timer mode at start")
+    check(find(p.main, "radio button", "Timer").getState().contains(pyatspi.STATE_CHECKED), "Timer mode at start")
     p.click("Départ", "Stop")
     p.click("Intermédiaire")
     alert = wait(lambda: p.window("Fin du timer"), 15, "the alert")
@@ -161,12 +156,13 @@ def countdown(p):
     p.quit(("Sauvegarder", "Quitter"))
     check(p.prefs.read_bytes() == stored, "preferences written at quit: %r" % p.prefs.read_bytes())
     p.start()
-    check(p.timer_mode(), "Timer mode after the restart")
+    check(find(p.main, "radio button", "Timer").getState().contains(pyatspi.STATE_CHECKED), "Timer mode after the restart")
     p.click("Augmenter le timer", lambda: p.display() == "0:00:06:00")  # the stored 5 s and one step
     started = time.time()
     p.click("Départ", "Stop")  # and killed: the countdown ends while the program is down
     wait(p.journal.exists, 3, "the journal, at once")
-    p.kill()
+    p.process.kill()
+    p.process.wait()
     time.sleep(7)
     p.start()
     p.answer(QUESTION, "Récupérer")
@@ -186,7 +182,8 @@ def journal(p):
     p.click("Départ", "Stop")
     p.click("Intermédiaire", lambda: p.rows().count("\n") == 1)
     wait(p.journal.exists, 3, "the journal, a second after the lap")
-    p.kill()
+    p.process.kill()
+    p.process.wait()
     check(not p.prefs.exists(), "preferences written despite the kill")
     for ending in ("SIGTERM", "Quitter"):
         p.start()
