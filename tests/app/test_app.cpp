@@ -233,16 +233,9 @@ private slots:
                     if (const QVariant value = control->property(text);
                         value.isValid() && !qobject_cast<QLineEdit *>(control))
                         line += " \"" + value.toString() + '"';
-                if (const auto *label = qobject_cast<QLabel *>(control); label) {
-                    const Qt::Alignment a = label->alignment();
-                    line += QString(" aligned %1 %2")
-                                .arg(a & Qt::AlignHCenter ? "centre"
-                                     : a & Qt::AlignRight ? "right"
-                                                          : "left",
-                                     a & Qt::AlignTop      ? "top"
-                                     : a & Qt::AlignBottom ? "bottom"
-                                                           : "middle");
-                }
+                if (const auto *label = qobject_cast<QLabel *>(control))
+                    line += " " + QMetaEnum::fromType<Qt::Alignment>().valueToKeys(int(label->alignment())) +
+                            (label->wordWrap() ? " wrapped" : "");
                 for (const char *state : {"checked", "default"})
                     line += control->property(state).toBool() ? QString(' ') + state : "";
                 line +=

@@ -188,9 +188,9 @@ private slots:
                 };
                 const QMimeData none, *copied = QGuiApplication::clipboard()->mimeData();
                 copied = copied ? copied : &none;
-                made << labels.join(' ') + QString(" | Annuler %1, Rétablir %2 | comment [%3] | copied [%4] [%5]")
-                                               .arg(on("EditUndo"), on("EditRedo"), comment()->text(), copied->text(),
-                                                    copied->html().section("<tr>", 1));
+                made << labels.join(' ') +
+                            QString(" | Annuler %1, Rétablir %2 | comment [%3] | copied [%4] [%5]")
+                                .arg(on("EditUndo"), on("EditRedo"), comment()->text(), copied->text(), copied->html());
             }
         });
     }
