@@ -35,15 +35,9 @@ ListCopy::ListCopy(Timekeeper &timekeeper, Platform &platform, const QString &fo
     delay_.setTimerType(Qt::PreciseTimer);
     delay_.setInterval(kDelayMs);
     connect(&delay_, &QTimer::timeout, this, [this] { write(false); });
-    connect(&list, &QAbstractItemModel::rowsInserted, this,
-            [this](const QModelIndex &, int first, int) { rowsInserted(first); });
-    connect(&list, &QAbstractItemModel::rowsRemoved, this,
-            [this](const QModelIndex &, int first, int) { rewrite(first); });
-    connect(&list, &QAbstractItemModel::dataChanged, this,
-            [this](const QModelIndex &first, const QModelIndex &, const QList<int> &roles) {
-                if (!roles.contains(Qt::TextAlignmentRole))
-                    rewrite(first.row());
-            });
+    for (const auto rows : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
+        connect(&list, rows, this, [this](const QModelIndex &, int first, int) { rewrite(first); });
+    connect(&list, &QAbstractItemModel::dataChanged, this, [this](const QModelIndex &first) { rewrite(first.row()); });
     connect(&list, &QAbstractItemModel::modelReset, this, [this] { rewrite(-1); });
     connect(&timekeeper, &Timekeeper::commentChanged, this, [this] { rewrite(-1); });
     connect(&timekeeper, &Timekeeper::runChanged, this, [this] { write(false); });
@@ -108,15 +102,6 @@ void ListCopy::forgotten(const QString &path)
 void ListCopy::changed()
 {
     rewrite(-1);
-}
-
-void ListCopy::rowsInserted(int first)
-{
-    unsaved_ = true;
-    if (first < written_.rows)
-        written_.whole = false;
-    if (!delay_.isActive())
-        delay_.start(kDelayMs);
 }
 
 void ListCopy::rewrite(qsizetype firstChanged)

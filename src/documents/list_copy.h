@@ -66,8 +66,8 @@ signals:
 
 private:
     void readEarlier(const QString &folder);
-    void rowsInserted(int first);
-    // A change the end of the copy cannot take: the copy is written whole.
+    // A change from that row on (-1: the comment, or the whole list), written a second later: added to the end of
+    // the copy, or the copy whole anew when it reaches rows already written.
     void rewrite(qsizetype firstChanged);
     void write(bool wait);
     void writeWhole(const QString &header, const QString &comment, const LapRows &rows, const QString &replaced);
