@@ -27,6 +27,10 @@ Application::Application(Platform &platform, QObject *parent)
     keepFrame_.setInterval(1000); // once the window has stopped moving
     connect(&keepFrame_, &QTimer::timeout, this, &Application::keepFrame);
     connect(&settings_, &Settings::changed, this, &Application::showHelpTags);
+    connect(&remote_, &RemoteControl::showRequested, this, [this] {
+        if (window_)
+            window_->bringToFront();
+    });
 }
 
 Application::~Application()
@@ -37,9 +41,14 @@ Application::~Application()
     documents_.reset();
 }
 
+void Application::prepareNames()
+{
+    QCoreApplication::setApplicationName(Program::name());
+}
+
 void Application::prepare(QApplication &qt)
 {
-    qt.setApplicationName(Program::name());
+    prepareNames();
     qt.setApplicationDisplayName(Program::title());
     // Names the icon and the desktop entry to the desktop and its notifications.
     qt.setDesktopFileName(Program::id());
@@ -55,10 +64,14 @@ void Application::start()
 {
     // A second start shows the first one's window instead of sharing its
     // list in progress.
-    if (!platform_.claimInstance([this] {
-            if (window_)
-                window_->bringToFront();
-        }) ||
+    const RemoteProtocol::Request show{
+        RemoteProtocol::Operation::Show, {}, platform_.bootId(), qint64(platform_.microseconds())};
+    if (!platform_.claimInstance(RemoteProtocol::encode(show),
+                                 [this](const QByteArray &request) {
+                                     return remote_.answer(request, {platform_.microseconds(), platform_.bootId(),
+                                                                     platform_.now(),
+                                                                     QApplication::activeModalWidget() != nullptr});
+                                 }) ||
         !fontsAccepted()) {
         platform_.quit(0);
         return;

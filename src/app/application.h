@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/preferences.h"
+#include "core/remote_control.h"
 #include "core/settings.h"
 #include "core/timekeeper.h"
 
@@ -33,6 +34,8 @@ public:
     // What Qt is told before anything is shown: the program's names and icon,
     // and French standard dialogs.
     static void prepare(QApplication &qt);
+    // The program's name, which also names its folders; also for a command.
+    static void prepareNames();
 
     // Start-up, inside the event loop: one program per user, the fonts, the
     // main window with the settings restored, the welcome, and then the lists
@@ -76,6 +79,8 @@ private:
     Platform &platform_;
     Settings settings_;
     Timekeeper timekeeper_{settings_};
+    // Commands from outside the window: a later start, the command line.
+    RemoteControl remote_{timekeeper_};
     SettingsStore *store_;
     std::unique_ptr<MainWindow> window_;
     ListCopy *copy_ = nullptr;

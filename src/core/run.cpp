@@ -89,6 +89,13 @@ QString Run::shown(double reading)
     return TimeFormat::presetTime(timer() ? double(preset_) : 0.0);
 }
 
+double Run::elapsedSeconds(double reading) const
+{
+    if (state_ == RunState::Idle)
+        return 0;
+    return elapsed(state_ == RunState::Paused ? pausedAt_ : reading);
+}
+
 std::optional<double> Run::endReading() const
 {
     if (!timer() || state_ != RunState::Running)
@@ -269,6 +276,12 @@ Run::PresetStep Run::stepPreset(int direction, qint64 step)
     // last accepted value.
     preset_ = direction > 0 ? TimerPreset::kMaximum : TimerPreset::kMinimum;
     return {TimeFormat::presetTime(double(preset_)), direction > 0 ? TimerPreset::tooLong() : TimerPreset::tooShort()};
+}
+
+QString Run::setPreset(qint64 seconds)
+{
+    preset_ = remembered_ = seconds;
+    return TimeFormat::presetTime(double(seconds));
 }
 
 namespace {

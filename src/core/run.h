@@ -74,6 +74,8 @@ public:
     };
     // One step of the arrows: direction +1 or -1, step in seconds.
     PresetStep stepPreset(int direction, qint64 step);
+    // A preset within the limits, set whole; the display's new text.
+    QString setPreset(qint64 seconds);
 
     // The run's time at a reading, which it records: elapsed in Chronomètre
     // mode, remaining in Timer mode.
@@ -81,6 +83,11 @@ public:
     // What the display shows of the run at a reading: the tick's time while it
     // runs, the time of the pause while paused, the mode's start when idle.
     QString shown(double reading);
+    // The seconds the run under way has counted at a reading, pauses left
+    // out; 0 when no run is under way.
+    double elapsedSeconds(double reading) const;
+    // The latest reading a row was taken at.
+    double latestReading() const { return lastReading_; }
     // When a running countdown ends: the tick after the one that finds its
     // last second. Nothing for any other run.
     std::optional<double> endReading() const;

@@ -19,14 +19,15 @@ QString Timekeeper::documentName() const
     return documents_ == 1 ? name : name + QLatin1Char(' ') + QString::number(documents_);
 }
 
-Outcome Timekeeper::done(const RunStep &step, Outcome outcome, bool runChanged)
+Outcome Timekeeper::done(const RunStep &step, Outcome outcome, bool runChanged, CommentFrom from)
 {
     list_.append(step.rows);
     if (!step.display.isEmpty())
-        outcome.display = step.display;
+        outcome.display = display_ = step.display;
     if (!step.heading.isEmpty())
         outcome.heading = step.heading;
-    outcome.clearComment = outcome.clearComment || step.commentUsed;
+    // The field keeps what the user types while a comment from elsewhere is used.
+    outcome.clearComment = outcome.clearComment || (step.commentUsed && from == CommentFrom::Field);
     outcome.selectLastRow = outcome.selectLastRow || step.selectLast;
     Preferences kept = settings_.values();
     kept.preset = run_.rememberedPreset();
@@ -47,14 +48,17 @@ Outcome Timekeeper::restore()
     return done(step, {.returnButton = ReturnButton::Start}, false);
 }
 
-Outcome Timekeeper::startOrStop(double reading, const QDateTime &now, const QString &comment)
+Outcome Timekeeper::startOrStop(double reading, const QDateTime &now, const QString &comment, CommentFrom from)
 {
     if (run_.state() != RunState::Idle)
-        return done(run_.stop(reading, now, comment), {.returnButton = ReturnButton::Reset, .dismissAlert = true});
+        return done(run_.stop(reading, now, comment), {.returnButton = ReturnButton::Reset, .dismissAlert = true}, true,
+                    from);
     const RunStep step = run_.start(reading, now, comment);
-    return done(step, {.returnButton = ReturnButton::Lap,
-                       .dismissAlert = true,
-                       .askAlertMessage = run_.timer() && settings_.values().askMessage});
+    return done(step,
+                {.returnButton = ReturnButton::Lap,
+                 .dismissAlert = true,
+                 .askAlertMessage = run_.timer() && settings_.values().askMessage},
+                true, from);
 }
 
 Outcome Timekeeper::pauseOrResume(double reading, const QDateTime &now)
@@ -68,9 +72,9 @@ Outcome Timekeeper::reset(double reading, const QDateTime &now)
                 {.returnButton = ReturnButton::Start, .dismissAlert = true, .closeAlertQuestion = true});
 }
 
-Outcome Timekeeper::lap(double reading, const QString &comment)
+Outcome Timekeeper::lap(double reading, const QString &comment, CommentFrom from)
 {
-    return done(run_.lap(reading, comment, settings_.values().lapLabel), {});
+    return done(run_.lap(reading, comment, settings_.values().lapLabel), {}, true, from);
 }
 
 Outcome Timekeeper::setMode(RunMode mode)
@@ -84,6 +88,18 @@ Outcome Timekeeper::stepPreset(int direction, qint64 seconds)
     RunStep shown;
     shown.display = step.display;
     return done(shown, {.refusal = step.refusal}, false);
+}
+
+Outcome Timekeeper::setPreset(qint64 seconds)
+{
+    RunStep shown;
+    shown.display = run_.setPreset(seconds);
+    return done(shown, {}, false);
+}
+
+QString Timekeeper::display(double reading)
+{
+    return run_.state() == RunState::Idle ? display_ : run_.shown(reading);
 }
 
 Outcome Timekeeper::ending() const

@@ -34,6 +34,10 @@ struct Outcome {
     QString refusal{}; // a preset step past a limit: one beep, and this said
 };
 
+// Where a command's comment comes from: the window's comment field, which
+// the command then empties where it uses the comment, or elsewhere.
+enum class CommentFrom { Field, Elsewhere };
+
 // The program's state: the run, the lap list, the timing's comment, the next
 // document's number and the settings. Every way in calls its commands. Each
 // takes the moment of the press that caused it (a clock reading, and the time
@@ -59,15 +63,21 @@ public:
 
     // The run as the settings leave it at start-up: their mode and preset.
     Outcome restore();
-    Outcome startOrStop(double reading, const QDateTime &now, const QString &comment);
+    Outcome startOrStop(double reading, const QDateTime &now, const QString &comment,
+                        CommentFrom from = CommentFrom::Field);
     Outcome pauseOrResume(double reading, const QDateTime &now);
     Outcome reset(double reading, const QDateTime &now);
-    Outcome lap(double reading, const QString &comment);
+    Outcome lap(double reading, const QString &comment, CommentFrom from = CommentFrom::Field);
     Outcome setMode(RunMode mode);
     // direction +1 or -1.
     Outcome stepPreset(int direction, qint64 seconds);
+    // A preset within the limits, set whole.
+    Outcome setPreset(qint64 seconds);
     // The display at a reading; once a countdown is over, expire() ends it.
     Run::Tick tick(double reading) { return run_.tick(reading); }
+    // What the display shows at a reading: the running time, or the last
+    // text a command gave it.
+    QString display(double reading);
     Outcome expire(const QDateTime &at);
     // The run an earlier program left, as it stands on today's clocks.
     Outcome takeUp(const RunJournal::Recovered &recovered);
@@ -90,7 +100,7 @@ signals:
 private:
     // Adds the step's rows, keeps the mode and preset in the settings, and
     // gives the outcome to whatever shows the run.
-    Outcome done(const RunStep &step, Outcome outcome, bool runChanged = true);
+    Outcome done(const RunStep &step, Outcome outcome, bool runChanged = true, CommentFrom from = CommentFrom::Field);
     // What a countdown's end does.
     Outcome ending() const;
 
@@ -99,4 +109,5 @@ private:
     LapList list_;
     QString comment_;
     int documents_ = 1;
+    QString display_;
 };

@@ -22,6 +22,11 @@ QString tooShort()
     return QStringLiteral("Le temps minimum pour le timer est  %1 secondes!").arg(kMinimum);
 }
 
+QString refusal(qint64 seconds)
+{
+    return seconds > kMaximum ? tooLong() : seconds < kMinimum ? tooShort() : QString();
+}
+
 qint64 clickStep(Qt::KeyboardModifiers keys)
 {
     if (keys.testFlag(Qt::ControlModifier))

@@ -14,6 +14,8 @@ qint64 sane(const QString &stored);
 // What a step past a limit says.
 QString tooLong();
 QString tooShort();
+// What a preset set whole past a limit says; empty within them.
+QString refusal(qint64 seconds);
 // The step of a click on the arrows, by the keys held: a minute with Ctrl
 // (Command on macOS), an hour with Alt (Option) or Shift, which window
 // managers leave to programs more often than Alt; a second otherwise.

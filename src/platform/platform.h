@@ -63,9 +63,13 @@ public:
     virtual bool windowPositionKnown() = 0;
     virtual void quit(int status) = 0;
     // False when the program already runs for this user and data folder;
-    // that one has been asked to come to the front. Otherwise raise runs
-    // whenever a later start asks for it.
-    virtual bool claimInstance(std::function<void()> raise) = 0;
+    // that one has been sent the greeting, a request line. Otherwise answer
+    // gives the answer line to each request a later start or a command sends.
+    virtual bool claimInstance(const QByteArray &greeting,
+                               std::function<QByteArray(const QByteArray &request)> answer) = 0;
+    // The answer line of the program that runs for this user and data folder
+    // to a request line; nothing when none runs.
+    virtual std::optional<QByteArray> askInstance(const QByteArray &request) = 0;
 
     // Runs handler on the event thread when the system asks the program to
     // end (SIGTERM, SIGINT, SIGHUP).

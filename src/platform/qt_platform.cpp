@@ -46,11 +46,16 @@ QtPlatform::~QtPlatform()
         sound_->unload(); // and the player with it
 }
 
-double QtPlatform::microseconds()
+double QtPlatform::bootClock()
 {
     // CLOCK_BOOTTIME keeps counting while the machine sleeps and ignores
     // changes of the wall clock, which is what a stopwatch must measure.
     return double(nanoseconds(CLOCK_BOOTTIME)) / 1000.0;
+}
+
+double QtPlatform::microseconds()
+{
+    return bootClock();
 }
 
 qint64 QtPlatform::monotonicMilliseconds()
@@ -196,14 +201,19 @@ void QtPlatform::quit(int status)
     QCoreApplication::exit(status);
 }
 
-bool QtPlatform::claimInstance(std::function<void()> raise)
+bool QtPlatform::claimInstance(const QByteArray &greeting, std::function<QByteArray(const QByteArray &request)> answer)
 {
     const QString folder = dataFolder();
     if (folder.isEmpty())
         return true;
-    instance_ = std::make_unique<InstanceLock>(folder);
-    QObject::connect(instance_.get(), &InstanceLock::raiseRequested, std::move(raise));
-    return instance_->claim();
+    instance_ = std::make_unique<InstanceLock>(folder, std::move(answer));
+    return instance_->claim(greeting);
+}
+
+std::optional<QByteArray> QtPlatform::askInstance(const QByteArray &request)
+{
+    const QString folder = dataFolder();
+    return folder.isEmpty() ? std::nullopt : InstanceLock::ask(folder, request);
 }
 
 void QtPlatform::onTermination(std::function<void()> handler)

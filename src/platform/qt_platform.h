@@ -20,6 +20,8 @@ public:
 
     // Settings Qt reads when the application object is made; call before it.
     static void prepareEnvironment();
+    // microseconds(), before there is a platform or an application object.
+    static double bootClock();
 
     double microseconds() override;
     qint64 monotonicMilliseconds() override;
@@ -40,7 +42,9 @@ public:
     QList<QRect> screens() override;
     bool windowPositionKnown() override;
     void quit(int status) override;
-    bool claimInstance(std::function<void()> raise) override;
+    bool claimInstance(const QByteArray &greeting,
+                       std::function<QByteArray(const QByteArray &request)> answer) override;
+    std::optional<QByteArray> askInstance(const QByteArray &request) override;
     void onTermination(std::function<void()> handler) override;
     void onSessionEnd(std::function<bool(bool interactive)> handler) override;
 

@@ -3,6 +3,7 @@
 #include "app/about_window.h"
 #include "app/cursor_blink.h"
 #include "core/preference_records.h"
+#include "core/remote_protocol.h"
 #include "core/timekeeper.h"
 #include "kept_lines.h"
 #include "platform/whole_file.h"
@@ -112,7 +113,7 @@ private slots:
         QTRY_VERIFY(!program.application().about()->isVisible()); // the welcome goes by itself
         program.window().showMinimized();
         program.window().hide(); // as some desktops take a minimized window off the screen
-        program.platform.raiseRequest();
+        program.platform.askInstance(RemoteProtocol::encode({RemoteProtocol::Operation::Show}));
         QVERIFY(program.window().isVisible() && !program.window().isMinimized());
     }
 

@@ -1,6 +1,8 @@
 // The timekeeper's commands as sequences at clock times, checked against what a user sees: the rows, the display,
 // the button Return presses next, the questions and the end of a countdown; the run taken up by the next program;
 // the time formats.
+#include "core/command_line.h"
+#include "core/remote_control.h"
 #include "core/run_journal.h"
 #include "core/saved_list.h"
 #include "core/settings.h"
@@ -9,6 +11,7 @@
 #include "core/timer_preset.h"
 #include "kept_lines.h"
 
+#include <QJsonArray>
 #include <QtTest>
 
 namespace {
@@ -172,6 +175,70 @@ private slots:
                         (stopRows.isEmpty() ? "" : ", stopped: " + stopRows.join(' '));
             Timekeeper next(settings); // taken up by the next program's timekeeper
             made << "taken up: " + effects(next.takeUp(*back));
+        });
+    }
+
+    // Requests from the command line, "T op[:argument]" read at T seconds, each taken ~A seconds before, on another
+    // boot (!) or while a question waits (?), or a line as it comes; " ; " between them. tests/core/requests.txt
+    // keeps each answer, what the windows are given to show, and the rows.
+    void requests()
+    {
+        KeptLines::check(QFINDTESTDATA("requests.txt"), [&](const QString &input, QStringList &made) {
+            Settings settings;
+            Timekeeper keeper(settings);
+            keeper.restore();
+            RemoteControl control(keeper);
+            QSignalSpy shown(&control, &RemoteControl::showRequested);
+            connect(&keeper, &Timekeeper::applied, &control, [&](const Outcome &o) { made << "  " + effects(o); });
+            for (const QString &step : input.split(" ; ")) {
+                const double t = step.section(' ', 0, 0).toDouble();
+                QString line = step.section(' ', 1);
+                const QString name = line.section(QRegularExpression("[:~!?]"), 0, 0);
+                const QString argument = line.section(':', 1).section(QRegularExpression("[~!?]"), 0, 0);
+                const double age =
+                    line.contains('~') ? line.section('~', 1).section(QRegularExpression("[!?]"), 0, 0).toDouble() : 0;
+                const QStringList names{"show", "start", "stop", "pause",  "resume",
+                                        "lap",  "reset", "mode", "preset", "status"};
+                const RemoteProtocol::Request request{RemoteProtocol::Operation(names.indexOf(name)), argument,
+                                                      line.contains('!') ? "boot-2" : "boot-1",
+                                                      qint64((t + 10 - age) * 1e6)};
+                made << step + " -> " +
+                            control.answer(
+                                names.contains(name) ? RemoteProtocol::encode(request) : line.toUtf8(),
+                                {(t + 10) * 1e6, "boot-1", kWallStart.addMSecs(qint64(t * 1000)), line.contains('?')});
+            }
+            for (qsizetype row = 0; row < keeper.list().rowCount(); ++row)
+                made << rowText(keeper.list().row(int(row)));
+            made << QString("window shown %1 times").arg(shown.size());
+        });
+    }
+
+    // Command lines, arguments between |; tests/core/command_lines.txt keeps what each asks for, and what it
+    // prints and returns when no program runs, when one refuses, and when one does it.
+    void commandLines()
+    {
+        KeptLines::check(QFINDTESTDATA("command_lines.txt"), [&](const QString &input, QStringList &made) {
+            using Kind = CommandLine::Invocation::Kind;
+            const CommandLine::Invocation call = CommandLine::parse(("veltiming|" + input).split('|'));
+            const QStringList kinds{"program", "help", "version", "command", "mistake"};
+            made << KeptLines::filled("%1 %2 [%3]%4 %5", kinds[int(call.kind)], int(call.request.operation),
+                                      call.request.argument, call.json ? " json" : "", call.mistake);
+            if (call.kind != Kind::Command)
+                return;
+            const QJsonObject status{{"mode", "chrono"},
+                                     {"state", "running"},
+                                     {"display", "0:00:05:00"},
+                                     {"rows", 2},
+                                     {"last", QJsonArray{"Temps intermédiaire  1:", "0:00:05:20", ""}}};
+            for (const std::optional<RemoteProtocol::Answer> &answer :
+                 {std::optional<RemoteProtocol::Answer>(),
+                  {{false, "Aucune course n'est en marche.", status}},
+                  {{true, {}, status}}}) {
+                for (bool started : {false, true}) {
+                    const CommandLine::Report r = CommandLine::report(call, answer, started);
+                    made << KeptLines::filled("  %1 [%2] [%3]", r.status, r.out, r.err);
+                }
+            }
         });
     }
 };

@@ -10,6 +10,7 @@
 #include <QtTest>
 
 #include <csignal>
+#include <thread>
 
 // Stands in for the desktop's notification service.
 class NotificationService : public QObject {
@@ -79,20 +80,45 @@ private slots:
         QCOMPARE(problem, "le fichier est trop volumineux (plus de 2 Mo)");
     }
 
-    // One program per folder; a lock whose program is gone is taken over.
+    // One program per folder; a lock whose program is gone is taken over. The later start's greeting reaches the
+    // first, and requests are answered in turn: a burst of them from many clients loses none; a line too long is
+    // answered once and ends its connection unread; a client that says nothing is dropped.
     void oneProgramPerFolder()
     {
         QTemporaryDir folder;
         // A lock left by a program that is gone: no process has that id.
         QVERIFY(WholeFile::write(folder.filePath("Liste en cours.lock"), "4194305\nveltiming\n").isEmpty());
-        InstanceLock first(folder.path()), second(folder.path());
+        QByteArrayList heard;
+        InstanceLock first(
+            folder.path(), [&](const QByteArray &line) { return heard.append(line), line + "!"; }, 100);
+        InstanceLock second(folder.path(), {});
         QVERIFY(QFile(first.serverName()).open(QIODevice::WriteOnly)); // as a killed program leaves its socket
-        int raised = 0;
-        connect(&first, &InstanceLock::raiseRequested, [&] { ++raised; });
-        QVERIFY(first.claim());
+        QVERIFY(first.claim("first") && !second.claim("second"));
         QVERIFY(!(QFile::permissions(first.serverName()) & (QFile::ReadGroup | QFile::ReadOther))); // the user's alone
-        QVERIFY(!second.claim());
-        QTRY_COMPARE(raised, 1);
+        QTRY_COMPARE(heard, QByteArrayList{"second"});
+
+        std::atomic<int> answered = 0;
+        std::vector<std::thread> clients;
+        for (int c = 0; c < 4; ++c)
+            clients.emplace_back([&, c] {
+                for (int i = 0; i < 2500; ++i)
+                    answered += InstanceLock::ask(folder.path(), QByteArray::number(c * 2500 + i)) ==
+                                QByteArray::number(c * 2500 + i) + "!";
+            });
+        QTRY_VERIFY_WITH_TIMEOUT(answered == 10000, 60000);
+        for (std::thread &client : clients)
+            client.join();
+        QCOMPARE(heard.size(), 10001);
+
+        QLocalSocket flooding, silent;
+        flooding.connectToServer(first.serverName());
+        flooding.write(QByteArray(InstanceLock::kLineLimit + 10, 'x') + "\nstatus\n");
+        QTRY_COMPARE(flooding.state(), QLocalSocket::UnconnectedState);
+        QCOMPARE(heard.size(), 10002);
+        QCOMPARE(heard.last().size(), InstanceLock::kLineLimit + 1);
+        silent.connectToServer(first.serverName());
+        QVERIFY(silent.waitForConnected());
+        QTRY_COMPARE(silent.state(), QLocalSocket::UnconnectedState);
     }
 
     void notifications()

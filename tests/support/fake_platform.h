@@ -45,10 +45,14 @@ public:
     QList<QRect> screens() override { return screenRooms; }
     bool windowPositionKnown() override { return positionKnown; }
     void quit(int status) override { quits.append(status); }
-    bool claimInstance(std::function<void()> raise) override
+    bool claimInstance(const QByteArray &, std::function<QByteArray(const QByteArray &)> answer) override
     {
-        raiseRequest = std::move(raise);
+        request = std::move(answer);
         return sole;
+    }
+    std::optional<QByteArray> askInstance(const QByteArray &line) override
+    {
+        return request ? std::optional(request(line)) : std::nullopt;
     }
     void onTermination(std::function<void()> handler) override { terminate = std::move(handler); }
     void onSessionEnd(std::function<bool(bool)> handler) override { endSession = std::move(handler); }
@@ -70,8 +74,8 @@ public:
     std::function<bool(bool interactive)> endSession;
     QList<QRect> screenRooms{QRect(0, 0, 1440, 900), QRect(-1280, 0, 1280, 1024)}; // the main one, one on its left
     bool positionKnown = true;                                                     // false: as under Wayland
-    bool sole = true; // no other program runs for the data folder
-    std::function<void()> raiseRequest;
+    bool sole = true;                                      // no other program runs for the data folder
+    std::function<QByteArray(const QByteArray &)> request; // what a later start or a command is answered by
     QByteArray boot = "boot-1";
 
     QStringList messages;
