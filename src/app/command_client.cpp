@@ -25,7 +25,12 @@ std::optional<RemoteProtocol::Answer> ask(Platform &platform, const QByteArray &
 
 std::optional<RemoteProtocol::Answer> startAndAsk(Platform &platform, const QByteArray &request)
 {
-    if (!QProcess::startDetached(QCoreApplication::applicationFilePath(), {}))
+    // Not on the command's output, which a script may wait to see closed.
+    QProcess program;
+    program.setProgram(QCoreApplication::applicationFilePath());
+    program.setStandardOutputFile(QProcess::nullDevice());
+    program.setStandardErrorFile(QProcess::nullDevice());
+    if (!program.startDetached())
         return std::nullopt;
     const QDeadlineTimer deadline(kStartMs);
     while (!deadline.hasExpired()) {

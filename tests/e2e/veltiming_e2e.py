@@ -1,7 +1,7 @@
 #!/usr/bin/python3
-"""veltiming_e2e.py BINARY {chronometre,countdown,journal,desktop} [--screenshots DIR]: the real program on an X display,
+"""veltiming_e2e.py BINARY {chronometre,countdown,journal,desktop,commands} [--screenshots DIR]: the real program on an X display,
 driven as a user would through the accessibility bus, under xvfb-run and dbus-run-session."""
-import contextlib, os, pathlib, re, shutil, signal, subprocess, sys, tempfile, time
+import contextlib, json, os, pathlib, re, shutil, signal, subprocess, sys, tempfile, time
 import pyatspi
 from gi.repository import GLib
 
@@ -36,7 +36,9 @@ class Program:
         self.prefs = pathlib.Path(home, "config", "Pref Vel Timing")
         self.journal = pathlib.Path(home, "data", "VelTiming", "Liste en cours")
     def start(self, **desktop):  # desktop: more of the environment
+        os.makedirs(os.path.join(self.home, "runtime"), mode=0o700, exist_ok=True)
         self.env = env = dict(os.environ, **desktop, HOME=self.home, XDG_CONFIG_HOME=str(self.prefs.parent),
+                   XDG_RUNTIME_DIR=os.path.join(self.home, "runtime"),
                    XDG_DATA_HOME=str(self.journal.parent.parent), QT_QPA_PLATFORM="xcb",
                    QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1", ASAN_OPTIONS="detect_leaks=0")
         self.process, attempts = None, iter(range(3))
@@ -246,6 +248,39 @@ def desktop(p):
     check("<tr><td>1: Virage nord</td><td>0:00:0" in clipboard("text/html"), "the HTML table: " + clipboard("text/html"))
     p.quit(("Voulez-vous sauvegarder la liste en cours?", "Quitter"), keys=lambda: keys("key", "ctrl+q"))
 
+def commands(p):
+    """The command line: help without a display; 1,000 laps in a row, each at its command's moment; the status as the
+    window shows it; a refusal; no program running, then one started by --start."""
+    command = lambda *args: subprocess.run([p.binary, *args], env=p.env, cwd=p.home, capture_output=True, text=True,
+                                           timeout=30)
+    p.start()
+    usage = subprocess.run([p.binary, "--help"], env=dict(p.env, DISPLAY="", QT_QPA_PLATFORM=""), capture_output=True,
+                           text=True, timeout=30)
+    check(usage.returncode == 0 and "--preset H:MM:SS" in usage.stdout, "help: %r" % (usage,))
+    refused = command("--lap")
+    check((refused.returncode, refused.stderr) == (1, "Aucune course n'est en marche.\n"), "a lap while idle: %r" % (refused,))
+    check(command("--start", "Course").returncode == 0, "the start")
+    for lap in range(1000):
+        done = command("--lap", "--json")
+        status = json.loads(done.stdout)
+        check(done.returncode == 0 and status["rows"] == lap + 2 and abs(status["reading"] - status["clock"]) <= 2000,
+              "lap %d: %r" % (lap + 1, done))
+    check(command("--stop").returncode == 0, "the stop")
+    status = json.loads(command("--status", "--json").stdout)
+    table = find(p.main, "table", "Liste des temps").queryTable()
+    last = [table.getAccessibleAt(table.nRows - 3, c).name for c in range(3)]
+    check(status["display"] == p.display() and status["rows"] == table.nRows and status["state"] == "idle", "status: %r" % status)
+    check(re.fullmatch(r"Chronomètre 1, temps final:", last[0]) and last[1] == p.display(), "the stop's row: %r" % last)
+    p.quit(("Sauvegarder", "Quitter"))
+    absent = command("--status")
+    check((absent.returncode, absent.stderr) == (3, "VelTiming ne tourne pas.\n"), "no program: %r" % (absent,))
+    started = command("--start")
+    check((started.returncode, started.stderr) == (3, "VelTiming ne tournait pas : il est lancé.\n"), "%r" % (started,))
+    check(json.loads(command("--status", "--json").stdout)["state"] == "running", "the run started with the program")
+    pid = int(p.journal.with_name("Liste en cours.lock").read_text().split()[0])
+    os.kill(pid, signal.SIGTERM)
+    wait(lambda: command("--status").returncode == 3, 20, "the started program to end")
+
 def clock_seconds(fields):  # hours, minutes, seconds (more fields are left out)
     return sum(int(f) * 60 ** (2 - i) for i, f in enumerate(fields[:3]))
 
@@ -254,7 +289,8 @@ def main(binary, scenario, *options):
     program = Program(os.path.abspath(binary), home, options[1] if options[:1] == ("--screenshots",) else None)
     try:
         helpers.append(subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"]))
-        {"chronometre": chronometre, "countdown": countdown, "journal": journal, "desktop": desktop}[scenario](program)
+        {"chronometre": chronometre, "countdown": countdown, "journal": journal, "desktop": desktop,
+         "commands": commands}[scenario](program)
         print("PASS: " + scenario)
         return 0
     except BaseException as failure:
