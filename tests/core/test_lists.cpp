@@ -146,7 +146,11 @@ private slots:
         QCOMPARE(list.rowCount(), 1);
         QCOMPARE(list.row(0), (ListRow{"b", "3 4  5", "+"}));
         list.insertRows(0, LapRows({{"a", "1", " +"}, {"à", "", ""}})); // back where they were, before row 0
-        list.insertRows(4, LapRows({{"z", "", ""}}));                   // past the end: nothing
+        QSignalSpy inserted(&list, &LapList::rowsInserted);
+        list.insertRows(4, LapRows({{"z", "", ""}})); // past the end, before the first, or none: nothing
+        list.insertRows(-1, LapRows({{"z", "", ""}}));
+        list.insertRows(0, LapRows());
+        QCOMPARE(inserted.size(), 0);
         QCOMPARE(list.rows(), LapRows({{"a", "1", " +"}, {"à", "", ""}, {"b", "3 4  5", "+"}}));
         list.removeRows(0, 2);
         LapRows other;

@@ -116,7 +116,7 @@ class TestMainWindow : public QObject {
             laps().setData(laps().index(argument.toInt(), 0), "X");
         } else if (step.startsWith("type:")) { // in the comment
             typeInto(comment(), argument);
-        } else if (step == "Return" || step.startsWith("ctrl+")) {
+        } else if (step == "Return" || step == "Tab" || step.startsWith("ctrl+")) {
             QTest::keySequence(QApplication::focusWidget(), step);
         } else if (step.startsWith("focus:")) {
             argument == "none" ? QApplication::focusWidget()->clearFocus() : program.control(argument)->setFocus();
@@ -139,7 +139,7 @@ private slots:
     // earlier countdown's end, its alert and notification up), tick:<seconds>, answer:<button> (for the next
     // question), close (the message question by its close box), preset:<seconds>, up or down with keys held
     // (up:Ctrl+Alt) or key:<key> on the arrows, rows:<labels> (then runs numbered from 3), select:<row>, edit:<row>,
-    // type:<text> in the comment, from:<start>,<length> (selected in it), focus:<control> or focus:none, Return or
+    // type:<text> in the comment, from:<start>,<length> (selected in it), focus:<control> or focus:none, Return, Tab or
     // ctrl+<key> where the keyboard is, replace (the list replaced whole). tests/timing/window.txt keeps the run's
     // controls and what the list, the alert, the question, the desktop and the messages show after the last step; for a
     // list given its rows, Annuler and Rétablir, the comment, and what was copied: rows as a spreadsheet or a word
@@ -307,6 +307,24 @@ private slots:
     }
 
     // A double-click opens one cell; Escape or Tab ends its edit, changed or not, and nothing opens another.
+    // What only a look shows: a pause's row draws its label, a new warning replaces the one shown, and the window
+    // is never smaller than its minimum.
+    void drawnAsSeen()
+    {
+        laps().append({{"Chronomètre mis en pause à 14:02:13", {}, {}}});
+        const QImage drawn = list()->viewport()->grab().toImage();
+        const QRect cell = list()->visualRect(laps().index(0, 0));
+        QSet<QRgb> colours;
+        for (int x = cell.left(); x <= cell.right(); ++x)
+            colours << drawn.pixel(x, cell.center().y());
+        QVERIFY(colours.size() > 1);
+        w().showCopyProblem("Disque plein");
+        w().showCopyProblem("Dossier introuvable");
+        QCOMPARE(program.control<QLabel>("avertissement_copie")->text(), "Dossier introuvable");
+        w().resize(10, 10);
+        QVERIFY(w().width() >= MainWindow::kMinimumSize.width() && w().height() >= MainWindow::kMinimumSize.height());
+    }
+
     void oneEditPerDoubleClick()
     {
         laps().append({{"ligne", "0:00:00:00", "+"}});
