@@ -258,12 +258,15 @@ private slots:
         QProcess text;
         text.start("pdftotext", {"-bbox", pdf, "-"});
         QVERIFY(text.waitForFinished());
-        static const QRegularExpression box(R"re(xMax="([\d.]+)" yMax="[\d.]+">([^<]+)<)re");
+        static const QRegularExpression box(R"re(xMax="([\d.]+)" yMax="([\d.]+)">([^<]+)<)re");
         QString words;
+        QMap<QString, double> bottoms;
         for (const QRegularExpressionMatch &m : box.globalMatch(text.readAllStandardOutput())) {
-            QVERIFY2(m.captured(1).toDouble() < (m.captured(2).startsWith('l') ? 405 : 585), qPrintable(m.captured(2)));
-            words += m.captured(2) + ' ';
+            QVERIFY2(m.captured(1).toDouble() < (m.captured(3).startsWith('l') ? 405 : 585), qPrintable(m.captured(3)));
+            words += m.captured(3) + ' ';
+            bottoms.insert(m.captured(3), m.captured(2).toDouble());
         }
+        QCOMPARE(qRound((bottoms["0:01:05:37"] - bottoms["0:00:00:00"]) * 100), 1000); // lines 10 points apart
         for (const QString &word : (comment + ' ' + label).split(QRegularExpression("\\s+"), Qt::SkipEmptyParts))
             QVERIFY2(words.contains(word + ' '), qPrintable(word));
     }
