@@ -57,15 +57,3 @@ void PresetArrows::paintEvent(QPaintEvent *event)
     if (hasFocus())
         QPainter(this).fillRect(rect(), palette().color(QPalette::Highlight));
 }
-
-void PresetArrows::focusInEvent(QFocusEvent *event)
-{
-    QWidget::focusInEvent(event);
-    update();
-}
-
-void PresetArrows::focusOutEvent(QFocusEvent *event)
-{
-    QWidget::focusOutEvent(event);
-    update();
-}
