@@ -52,7 +52,8 @@ QString statusText(const QJsonObject &status)
         for (const QJsonValue &cell : last)
             if (!cell.toString().isEmpty())
                 cells << cell.toString();
-        text += QStringLiteral(" ; la dernière : ") + cells.join(QStringLiteral("  "));
+        if (!cells.isEmpty()) // the blank row that ends a run says nothing
+            text += QStringLiteral(" ; la dernière : ") + cells.join(QStringLiteral("  "));
     }
     return text + QLatin1Char('\n');
 }
