@@ -23,8 +23,8 @@ QList<QByteArray> read(const QByteArray &data, int count)
         const int length = static_cast<unsigned char>(data[at]);
         ++at;
         if (length > data.size() - at) {
-            // A record that claims more than the file holds ends the file.
-            records.append(QByteArray());
+            // A record that claims more than the file holds ends the file:
+            // it and those after it are empty.
             at = data.size();
             continue;
         }
