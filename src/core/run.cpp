@@ -8,6 +8,7 @@
 #include <QDataStream>
 #include <QIODevice>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -94,6 +95,13 @@ double Run::elapsedSeconds(double reading) const
     if (state_ == RunState::Idle)
         return 0;
     return elapsed(state_ == RunState::Paused ? pausedAt_ : reading);
+}
+
+std::optional<double> Run::progress(double reading) const
+{
+    if (!timer() || state_ == RunState::Idle || length_ <= 0)
+        return std::nullopt;
+    return std::clamp(elapsedSeconds(reading) / length_, 0.0, 1.0);
 }
 
 std::optional<double> Run::endReading() const

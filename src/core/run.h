@@ -91,6 +91,9 @@ public:
     // When a running countdown ends: the tick after the one that finds its
     // last second. Nothing for any other run.
     std::optional<double> endReading() const;
+    // How far a countdown under way has gone at a reading, from 0 to 1;
+    // nothing for any other run.
+    std::optional<double> progress(double reading) const;
     // The same run on a clock whose readings are `offset` further on.
     void shift(double offset);
 

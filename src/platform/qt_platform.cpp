@@ -6,6 +6,8 @@
 #include "platform/termination_signals.h"
 
 #include <QApplication>
+#include <QDBusConnection>
+#include <QDBusMessage>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -110,6 +112,29 @@ void QtPlatform::notify(Notice notice, const QString &summary, const QString &bo
     if (!notifier)
         notifier = std::make_unique<DesktopNotifier>(QGuiApplication::desktopFileName());
     notifier->post(summary, body);
+}
+
+void QtPlatform::showProgress(std::optional<double> fraction)
+{
+    if (fraction && progressShown_ && progressSent_.isValid() && progressSent_.elapsed() < 1000)
+        return;
+    if (!fraction && !progressShown_)
+        return;
+    // Read by the task managers that show a progress on a program's entry
+    // (Plasma's, dock extensions); where no session bus runs, nothing is sent.
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected())
+        return;
+    QDBusMessage update =
+        QDBusMessage::createSignal(QStringLiteral("/org/veltiming/VelTiming"),
+                                   QStringLiteral("com.canonical.Unity.LauncherEntry"), QStringLiteral("Update"));
+    QVariantMap properties{{QStringLiteral("progress-visible"), bool(fraction)}};
+    if (fraction)
+        properties.insert(QStringLiteral("progress"), *fraction);
+    update << QStringLiteral("application://%1.desktop").arg(QGuiApplication::desktopFileName()) << properties;
+    bus.send(update);
+    progressShown_ = bool(fraction);
+    progressSent_.start();
 }
 
 void QtPlatform::withdrawNotification(Notice notice)

@@ -2,6 +2,8 @@
 
 #include "platform/platform.h"
 
+#include <QElapsedTimer>
+
 #include <map>
 #include <memory>
 
@@ -31,6 +33,7 @@ public:
     void beep() override;
     void notify(Notice notice, const QString &summary, const QString &body) override;
     void withdrawNotification(Notice notice) override;
+    void showProgress(std::optional<double> fraction) override;
     int execModal(QDialog &dialog) override;
     QString saveFileName(const QString &suggestedName) override;
     QString openFileName() override;
@@ -59,4 +62,7 @@ private:
     std::unique_ptr<InstanceLock> instance_;
     QString lastFolder_;
     QByteArray bootId_;
+    // The progress shown on the taskbar entry, and when it was sent.
+    bool progressShown_ = false;
+    QElapsedTimer progressSent_;
 };

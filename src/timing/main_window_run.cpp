@@ -51,13 +51,16 @@ void MainWindow::onPresetStep(int direction, qint64 seconds)
 
 void MainWindow::onTick()
 {
-    const Run::Tick tick = timekeeper_.tick(platform_.microseconds());
+    const double reading = platform_.microseconds();
+    const Run::Tick tick = timekeeper_.tick(reading);
     if (tick.expired) {
         timekeeper_.expire(platform_.now());
         return;
     }
-    if (tick.display != timeDisplay_->text())
+    if (tick.display != timeDisplay_->text()) {
         timeDisplay_->setText(tick.display);
+        platform_.showProgress(timekeeper_.run().progress(reading));
+    }
     tickTimer_->start(tick.nextDelayMs);
 }
 
@@ -132,6 +135,7 @@ void MainWindow::showRun()
     presetArrows_->setVisible(run.timer());
     presetArrows_->setEnabled(idle || !run.timer()); // hidden in Chronomètre mode
     clearButton_->setEnabled(idle);
+    platform_.showProgress(run.progress(platform_.microseconds()));
     if (state != RunState::Running)
         tickTimer_->stop();
     else if (!tickTimer_->isActive())

@@ -27,6 +27,12 @@ public slots:
         return calls.size();
     }
     void CloseNotification(uint id) { calls << QString::number(id); }
+    // A task manager's side of a taskbar entry's progress.
+    void launcherUpdate(const QString &entry, const QVariantMap &properties)
+    {
+        calls << entry + ' ' + properties.value("progress").toString() + ' ' +
+                     properties.value("progress-visible").toString();
+    }
 
 public:
     QStringList calls, capabilities{"body"};
@@ -151,6 +157,17 @@ private slots:
         QTRY_COMPARE(service.calls, QStringList({posted + "Encore", "1", posted + "Pâtes & <sauce>", "3",
                                                  posted + "Pâtes &amp; &lt;sauce&gt;", "5"}));
         QTRY_VERIFY(notifier.children().isEmpty()); // nothing left waiting for an answer
+
+        // A countdown's progress on the taskbar entry, at most once a second, withdrawn once.
+        service.calls.clear();
+        QVERIFY(serving.connect({}, "/org/veltiming/VelTiming", "com.canonical.Unity.LauncherEntry", "Update", &service,
+                                SLOT(launcherUpdate(QString, QVariantMap))));
+        QGuiApplication::setDesktopFileName("org.veltiming.VelTiming");
+        QtPlatform platform;
+        for (const std::optional<double> fraction : {std::optional(0.25), std::optional(0.5), {}, {}})
+            platform.showProgress(fraction);
+        const QString entry = "application://org.veltiming.VelTiming.desktop ";
+        QTRY_COMPARE(service.calls, QStringList({entry + "0.25 true", entry + " false"}));
         bus.kill();
         bus.waitForFinished();
     }

@@ -34,6 +34,11 @@ public:
         shown[notice] = notifications.emplace_back(summary + '\n' + body);
     }
     void withdrawNotification(Notice notice) override { shown.remove(notice); }
+    void showProgress(std::optional<double> fraction) override
+    {
+        if (progress.value(progress.size() - 1, -1) != fraction.value_or(-1))
+            progress << fraction.value_or(-1);
+    }
     int execModal(QDialog &dialog) override;
     QString saveFileName(const QString &suggestedName) override;
     QString openFileName() override;
@@ -82,6 +87,7 @@ public:
     int beeps = 0;
     QStringList notifications;   // summary and body of each, a line apart
     QMap<Notice, QString> shown; // the notifications shown now
+    QList<double> progress;      // each change of the taskbar's progress, -1 when withdrawn
     QList<int> quits;
     QStringList suggestedNames;
     int fileDialogs = 0;

@@ -325,6 +325,16 @@ private slots:
         QVERIFY(w().width() >= MainWindow::kMinimumSize.width() && w().height() >= MainWindow::kMinimumSize.height());
     }
 
+    // A countdown's progress goes to the taskbar entry as its display changes, holds through a pause, and is withdrawn
+    // at its end.
+    void countdownProgress()
+    {
+        for (const QString &step :
+             QString("timer preset:10 bt_depart tick:1 tick:1.5 bt_pause bt_pause tick:9").split(' '))
+            play(step);
+        QCOMPARE(program.platform.progress, QList<double>({0, 0.1, 0.25, 0.35, -1})); // paused at 3.5 s of 10
+    }
+
     void oneEditPerDoubleClick()
     {
         laps().append({{"ligne", "0:00:00:00", "+"}});
