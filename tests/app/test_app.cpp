@@ -241,6 +241,8 @@ private slots:
                     line += control->property(state).toBool() ? QString(' ') + state : "";
                 line +=
                     QString(control->isEnabled() ? "" : " disabled") + (control->isVisibleTo(window) ? "" : " hidden");
+                if (!window->rect().contains(QRect(control->mapTo(window, QPoint()), control->size())))
+                    line += " cut off by its window";
                 if (const auto *view = qobject_cast<QTableView *>(control))
                     line += view->horizontalHeader()->isHidden() ? " no headings" : " headings";
                 for (const auto &[what, text] :
