@@ -3,6 +3,7 @@
 #include "app/about_window.h"
 #include "app/cursor_blink.h"
 #include "app/menu_bar.h"
+#include "app/tray_icon.h"
 #include "core/font_check.h"
 #include "core/program.h"
 #include "documents/documents.h"
@@ -116,6 +117,9 @@ void Application::buildWindows()
     connect(copy_, &ListCopy::problemChanged, window_.get(), &MainWindow::showCopyProblem);
     connect(window_.get(), &MainWindow::closeRequested, this, [this] { documents_->quit(); });
     connectMenus(*menu);
+    tray_ = new TrayIcon(timekeeper_, *window_, window_.get());
+    if (tray_->quitAction())
+        connect(tray_->quitAction(), &QAction::triggered, this, [this] { documents_->quit(); });
 }
 
 void Application::connectMenus(const MenuBar &menu)

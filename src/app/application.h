@@ -20,6 +20,7 @@ class Platform;
 class PreferencesWindow;
 class QApplication;
 class SettingsStore;
+class TrayIcon;
 
 // The application object: it owns the program's state (the timekeeper and
 // its settings) and its windows, and hands them by reference to what needs
@@ -87,6 +88,7 @@ private:
     std::unique_ptr<Documents> documents_;
     std::unique_ptr<AboutWindow> about_;
     PreferencesWindow *preferences_ = nullptr;
+    TrayIcon *tray_ = nullptr;
     // Only a start-up that restored the settings writes them back at quit.
     bool started_ = false;
     // The frame as read, where the window was put, and whether the window

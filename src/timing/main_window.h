@@ -68,10 +68,17 @@ public:
     void showCopyProblem(const QString &problem);
     // Brings the window to the front, as a second start asks.
     void bringToFront();
+    // The run buttons' commands, also for the tray's menu; a command given
+    // no press is the moment it runs.
+    void onStartStop();
+    void onPauseResume();
+    void onLap();
 
 signals:
     // The window's close box: the quit command decides.
     void closeRequested();
+    // The display shows a new text.
+    void displayChanged(const QString &display);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -85,10 +92,7 @@ private:
     void showOutcome(const Outcome &outcome);
     void showRun();
     void showSettings();
-    void onStartStop();
-    void onPauseResume();
     void onReset();
-    void onLap();
     void onTick();
     void onClock();
     void onDate();

@@ -59,6 +59,7 @@ void MainWindow::onTick()
     }
     if (tick.display != timeDisplay_->text()) {
         timeDisplay_->setText(tick.display);
+        emit displayChanged(tick.display);
         platform_.showProgress(timekeeper_.run().progress(reading));
     }
     tickTimer_->start(tick.nextDelayMs);
@@ -80,8 +81,10 @@ void MainWindow::onDate()
 
 void MainWindow::showOutcome(const Outcome &outcome)
 {
-    if (!outcome.display.isEmpty())
+    if (!outcome.display.isEmpty()) {
         timeDisplay_->setText(outcome.display);
+        emit displayChanged(outcome.display);
+    }
     if (!outcome.heading.isEmpty())
         commentBox_->setTitle(outcome.heading);
     if (outcome.clearComment)

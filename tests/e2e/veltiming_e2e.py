@@ -130,6 +130,40 @@ def notification_service(record):  # the desktop's, reading markup, on this test
                      lambda bus, name: bus.register_object("/org/freedesktop/Notifications", interface, called), None, None)
     GLib.MainLoop().run()
 
+def tray_watcher(record):  # the desktop's tray, on this test's session bus: writes the item that registers
+    from gi.repository import Gio
+    def called(bus, sender, path, interface, method, args, invocation):
+        if method == "RegisterStatusNotifierItem":
+            with open(record, "a") as out: print(sender, args.unpack()[0], file=out)
+        invocation.return_value(None)
+    def read(bus, sender, path, interface, name):
+        return {"IsStatusNotifierHostRegistered": GLib.Variant("b", True), "ProtocolVersion": GLib.Variant("i", 0),
+                "RegisteredStatusNotifierItems": GLib.Variant("as", [])}[name]
+    interface = Gio.DBusNodeInfo.new_for_xml('<node><interface name="org.kde.StatusNotifierWatcher">'
+        '<method name="RegisterStatusNotifierItem"><arg type="s" direction="in"/></method>'
+        '<method name="RegisterStatusNotifierHost"><arg type="s" direction="in"/></method>'
+        '<property name="IsStatusNotifierHostRegistered" type="b" access="read"/>'
+        '<property name="ProtocolVersion" type="i" access="read"/>'
+        '<property name="RegisteredStatusNotifierItems" type="as" access="read"/></interface></node>').interfaces[0]
+    Gio.bus_own_name(Gio.BusType.SESSION, "org.kde.StatusNotifierWatcher", 0, lambda bus, name: bus.register_object(
+        "/StatusNotifierWatcher", interface, called, read, None), None, None)
+    GLib.MainLoop().run()
+
+def tray_item(record):  # the tray's side of the item: its tooltip, and a click on a menu entry by its label
+    from gi.repository import Gio
+    bus = Gio.bus_get_sync(Gio.BusType.SESSION)
+    sender, item = record.read_text().split()[:2]
+    service, path = (sender, item) if item.startswith("/") else (item, "/StatusNotifierItem")
+    get = lambda name: bus.call_sync(service, path, "org.freedesktop.DBus.Properties", "Get",
+        GLib.Variant("(ss)", ("org.kde.StatusNotifierItem", name)), None, 0, 5000, None).unpack()[0]
+    def click(label):
+        layout = bus.call_sync(service, get("Menu"), "com.canonical.dbusmenu", "GetLayout",
+                               GLib.Variant("(iias)", (0, -1, [])), None, 0, 5000, None).unpack()[1]
+        item = next(i for i in layout[2] if i[1].get("label", "").replace("_", "") == label)
+        bus.call_sync(service, get("Menu"), "com.canonical.dbusmenu", "Event",
+                      GLib.Variant("(isvu)", (item[0], "clicked", GLib.Variant("s", ""), 0)), None, 0, 5000, None)
+    return get, click
+
 def countdown(p):
     """A 5 s countdown set by a preferences file written beforehand, and its notification; a quit, and the settings
     back at restart."""
@@ -249,28 +283,41 @@ def desktop(p):
     p.quit(("Voulez-vous sauvegarder la liste en cours?", "Quitter"), keys=lambda: keys("key", "ctrl+q"))
 
 def commands(p):
-    """The command line: help without a display; 1,000 laps in a row, each at its command's moment; the status as the
+    """The tray's menu and tooltip; the command line: help without a display; 1,000 laps in a row, each at its command's moment; the status as the
     window shows it; a refusal; no program running, then one started by --start."""
     command = lambda *args: subprocess.run([p.binary, *args], env=p.env, cwd=p.home, capture_output=True, text=True,
                                            timeout=30)
+    record = pathlib.Path(p.home, "tray")
+    p.helpers.append(subprocess.Popen([sys.executable, __file__, "tray-watcher", str(record)]))
+    wait(lambda: subprocess.run(["dbus-send", "--session", "--print-reply", "--dest=org.freedesktop.DBus", "/",
+                                 "org.freedesktop.DBus.NameHasOwner", "string:org.kde.StatusNotifierWatcher"],
+                                capture_output=True, text=True).stdout.rstrip().endswith("true"), 10, "the tray")
     p.start()
+    get, click = tray_item(wait(lambda: record.exists() and record, 10, "the tray icon to register"))
+    click("Départ")
+    wait(lambda: find(p.main, "push button", "Stop"), 5, "the start from the tray's menu")
+    wait(lambda: re.fullmatch(r"Vel Timing : 0:00:0\d:00", get("ToolTip")[2]), 5, "the display in the tooltip")
+    click("Stop")
+    wait(lambda: find(p.main, "push button", "Départ"), 5, "the stop from the tray's menu")
+    command("--reset")
     usage = subprocess.run([p.binary, "--help"], env=dict(p.env, DISPLAY="", QT_QPA_PLATFORM=""), capture_output=True,
                            text=True, timeout=30)
     check(usage.returncode == 0 and "--preset H:MM:SS" in usage.stdout, "help: %r" % (usage,))
     refused = command("--lap")
     check((refused.returncode, refused.stderr) == (1, "Aucune course n'est en marche.\n"), "a lap while idle: %r" % (refused,))
     check(command("--start", "Course").returncode == 0, "the start")
+    rows = json.loads(command("--status", "--json").stdout)["rows"]
     for lap in range(1000):
         done = command("--lap", "--json")
         status = json.loads(done.stdout)
-        check(done.returncode == 0 and status["rows"] == lap + 2 and abs(status["reading"] - status["clock"]) <= 2000,
+        check(done.returncode == 0 and status["rows"] == rows + lap + 1 and abs(status["reading"] - status["clock"]) <= 2000,
               "lap %d: %r" % (lap + 1, done))
     check(command("--stop").returncode == 0, "the stop")
     status = json.loads(command("--status", "--json").stdout)
     table = find(p.main, "table", "Liste des temps").queryTable()
     last = [table.getAccessibleAt(table.nRows - 3, c).name for c in range(3)]
     check(status["display"] == p.display() and status["rows"] == table.nRows and status["state"] == "idle", "status: %r" % status)
-    check(re.fullmatch(r"Chronomètre 1, temps final:", last[0]) and last[1] == p.display(), "the stop's row: %r" % last)
+    check(re.fullmatch(r"Chronomètre 2, temps final:", last[0]) and last[1] == p.display(), "the stop's row: %r" % last)
     p.quit(("Sauvegarder", "Quitter"))
     absent = command("--status")
     check((absent.returncode, absent.stderr) == (3, "VelTiming ne tourne pas.\n"), "no program: %r" % (absent,))
@@ -305,4 +352,5 @@ def main(binary, scenario, *options):
         shutil.rmtree(home, ignore_errors=True)
 
 if __name__ == "__main__":
-    sys.exit(notification_service(sys.argv[2]) if sys.argv[1] == "notification-service" else main(*sys.argv[1:]))
+    helpers = {"notification-service": notification_service, "tray-watcher": tray_watcher}
+    sys.exit(helpers[sys.argv[1]](sys.argv[2]) if sys.argv[1] in helpers else main(*sys.argv[1:]))

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QObject>
+
+class MainWindow;
+class QAction;
+class QSystemTrayIcon;
+class Timekeeper;
+
+// The program in the desktop's tray, where there is one: the run's state in
+// its icon, the display's time in its tooltip, and a menu of the window's own
+// commands.
+class TrayIcon : public QObject {
+    Q_OBJECT
+public:
+    TrayIcon(Timekeeper &timekeeper, MainWindow &window, QObject *parent = nullptr);
+    ~TrayIcon() override;
+
+    // Null where the desktop has no tray.
+    QSystemTrayIcon *icon() const { return icon_; }
+    // "Quitter", for the quit command to take.
+    QAction *quitAction() const { return quit_; }
+
+private:
+    void showRun();
+
+    Timekeeper &timekeeper_;
+    QSystemTrayIcon *icon_ = nullptr;
+    QAction *startStop_ = nullptr;
+    QAction *lap_ = nullptr;
+    QAction *pauseResume_ = nullptr;
+    QAction *quit_ = nullptr;
+};
