@@ -129,10 +129,12 @@ private slots:
         const auto step = [&](const std::function<void()> &change) {
             change();
             const std::optional<Preferences> p = PreferencesFile::load(blocked);
-            seen << (!p ? "none"
-                        : KeptLines::filled("%1,%2 %3 %4 [%5] [%6] max%7", p->left, p->top, p->preset,
-                                            p->timerMode ? "timer" : "chrono", p->lapLabel, p->alertMessage,
-                                            int(PreferencesFile::maximized(blocked))));
+            QFile file(PreferencesFile::path(blocked)); // the mode as its record holds it: 1 or 2
+            seen << (!p || !file.open(QIODevice::ReadOnly)
+                         ? "none"
+                         : KeptLines::filled("%1,%2 %3 mode %4 [%5] [%6] max%7", p->left, p->top, p->preset,
+                                             PreferenceRecords::read(file.readAll(), 11).value(9), p->lapLabel,
+                                             p->alertMessage, int(PreferencesFile::maximized(blocked))));
         };
         MainWindow &w = program.window();
         step([&] { QTest::mouseClick(program.control<PresetArrows>("LittleArrows1")->upButton(), Qt::LeftButton); });
@@ -162,11 +164,11 @@ private slots:
             w.setContentFrame(QRect(0, 19, 560, 400));
             program.application().close();
         });
-        QCOMPARE(seen,
-                 QStringList(
-                     {"none", "none", "20,50 301 timer [Temps intermédiaire ] [Temps écoulé!] max0",
-                      "20,50 301 timer [Tour de piste] [Fini] max0", "20,50 301 timer [Tour de piste] [Fini] max1",
-                      "40,120 301 timer [Tour de piste] [Fini] max0", "20,50 301 timer [Tour de piste] [Fini] max0"}));
+        QCOMPARE(seen, QStringList({"none", "none", "20,50 301 mode 2 [Temps intermédiaire ] [Temps écoulé!] max0",
+                                    "20,50 301 mode 2 [Tour de piste] [Fini] max0",
+                                    "20,50 301 mode 2 [Tour de piste] [Fini] max1",
+                                    "40,120 301 mode 2 [Tour de piste] [Fini] max0",
+                                    "20,50 301 mode 2 [Tour de piste] [Fini] max0"}));
         QCOMPARE(program.platform.messages, // once: the second quit wrote
                  QStringList(QString("Impossible d'enregistrer les préférences dans « %1/Pref Vel Timing » : le "
                                      "dossier « %1 » ne peut pas être créé")
@@ -277,8 +279,10 @@ private slots:
     void ownColours()
     {
         QStringList grounds;
-        for (const bool dark : {false, true}) {
-            QApplication::setPalette(dark ? QPalette(QColor(53, 53, 53)) : QApplication::style()->standardPalette());
+        // Light, dark, and a grey just light enough to be left as it is.
+        for (const QPalette &palette : {QApplication::style()->standardPalette(), QPalette(QColor(53, 53, 53)),
+                                        QPalette(QColor(128, 128, 128))}) {
+            QApplication::setPalette(palette);
             QCoreApplication::processEvents();
             for (const char *name : {"StaticText2", "StaticText3", "StaticText4"}) {
                 const QLabel *label = program.control<QLabel>(name);
@@ -288,7 +292,8 @@ private slots:
             }
         }
         QApplication::setPalette(QApplication::style()->standardPalette());
-        QCOMPARE(grounds.join(' '), "1L#502c99 0L#280d93 0L#280d93 1L#502c99 1L#280d93 1L#280d93");
+        QCOMPARE(grounds.join(' '),
+                 "1L#502c99 0L#280d93 0L#280d93 1L#502c99 1L#280d93 1L#280d93 1D#502c99 0D#280d93 0D#280d93");
     }
 
     void cursorBlinkingStopsAndInputRestartsIt()

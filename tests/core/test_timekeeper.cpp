@@ -143,6 +143,11 @@ private slots:
         QVERIFY(!RunJournal::recover({"?", "boot-1", 0, kWallStart}, "boot-1", 0, kWallStart));
         QVERIFY(!RunJournal::read("h {course x}\n") && !RunJournal::read("h\n"));
         QVERIFY(!Run::load(Run().save().chopped(1)) && !Run::load(Run().save() + 'x') && !Run::load("\x02"));
+        // A run's line typed in the comment is the user's text, not the run.
+        const QString typed = QString::fromLatin1(RunJournal::line({Run().save(), "boot-2", 2, {}})).trimmed();
+        const std::optional<SavedRun> header = RunJournal::read(
+            SavedList::write(RunJournal::header("h", {Run().save(), "boot-1", 1, {}}), "x\n" + typed, {}));
+        QVERIFY(header && header->boot == "boot-1");
         KeptLines::check(QFINDTESTDATA("recovery.txt"), [&](const QString &input, QStringList &made) {
             const QString steps = input.section(" | ", 0, 0), now = input.section(" | ", 1);
             Settings settings;

@@ -7,6 +7,7 @@
 #include "kept_lines.h"
 #include "platform/whole_file.h"
 #include "program_fixture.h"
+#include "settings/preferences_file.h"
 #include "widgets/lap_list_view.h"
 #include "widgets/warning_line.h"
 
@@ -232,8 +233,8 @@ private slots:
         });
     }
 
-    // Every word of a long comment and of a long label is printed, none over the next column; the comment answered
-    // becomes the timing's; a printer that cannot be written to is told.
+    // Every word of a long comment and of a long label is printed, none over the next column, on as many pages as the
+    // rows take; the comment answered becomes the timing's; a printer that cannot be written to is told.
     void print()
     {
         threeRows();
@@ -241,6 +242,8 @@ private slots:
         for (int i = 0; i < 144; ++i)
             comment += QString::asprintf(" c%03d", i), label += QString::asprintf("l%03d ", i % 100);
         laps().append({{label, "0:00:01:00", "+  0:00:01:00"}});
+        for (int i = 0; i < 80; ++i) // onto a second page
+            laps().append({{"r", "0:00:02:00", ""}});
         const QString pdf = path("liste.pdf");
         for (const QString &output : {QString("/proc/liste.pdf"), QString(), pdf}) // cannot be written; cancelled
             program.platform.printScripts
@@ -261,7 +264,9 @@ private slots:
         static const QRegularExpression box(R"re(xMax="([\d.]+)" yMax="([\d.]+)">([^<]+)<)re");
         QString words;
         QMap<QString, double> bottoms;
-        for (const QRegularExpressionMatch &m : box.globalMatch(text.readAllStandardOutput())) {
+        const QString boxes = text.readAllStandardOutput();
+        QCOMPARE(boxes.count("<page "), 2);
+        for (const QRegularExpressionMatch &m : box.globalMatch(boxes)) {
             QVERIFY2(m.captured(1).toDouble() < (m.captured(3).startsWith('l') ? 405 : 585), qPrintable(m.captured(3)));
             words += m.captured(3) + ' ';
             bottoms.insert(m.captured(3), m.captured(2).toDouble());
@@ -273,9 +278,9 @@ private slots:
 
     // Each case gives the copy an earlier program left (copy:<name>), then steps: a button of the window, save,
     // cancelled (a save), open, quit, clear, edit (a label), now (the copy written at once), blocked (a folder where it
-    // goes), unblocked, settled (no copy nor preferences written yet), signal, in-dialog (a signal comes in the next
-    // file dialog), logout, logout-asking (a logout that may ask), restart:<answers> (killed, and started again); then
-    // the answers to the questions. A run starts while the welcome shows unless the first step is idle.
+    // goes), unblocked, settled (no copy nor preferences written yet), signal, maximized, in-dialog (a signal comes in
+    // the next file dialog), logout, logout-asking (a logout that may ask), restart:<answers> (killed, and started
+    // again); then the answers to the questions. A run starts while the welcome shows unless the first step is idle.
     // tests/documents/copies.txt keeps what is asked, the rows and what was typed, how the program ended once
     // settled, and the copies then.
     void copies()
@@ -313,6 +318,8 @@ private slots:
                     step == "signal" ? p.terminate() : void(p.inFileDialog = p.terminate);
                 else if (step.startsWith("logout"))
                     logout = p.endSession(step == "logout-asking") ? "goes on" : "cancelled";
+                else if (step == "maximized")
+                    program.window().showMaximized();
                 else if (step == "edit") // the second row's label
                     laps().setEditable(true), laps().setData(laps().index(1, 0), "Virage");
                 else if (step.startsWith("restart:")) // the first was killed: its windows went, it wrote no more
@@ -332,10 +339,11 @@ private slots:
                                  ? "selected"
                                  : "not selected");
             if (steps.contains("settled"))
-                made << KeptLines::filled("ends: logout %1 | quit %2 | copy %3 | preferences %4", logout,
+                made << KeptLines::filled("ends: logout %1 | quit %2 | copy %3 | preferences %4%5", logout,
                                           p.quits.value(0, -1), QFile::exists(journal()) ? "at once" : "later",
                                           QFile::exists(folder->filePath("Pref Vel Timing")) ? "written"
-                                                                                             : "not written");
+                                                                                             : "not written",
+                                          PreferencesFile::maximized(folder->path()) ? ", maximized" : "");
             const QString copies = kept();
             const bool added = linkedNow && contents(journal()) == contents(QFile::decodeName(linked));
             made << "copies: " + copies +
