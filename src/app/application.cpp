@@ -91,6 +91,7 @@ void Application::start()
     connect(about_.get(), &AboutWindow::welcomeEnded, this, [this] {
         window_->raise();
         window_->activateWindow();
+        showTray();
         documents_->offerRecovery();
     });
     about_->welcome();
@@ -117,9 +118,6 @@ void Application::buildWindows()
     connect(copy_, &ListCopy::problemChanged, window_.get(), &MainWindow::showCopyProblem);
     connect(window_.get(), &MainWindow::closeRequested, this, [this] { documents_->quit(); });
     connectMenus(*menu);
-    tray_ = new TrayIcon(timekeeper_, *window_, window_.get());
-    if (tray_->quitAction())
-        connect(tray_->quitAction(), &QAction::triggered, this, [this] { documents_->quit(); });
 }
 
 void Application::connectMenus(const MenuBar &menu)
@@ -161,6 +159,16 @@ void Application::showPreferences()
         showHelpTags();
     }
     preferences_->showSettings(settings_.values());
+}
+
+void Application::showTray()
+{
+    // Once the window is up: asking the desktop for its tray costs start-up a bus connection.
+    if (tray_)
+        return;
+    tray_ = new TrayIcon(timekeeper_, *window_, window_.get());
+    if (tray_->quitAction())
+        connect(tray_->quitAction(), &QAction::triggered, this, [this] { documents_->quit(); });
 }
 
 void Application::showAbout()

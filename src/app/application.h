@@ -71,6 +71,7 @@ private:
     void keepFrame();
     Preferences withFrame(Preferences values) const;
     void showHelpTags();
+    void showTray();
     // A termination signal: the copy and the settings are written without a
     // question, then the program ends.
     void endOnSignal();
