@@ -318,6 +318,7 @@ def commands(p):
     last = [table.getAccessibleAt(table.nRows - 3, c).name for c in range(3)]
     check(status["display"] == p.display() and status["rows"] == table.nRows and status["state"] == "idle", "status: %r" % status)
     check(re.fullmatch(r"Chronomètre 2, temps final:", last[0]) and last[1] == p.display(), "the stop's row: %r" % last)
+    p.screenshot(p.main, "veltiming-commands.png")
     p.quit(("Sauvegarder", "Quitter"))
     absent = command("--status")
     check((absent.returncode, absent.stderr) == (3, "VelTiming ne tourne pas.\n"), "no program: %r" % (absent,))
