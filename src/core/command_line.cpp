@@ -13,16 +13,10 @@ using RemoteProtocol::Operation;
 
 namespace CommandLine {
 namespace {
-struct Flag {
-    const char *name;
-    Operation operation;
-    bool takesValue;
-};
-constexpr std::array kFlags{Flag{"start", Operation::Start, false},   Flag{"stop", Operation::Stop, false},
-                            Flag{"lap", Operation::Lap, false},       Flag{"pause", Operation::Pause, false},
-                            Flag{"resume", Operation::Resume, false}, Flag{"reset", Operation::Reset, false},
-                            Flag{"mode", Operation::Mode, true},      Flag{"preset", Operation::Preset, true},
-                            Flag{"status", Operation::Status, false}};
+// Every operation but showing the window, which a plain start asks for.
+constexpr std::array kCommands{Operation::Start, Operation::Stop,   Operation::Lap,
+                               Operation::Pause, Operation::Resume, Operation::Reset,
+                               Operation::Mode,  Operation::Preset, Operation::Status};
 
 Invocation mistake(const QString &text)
 {
@@ -68,8 +62,10 @@ Invocation parse(const QStringList &arguments)
     parser.addOption({{QStringLiteral("h"), QStringLiteral("help")}, {}});
     parser.addOption({QStringLiteral("version"), {}});
     parser.addOption({QStringLiteral("json"), {}});
-    for (const Flag &flag : kFlags)
-        parser.addOption({QLatin1String(flag.name), {}, flag.takesValue ? QStringLiteral("value") : QString()});
+    for (const Operation operation : kCommands)
+        parser.addOption({RemoteProtocol::name(operation),
+                          {},
+                          RemoteProtocol::needsArgument(operation) ? QStringLiteral("value") : QString()});
     if (!parser.parse(arguments))
         return mistake(parser.unknownOptionNames().isEmpty()
                            ? QStringLiteral("Une valeur manque, ou une option en a une qu'elle ne prend pas.")
@@ -82,13 +78,13 @@ Invocation parse(const QStringList &arguments)
     invocation.json = parser.isSet(QStringLiteral("json"));
     int operations = 0;
     for (const QString &name : parser.optionNames()) {
-        const auto *flag = std::find_if(kFlags.begin(), kFlags.end(),
-                                        [&](const Flag &known) { return name == QLatin1String(known.name); });
-        if (flag == kFlags.end())
+        const auto *command = std::find_if(kCommands.begin(), kCommands.end(),
+                                           [&](Operation known) { return name == RemoteProtocol::name(known); });
+        if (command == kCommands.end())
             continue;
         ++operations;
-        invocation.request.operation = flag->operation;
-        if (flag->takesValue)
+        invocation.request.operation = *command;
+        if (RemoteProtocol::needsArgument(*command))
             invocation.request.argument = parser.value(name);
     }
     if (operations != 1)

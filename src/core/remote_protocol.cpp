@@ -29,19 +29,11 @@ std::optional<QJsonObject> object(const QByteArray &line)
     return document.object();
 }
 
-bool takesArgument(Operation operation)
-{
-    return operation == Operation::Start || operation == Operation::Lap || operation == Operation::Mode ||
-           operation == Operation::Preset;
-}
-
 // Why an operation's argument is refused; empty when it is sound.
 QString argumentProblem(Operation operation, const QJsonValue &value)
 {
     if (value.isUndefined())
-        return operation == Operation::Mode || operation == Operation::Preset
-                   ? QStringLiteral("Cette commande demande une valeur.")
-                   : QString();
+        return needsArgument(operation) ? QStringLiteral("Cette commande demande une valeur.") : QString();
     if (!takesArgument(operation))
         return QStringLiteral("Cette commande ne prend pas de valeur.");
     if (!value.isString())
@@ -55,10 +47,25 @@ QString argumentProblem(Operation operation, const QJsonValue &value)
 }
 } // namespace
 
+bool needsArgument(Operation operation)
+{
+    return operation == Operation::Mode || operation == Operation::Preset;
+}
+
+bool takesArgument(Operation operation)
+{
+    return operation == Operation::Start || operation == Operation::Lap || needsArgument(operation);
+}
+
+QLatin1String name(Operation operation)
+{
+    return QLatin1String(kOperations[size_t(operation)].second);
+}
+
 QByteArray encode(const Request &request)
 {
     QJsonObject object{{QStringLiteral("v"), kVersion},
-                       {QStringLiteral("op"), QLatin1String(kOperations[size_t(request.operation)].second)},
+                       {QStringLiteral("op"), name(request.operation)},
                        {QStringLiteral("boot"), QString::fromLatin1(request.boot)},
                        {QStringLiteral("clock"), double(request.clock)}};
     if (takesArgument(request.operation) && !request.argument.isEmpty())
@@ -82,9 +89,9 @@ std::variant<Request, QString> decode(const QByteArray &line)
             key != QLatin1String("clock") && key != QLatin1String("arg"))
             return QStringLiteral("Champ inconnu : %1.").arg(key.left(32));
     Request request;
-    const QString name = json.value(QLatin1String("op")).toString();
+    const QString named = json.value(QLatin1String("op")).toString();
     const auto *found = std::find_if(kOperations.begin(), kOperations.end(),
-                                     [&](const auto &entry) { return name == QLatin1String(entry.second); });
+                                     [&](const auto &entry) { return named == QLatin1String(entry.second); });
     if (found == kOperations.end())
         return QStringLiteral("Commande inconnue.");
     request.operation = found->first;

@@ -27,6 +27,13 @@ struct Request {
     qint64 clock = 0; // microseconds of the boot clock
 };
 
+// The operation's name in a request, which is also its option's.
+QLatin1String name(Operation operation);
+// The mode and the preset cannot go without their argument; a start and a
+// lap may have one, their comment.
+bool needsArgument(Operation operation);
+bool takesArgument(Operation operation);
+
 // Without the line's end.
 QByteArray encode(const Request &request);
 // The request a line holds, or why it holds none, in French.
