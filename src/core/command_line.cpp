@@ -91,8 +91,8 @@ Invocation parse(const QStringList &arguments)
         return mistake(operations == 0 ? QStringLiteral("Aucune commande.")
                                        : QStringLiteral("Une seule commande à la fois."));
     const QStringList rest = parser.positionalArguments();
-    const bool commented =
-        invocation.request.operation == Operation::Start || invocation.request.operation == Operation::Lap;
+    const Operation operation = invocation.request.operation;
+    const bool commented = RemoteProtocol::takesArgument(operation) && !RemoteProtocol::needsArgument(operation);
     if (rest.size() > (commented ? 1 : 0))
         return mistake(commented ? QStringLiteral("Un seul commentaire, entre guillemets s'il a des blancs.")
                                  : QStringLiteral("Cette commande ne prend pas de commentaire."));
