@@ -116,7 +116,8 @@ void QtPlatform::notify(Notice notice, const QString &summary, const QString &bo
 
 void QtPlatform::showProgress(std::optional<double> fraction)
 {
-    if (fraction && progressShown_ && progressSent_.isValid() && progressSent_.elapsed() < 1000)
+    // The display changes once a second: a tick a little early is still the next second's.
+    if (fraction && progressShown_ && progressSent_.isValid() && progressSent_.elapsed() < 900)
         return;
     if (!fraction && !progressShown_)
         return;
