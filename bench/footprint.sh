@@ -21,7 +21,7 @@ launch() {
     start=$(now_ms)
     HOME=$home XDG_CONFIG_HOME=$home/config "$binary" > /dev/null 2>&1 &
     pid=$!
-    until xwininfo -name "Vel Timing" 2> /dev/null | grep -q "IsViewable"; do
+    until xdotool search --onlyvisible --name "^Vel Timing$" > /dev/null 2>&1; do
         sleep 0.002
     done
     echo "$pid $(($(now_ms) - start))"

@@ -23,7 +23,8 @@ measure() {
     start=$(now_ms)
     HOME=$home XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data "${programs[$1]}" > /dev/null 2>&1 &
     pid=$!
-    until xwininfo -name "${titles[$1]}" 2> /dev/null | grep -q "IsViewable"; do
+    # Qt also names a hidden 1x1 window after the program: only a shown one counts.
+    until xdotool search --onlyvisible --name "^${titles[$1]}\$" > /dev/null 2>&1; do
         sleep 0.002
     done
     ms=$(($(now_ms) - start))
