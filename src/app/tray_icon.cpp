@@ -34,8 +34,6 @@ TrayIcon::TrayIcon(Timekeeper &timekeeper, MainWindow &window, QObject *parent)
     icon_->show();
 }
 
-TrayIcon::~TrayIcon() = default;
-
 void TrayIcon::showRun()
 {
     const RunState state = timekeeper_.run().state();

@@ -14,10 +14,7 @@ class TrayIcon : public QObject {
     Q_OBJECT
 public:
     TrayIcon(Timekeeper &timekeeper, MainWindow &window, QObject *parent = nullptr);
-    ~TrayIcon() override;
 
-    // Null where the desktop has no tray.
-    QSystemTrayIcon *icon() const { return icon_; }
     // "Quitter", for the quit command to take.
     QAction *quitAction() const { return quit_; }
 
