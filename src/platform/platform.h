@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDateTime>
+#include <QKeyCombination>
 #include <QList>
 #include <QRect>
 #include <QString>
@@ -73,6 +74,18 @@ public:
     // The answer line of the program that runs for this user and data folder
     // to a request line; nothing when none runs.
     virtual std::optional<QByteArray> askInstance(const QByteArray &request) = 0;
+
+    // The key that takes a lap while another program has the focus, held in
+    // place of the one before; an empty key holds none. `done` is told why
+    // the key cannot be held, the one before then still held, or an empty
+    // text; maybe later, when the desktop asks the user.
+    virtual void holdGlobalKey(QKeyCombination key, std::function<void(const QString &problem)> done) = 0;
+    // Runs handler each time the held key goes down, with the press's stamp,
+    // as an input event's.
+    virtual void onGlobalKey(std::function<void(quint64 stampMs)> handler) = 0;
+    // Why no program can hold a key on this desktop, in a sentence; empty
+    // where one can.
+    virtual QString globalKeyUnavailable() = 0;
 
     // Runs handler on the event thread when the system asks the program to
     // end (SIGTERM, SIGINT, SIGHUP).

@@ -1,9 +1,12 @@
 #include "platform/qt_platform.h"
 
+#include "core/global_key.h"
 #include "platform/beeper.h"
 #include "platform/desktop_notifier.h"
 #include "platform/instance_lock.h"
+#include "platform/portal_global_key.h"
 #include "platform/termination_signals.h"
+#include "platform/x11_global_key.h"
 
 #include <QApplication>
 #include <QDBusConnection>
@@ -240,6 +243,42 @@ std::optional<QByteArray> QtPlatform::askInstance(const QByteArray &request)
 {
     const QString folder = dataFolder();
     return folder.isEmpty() ? std::nullopt : InstanceLock::ask(folder, request);
+}
+
+void QtPlatform::holdGlobalKey(QKeyCombination key, std::function<void(const QString &problem)> done)
+{
+    const auto pressed = [this](quint64 stampMs) {
+        if (globalKeyPressed_)
+            globalKeyPressed_(stampMs);
+    };
+    if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+        if (!x11Key_)
+            x11Key_ = X11GlobalKey::make(pressed);
+        done(x11Key_ ? x11Key_->hold(key) : globalKeyUnavailable());
+    } else if (portalKey_ || key == GlobalKey::kNone) {
+        if (portalKey_)
+            portalKey_->hold(key, std::move(done));
+        else
+            done({});
+    } else if (PortalGlobalKey::offered()) {
+        portalKey_ = std::make_unique<PortalGlobalKey>(pressed);
+        portalKey_->hold(key, std::move(done));
+    } else {
+        done(globalKeyUnavailable());
+    }
+}
+
+void QtPlatform::onGlobalKey(std::function<void(quint64 stampMs)> handler)
+{
+    globalKeyPressed_ = std::move(handler);
+}
+
+QString QtPlatform::globalKeyUnavailable()
+{
+    if (QGuiApplication::platformName() == QLatin1String("xcb") || portalKey_ || PortalGlobalKey::offered())
+        return {};
+    return QStringLiteral("Ce bureau ne laisse pas un programme prendre une touche quand un autre a le clavier : "
+                          "associez la commande « veltiming --lap » à une touche dans ses réglages de raccourcis.");
 }
 
 void QtPlatform::onTermination(std::function<void()> handler)

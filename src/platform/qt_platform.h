@@ -10,6 +10,8 @@
 class Beeper;
 class DesktopNotifier;
 class InstanceLock;
+class PortalGlobalKey;
+class X11GlobalKey;
 class QPluginLoader;
 
 // The platform as the real program sees it, through Qt and the system clock.
@@ -48,6 +50,9 @@ public:
     bool claimInstance(const QByteArray &greeting,
                        std::function<QByteArray(const QByteArray &request)> answer) override;
     std::optional<QByteArray> askInstance(const QByteArray &request) override;
+    void holdGlobalKey(QKeyCombination key, std::function<void(const QString &problem)> done) override;
+    void onGlobalKey(std::function<void(quint64 stampMs)> handler) override;
+    QString globalKeyUnavailable() override;
     void onTermination(std::function<void()> handler) override;
     void onSessionEnd(std::function<bool(bool interactive)> handler) override;
 
@@ -65,4 +70,8 @@ private:
     // The progress shown on the taskbar entry, and when it was sent.
     bool progressShown_ = false;
     QElapsedTimer progressSent_;
+    // The global key, held by the X server or the desktop's portal.
+    std::unique_ptr<X11GlobalKey> x11Key_;
+    std::unique_ptr<PortalGlobalKey> portalKey_;
+    std::function<void(quint64 stampMs)> globalKeyPressed_;
 };

@@ -59,6 +59,13 @@ public:
     {
         return request ? std::optional(request(line)) : std::nullopt;
     }
+    void holdGlobalKey(QKeyCombination key, std::function<void(const QString &)> done) override
+    {
+        done(takenKeys.contains(key) ? QStringLiteral("un autre programme l'a déjà prise") : QString());
+        heldKey = takenKeys.contains(key) ? heldKey : key;
+    }
+    void onGlobalKey(std::function<void(quint64)> handler) override { globalKeyPressed = std::move(handler); }
+    QString globalKeyUnavailable() override { return keyUnavailable; }
     void onTermination(std::function<void()> handler) override { terminate = std::move(handler); }
     void onSessionEnd(std::function<bool(bool)> handler) override { endSession = std::move(handler); }
 
@@ -82,6 +89,10 @@ public:
     bool sole = true;                                      // no other program runs for the data folder
     std::function<QByteArray(const QByteArray &)> request; // what a later start or a command is answered by
     QByteArray boot = "boot-1";
+    QList<QKeyCombination> takenKeys; // held by another program
+    QKeyCombination heldKey;
+    std::function<void(quint64 stampMs)> globalKeyPressed;
+    QString keyUnavailable;
 
     QStringList messages;
     int beeps = 0;
