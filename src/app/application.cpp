@@ -5,6 +5,8 @@
 #include "app/menu_bar.h"
 #include "app/tray_icon.h"
 #include "core/font_check.h"
+#include "core/global_key.h"
+#include "core/press_time.h"
 #include "core/program.h"
 #include "documents/documents.h"
 #include "documents/list_copy.h"
@@ -17,6 +19,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QIcon>
+#include <QKeySequence>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -87,11 +90,14 @@ void Application::start()
     started_ = true;
     window_->show();
     window_->installEventFilter(this);
+    platform_.onGlobalKey([this](quint64 stampMs) { pressGlobalKey(stampMs); });
     about_ = std::make_unique<AboutWindow>();
     connect(about_.get(), &AboutWindow::welcomeEnded, this, [this] {
         window_->raise();
         window_->activateWindow();
         showTray();
+        if (store_->globalKey() != GlobalKey::kNone)
+            holdGlobalKey(store_->globalKey(), false);
         documents_->offerRecovery();
     });
     about_->welcome();
@@ -146,7 +152,7 @@ void Application::connectMenus(const MenuBar &menu)
 void Application::showPreferences()
 {
     if (!preferences_) {
-        preferences_ = new PreferencesWindow(settings_.values(), window_.get());
+        preferences_ = new PreferencesWindow(settings_.values(), platform_.globalKeyUnavailable(), window_.get());
         connect(preferences_, &PreferencesWindow::chosen, this, [this](const PreferencesWindow::Choice &choice) {
             Preferences values = settings_.values();
             values.lapLabel = choice.lapLabel;
@@ -155,10 +161,34 @@ void Application::showPreferences()
             values.showDifferences = choice.showDifferences;
             values.showHelpTags = choice.showHelpTags;
             settings_.set(values);
+            if (choice.globalKey != store_->globalKey())
+                holdGlobalKey(choice.globalKey, true);
         });
         showHelpTags();
     }
-    preferences_->showSettings(settings_.values());
+    preferences_->showSettings(settings_.values(), store_->globalKey());
+}
+
+void Application::holdGlobalKey(QKeyCombination key, bool chosen)
+{
+    platform_.holdGlobalKey(key, [this, key, chosen](const QString &problem) {
+        if (problem.isEmpty() && chosen)
+            store_->setGlobalKey(key);
+        else if (!problem.isEmpty())
+            platform_.messageBox(QStringLiteral("La touche « %1 » ne peut pas prendre les temps intermédiaires : %2.%3")
+                                     .arg(QKeySequence(key).toString(QKeySequence::NativeText), problem,
+                                          chosen ? QStringLiteral(" Elle n'est pas gardée.") : QString()));
+    });
+}
+
+void Application::pressGlobalKey(quint64 stampMs)
+{
+    // While a question waits in a window, the key is refused, as a command is.
+    if (!window_ || QApplication::activeModalWidget()) {
+        platform_.beep();
+        return;
+    }
+    window_->pressLapKey(PressTime::reading(platform_.microseconds(), platform_.monotonicMilliseconds(), stampMs));
 }
 
 void Application::showTray()

@@ -72,6 +72,10 @@ private:
     Preferences withFrame(Preferences values) const;
     void showHelpTags();
     void showTray();
+    // The key that takes a lap from anywhere, as start-up restores it or the
+    // preferences choose it; only a chosen key the desktop grants is kept.
+    void holdGlobalKey(QKeyCombination key, bool chosen);
+    void pressGlobalKey(quint64 stampMs);
     // A termination signal: the copy and the settings are written without a
     // question, then the program ends.
     void endOnSignal();

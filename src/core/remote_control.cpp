@@ -113,5 +113,6 @@ QJsonObject RemoteControl::status(double reading)
             {QStringLiteral("elapsed"), run.elapsedSeconds(reading)},
             {QStringLiteral("rows"), list.rowCount()},
             {QStringLiteral("last"), last},
-            {QStringLiteral("reading"), reading}};
+            {QStringLiteral("reading"), reading},
+            {QStringLiteral("lastReading"), run.latestReading()}};
 }

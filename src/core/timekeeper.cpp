@@ -77,6 +77,19 @@ Outcome Timekeeper::lap(double reading, const QString &comment, CommentFrom from
     return done(run_.lap(reading, comment, settings_.values().lapLabel), {}, true, from);
 }
 
+Outcome Timekeeper::pressLapKey(double reading, const QDateTime &now, const QString &comment)
+{
+    switch (run_.state()) {
+    case RunState::Idle:
+        return startOrStop(reading, now, comment);
+    case RunState::Running:
+        return lap(reading, comment);
+    case RunState::Paused:
+        break;
+    }
+    return {};
+}
+
 Outcome Timekeeper::setMode(RunMode mode)
 {
     return done(run_.setMode(mode), {.dismissAlert = true});

@@ -68,6 +68,9 @@ public:
     Outcome pauseOrResume(double reading, const QDateTime &now);
     Outcome reset(double reading, const QDateTime &now);
     Outcome lap(double reading, const QString &comment, CommentFrom from = CommentFrom::Field);
+    // The key that takes a lap from anywhere: a lap while running, the start
+    // when idle, nothing while paused.
+    Outcome pressLapKey(double reading, const QDateTime &now, const QString &comment);
     Outcome setMode(RunMode mode);
     // direction +1 or -1.
     Outcome stepPreset(int direction, qint64 seconds);

@@ -38,23 +38,44 @@ QString save(const QString &folder, const Preferences &preferences)
 
 namespace {
 const QString kMaximized = QStringLiteral("fenetre/agrandie");
+const QString kGlobalKey = QStringLiteral("clavier/intermediaire");
 
-QSettings windowState(const QString &folder)
+QSettings beside(const QString &folder)
 {
     return QSettings(QDir(folder).filePath(Program::name() + QStringLiteral(".conf")), QSettings::IniFormat);
+}
+
+QVariant besideValue(const QString &folder, const QString &name)
+{
+    return folder.isEmpty() ? QVariant() : beside(folder).value(name);
+}
+
+void setBesideValue(const QString &folder, const QString &name, const QVariant &value)
+{
+    if (!folder.isEmpty())
+        beside(folder).setValue(name, value);
 }
 } // namespace
 
 bool maximized(const QString &folder)
 {
-    return !folder.isEmpty() && windowState(folder).value(kMaximized, false).toBool();
+    return besideValue(folder, kMaximized).toBool();
 }
 
 void setMaximized(const QString &folder, bool maximized)
 {
-    if (folder.isEmpty() || PreferencesFile::maximized(folder) == maximized)
-        return;
-    QSettings state = windowState(folder);
-    state.setValue(kMaximized, maximized);
+    if (PreferencesFile::maximized(folder) != maximized)
+        setBesideValue(folder, kMaximized, maximized);
+}
+
+QString globalKey(const QString &folder)
+{
+    return besideValue(folder, kGlobalKey).toString();
+}
+
+void setGlobalKey(const QString &folder, const QString &key)
+{
+    if (globalKey(folder) != key)
+        setBesideValue(folder, kGlobalKey, key);
 }
 } // namespace PreferencesFile

@@ -6,6 +6,8 @@
 
 #include <QCheckBox>
 #include <QFrame>
+#include <QKeyEvent>
+#include <QKeySequenceEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -55,20 +57,22 @@ QPushButton *button(const QString &text, QWidget *parent, const char *name, QRec
 }
 } // namespace
 
-PreferencesWindow::PreferencesWindow(const Preferences &settings, QWidget *parent)
+PreferencesWindow::PreferencesWindow(const Preferences &settings, const QString &globalKeyNote, QWidget *parent)
     : ReturnKeyDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
     setObjectName(QStringLiteral("pref_interm"));
     setWindowTitle(QStringLiteral("Préférences"));
-    setFixedSize(377, 359);
+    // The note, where there is one, takes more room than the key's field.
+    const int below = globalKeyNote.isEmpty() ? 0 : 26;
+    setFixedSize(377, 411 + below);
 
     wrappedLabel(QStringLiteral("Entrez le texte désiré qui sera incrémenté à chaque pression sur le bouton "
                                 "\"Intermédiaire\"."),
                  this, "StaticText1", QRect(15, 9, 335, 49));
     lapLabel_ = field(this, "chaine_interm", QRect(13, 50, 326, 22), QStringLiteral("Texte des temps intermédiaires"));
-    auto *ok = button(QStringLiteral("OK"), this, "PushButton1", QRect(251, 315, 70, 20));
-    auto *cancel = button(QStringLiteral("Annuler"), this, "PushButton2", QRect(160, 315, 77, 20));
-    auto *defaults = button(QStringLiteral("Par défaut"), this, "PushButton3", QRect(57, 315, 93, 20));
+    auto *ok = button(QStringLiteral("OK"), this, "PushButton1", QRect(251, 367 + below, 70, 20));
+    auto *cancel = button(QStringLiteral("Annuler"), this, "PushButton2", QRect(160, 367 + below, 77, 20));
+    auto *defaults = button(QStringLiteral("Par défaut"), this, "PushButton3", QRect(57, 367 + below, 93, 20));
     ok->setDefault(true);
     separator(this, "Separator1", QRect(13, 81, 326, 12));
     alertMessage_ = field(this, "timer_defaut", QRect(15, 127, 326, 22), QStringLiteral("Message d'alerte du timer"));
@@ -82,19 +86,35 @@ PreferencesWindow::PreferencesWindow(const Preferences &settings, QWidget *paren
     separator(this, "Separator3", QRect(15, 233, 326, 12));
     showHelpTags_ = checkBox(QStringLiteral("Voir les tips (conseils en jaune)"), this, "CheckBox3",
                              QRect(46, 257, 236, 20), settings.showHelpTags);
+    separator(this, "Separator4", QRect(15, 283, 326, 12));
+    wrappedLabel(QStringLiteral("Touche qui prend un temps intermédiaire, ou le départ, même quand un autre programme "
+                                "a le clavier :"),
+                 this, "StaticText3", QRect(15, 297, 335, 31));
+    globalKey_ = placed(new QKeySequenceEdit(this), "touche_globale", QRect(13, 331, 326, 22));
+    globalKey_->setAccessibleName(QStringLiteral("Touche des intermédiaires depuis un autre programme"));
+    globalKey_->setClearButtonEnabled(true);
+    globalKey_->installEventFilter(this);
+    globalKey_->setVisible(globalKeyNote.isEmpty());
+    if (!globalKeyNote.isEmpty())
+        wrappedLabel(globalKeyNote, this, "StaticText4", QRect(15, 331, 335, 48));
+    // One key, not a sequence of several.
+    connect(globalKey_, &QKeySequenceEdit::editingFinished, globalKey_, [edit = globalKey_] {
+        if (edit->keySequence().count() > 1)
+            edit->setKeySequence(QKeySequence(edit->keySequence()[0]));
+    });
 
     for (const HelpTag &tag : helpTags())
         tag.control->setToolTip(tag.text);
     // Tab goes down the window, then along the buttons from left to right.
-    const QList<QWidget *> order{lapLabel_,     alertMessage_, askMessage_, showDifferences_,
-                                 showHelpTags_, defaults,      cancel,      ok};
+    const QList<QWidget *> order{lapLabel_, alertMessage_, askMessage_, showDifferences_, showHelpTags_, globalKey_,
+                                 defaults,  cancel,        ok};
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 
     connect(ok, &QPushButton::clicked, this, [this] {
         hide();
         emit chosen({lapLabel_->text(), alertMessage_->text(), askMessage_->isChecked(), showDifferences_->isChecked(),
-                     showHelpTags_->isChecked()});
+                     showHelpTags_->isChecked(), globalKey_->keySequence()[0]});
     });
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(defaults, &QPushButton::clicked, this, [this] {
@@ -103,14 +123,29 @@ PreferencesWindow::PreferencesWindow(const Preferences &settings, QWidget *paren
     });
 }
 
-void PreferencesWindow::showSettings(const Preferences &settings)
+void PreferencesWindow::showSettings(const Preferences &settings, QKeyCombination globalKey)
 {
+    globalKey_->setKeySequence(QKeySequence(globalKey));
     lapLabel_->setText(settings.lapLabel);
     alertMessage_->setText(settings.alertMessage);
     askMessage_->setChecked(settings.askMessage);
     show();
     raise();
     activateWindow();
+}
+
+bool PreferencesWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != globalKey_ || event->type() != QEvent::KeyPress)
+        return ReturnKeyDialog::eventFilter(watched, event);
+    const QKeyCombination key = static_cast<QKeyEvent *>(event)->keyCombination();
+    if (key == QKeyCombination(Qt::Key_Escape))
+        reject();
+    else if (key == QKeyCombination(Qt::Key_Tab) || key == QKeyCombination(Qt::ShiftModifier, Qt::Key_Backtab))
+        focusNextPrevChild(key.key() == Qt::Key_Tab);
+    else
+        return false;
+    return true;
 }
 
 QList<HelpTag> PreferencesWindow::helpTags() const

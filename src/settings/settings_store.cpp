@@ -5,6 +5,7 @@
 #include "settings/preferences_file.h"
 
 #include <QDir>
+#include <QKeySequence>
 
 SettingsStore::SettingsStore(Settings &settings, Platform &platform, QObject *parent)
     : QObject(parent), settings_(settings), platform_(platform), folder_(platform.preferencesFolder())
@@ -16,6 +17,7 @@ bool SettingsStore::load()
 {
     const std::optional<Preferences> stored = PreferencesFile::load(folder_);
     maximized_ = PreferencesFile::maximized(folder_);
+    globalKey_ = QKeySequence::fromString(PreferencesFile::globalKey(folder_), QKeySequence::PortableText)[0];
     kept_ = stored.value_or(Preferences()).encode(); // first, so that nothing is written back
     settings_.set(stored.value_or(Preferences()));
     return stored.has_value();
@@ -52,4 +54,12 @@ void SettingsStore::setMaximized(bool maximized)
         return;
     maximized_ = maximized;
     PreferencesFile::setMaximized(folder_, maximized);
+}
+
+void SettingsStore::setGlobalKey(QKeyCombination key)
+{
+    if (sealed_ || key == globalKey_)
+        return;
+    globalKey_ = key;
+    PreferencesFile::setGlobalKey(folder_, QKeySequence(key).toString(QKeySequence::PortableText));
 }

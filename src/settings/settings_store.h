@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QKeyCombination>
 #include <QObject>
 #include <QString>
 
@@ -32,6 +33,9 @@ public:
 
     bool maximized() const { return maximized_; }
     void setMaximized(bool maximized);
+    // The key that takes a lap from anywhere; none by default.
+    QKeyCombination globalKey() const { return globalKey_; }
+    void setGlobalKey(QKeyCombination key);
 
 private:
     Settings &settings_;
@@ -39,5 +43,6 @@ private:
     QString folder_;
     QByteArray kept_; // what the file holds, as far as the program knows
     bool maximized_ = false;
+    QKeyCombination globalKey_;
     bool sealed_ = false;
 };

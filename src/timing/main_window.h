@@ -73,6 +73,8 @@ public:
     void onStartStop();
     void onPauseResume();
     void onLap();
+    // The key that takes a lap from anywhere, pressed at a reading.
+    void pressLapKey(double reading);
 
 signals:
     // The window's close box: the quit command decides.
@@ -107,6 +109,7 @@ private:
         QDateTime now;
     };
     Moment moment();
+    QDateTime timeOfDay(double reading);
     void pressed(QObject *button, const QInputEvent *event);
     int menuOffset() const;
 

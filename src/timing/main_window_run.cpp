@@ -44,6 +44,11 @@ void MainWindow::onLap()
     timekeeper_.lap(moment().reading, commentField_->text());
 }
 
+void MainWindow::pressLapKey(double reading)
+{
+    timekeeper_.pressLapKey(reading, timeOfDay(reading), commentField_->text());
+}
+
 void MainWindow::onPresetStep(int direction, qint64 seconds)
 {
     timekeeper_.stepPreset(direction, seconds);
@@ -198,5 +203,10 @@ MainWindow::Moment MainWindow::moment()
             ? press_->reading
             : now;
     press_.reset();
-    return {reading, platform_.now().addMSecs(-qint64((now - reading) / 1000.0))};
+    return {reading, timeOfDay(reading)};
+}
+
+QDateTime MainWindow::timeOfDay(double reading)
+{
+    return platform_.now().addMSecs(-qint64((platform_.microseconds() - reading) / 1000.0));
 }

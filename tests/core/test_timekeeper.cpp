@@ -2,6 +2,7 @@
 // the button Return presses next, the questions and the end of a countdown; the run taken up by the next program;
 // the time formats.
 #include "core/command_line.h"
+#include "core/global_key.h"
 #include "core/remote_control.h"
 #include "core/run_journal.h"
 #include "core/saved_list.h"
@@ -73,6 +74,8 @@ QStringList play(Timekeeper &keeper, const QString &steps)
             o = keeper.pauseOrResume(reading, now);
         } else if (name == "reset") {
             o = keeper.reset(reading, now);
+        } else if (name == "anywhere") { // the key that takes a lap from anywhere
+            o = keeper.pressLapKey(reading, now, argument);
         } else if (name == "lap") {
             o = keeper.lap(reading, argument);
         } else if (name == "up" || name == "down") { // a step in seconds, or a click with keys held
@@ -112,6 +115,32 @@ private slots:
             const double seconds = input.section(" - ", 0, 0).toDouble() - input.section(" - ", 1).toDouble();
             made << TimeFormat::displayTime(seconds) + " | " + TimeFormat::presetTime(seconds) + " | " +
                         TimeFormat::differenceText(seconds);
+        });
+    }
+
+    // Keys as modifiers and a name in Qt::Key; tests/core/global_keys.txt keeps the X modifier masks grabbed, the
+    // keysym, whether a press with both locks on is the chord and one with Shift changed is not, and the portal's
+    // trigger.
+    void globalKeys()
+    {
+        KeptLines::check(QFINDTESTDATA("global_keys.txt"), [&](const QString &input, QStringList &made) {
+            Qt::KeyboardModifiers modifiers;
+            for (const auto &[name, modifier] : {std::pair{"Ctrl+", Qt::ControlModifier},
+                                                 {"Alt+", Qt::AltModifier},
+                                                 {"Shift+", Qt::ShiftModifier},
+                                                 {"Meta+", Qt::MetaModifier}})
+                modifiers.setFlag(modifier, input.contains(name));
+            const QByteArray name = "Key_" + input.section('+', -1).toLatin1();
+            const QKeyCombination key(modifiers, Qt::Key(QMetaEnum::fromType<Qt::Key>().keyToValue(name)));
+            QStringList masks;
+            for (const quint16 mask : GlobalKey::grabMasks(modifiers))
+                masks << QString::number(mask, 16);
+            const quint16 chord = GlobalKey::chordMask(modifiers);
+            made << QString("grab %1 | keysym %2 | locks %3, Shift %4 | trigger %5")
+                        .arg(masks.join(','), QString::number(GlobalKey::keysym(key.key()), 16))
+                        .arg(GlobalKey::holdsChord(chord | GlobalKey::Lock | GlobalKey::Mod2, modifiers))
+                        .arg(GlobalKey::holdsChord(chord ^ GlobalKey::Shift, modifiers))
+                        .arg(GlobalKey::portalTrigger(key));
         });
     }
 

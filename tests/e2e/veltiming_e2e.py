@@ -1,7 +1,7 @@
 #!/usr/bin/python3
-"""veltiming_e2e.py BINARY {chronometre,countdown,journal,desktop,commands} [--screenshots DIR]: the real program on an X display,
+"""veltiming_e2e.py BINARY {chronometre,countdown,journal,desktop,commands,global_key} [--screenshots DIR]: the real program on an X display,
 driven as a user would through the accessibility bus, under xvfb-run and dbus-run-session."""
-import contextlib, json, os, pathlib, re, shutil, signal, subprocess, sys, tempfile, time
+import contextlib, json, os, pathlib, re, shutil, signal, subprocess, sys, tempfile, threading, time
 import pyatspi
 from gi.repository import GLib
 
@@ -329,6 +329,70 @@ def commands(p):
     os.kill(pid, signal.SIGTERM)
     wait(lambda: command("--status").returncode == 3, 20, "the started program to end")
 
+def global_key(p):
+    """The key from anywhere: one another X client holds is refused and not kept; once free, it starts a run and takes
+    a lap while that client has the focus, each at its X event's time."""
+    from Xlib import X, XK, display
+    from Xlib.ext import record
+    from Xlib.protocol import rq
+    other = display.Display()
+    keycode, chord = other.keysym_to_keycode(XK.string_to_keysym("l")), X.ControlMask | X.Mod1Mask
+    def choose(grabbed):  # types the key into the preferences, and OK
+        p.menu("Edition", "Préférences...")
+        window = wait(lambda: p.window(holding="Voir écarts"), 5, "the preferences")
+        field = find(window, None, "Touche des intermédiaires depuis un autre programme")
+        typed = pyatspi.findDescendant(field, lambda n: n and n.getRoleName() == "text")
+        # With no window manager, the X focus may stay with the window a closed message gave it back to.
+        subprocess.run(["xdotool", "search", "--name", "^Préférences", "windowfocus", "--sync"], check=True)
+        typed.queryComponent().grabFocus()
+        wait(lambda: typed.getState().contains(pyatspi.STATE_FOCUSED), 5, "the key's field to have the keyboard")
+        subprocess.run(["xdotool", "key", "ctrl+alt+l"], check=True)
+        wait(lambda: typed.queryText().getText(0, -1).startswith("Ctrl+Alt+L"), 5, "the key in its field")
+        if grabbed: other.screen().root.grab_key(keycode, chord, False, X.GrabModeAsync, X.GrabModeAsync)
+        other.sync()
+        p.screenshot(window, "taken.png" if grabbed else "veltiming-global-key.png")
+        press(find(window, "push button", "OK"))
+    p.start()
+    choose(grabbed=True)
+    p.answer("La touche « Ctrl+Alt+L » ne peut pas prendre les temps intermédiaires : un autre programme l'a déjà "
+             "prise. Elle n'est pas gardée.", "OK")
+    conf = pathlib.Path(p.prefs.parent, "VelTiming.conf")
+    check("intermediaire" not in (conf.read_text() if conf.exists() else ""), "a taken key kept")
+    other.screen().root.ungrab_key(keycode, chord)
+    other.sync()
+    choose(grabbed=False)
+    wait(lambda: "intermediaire=Ctrl+Alt+L" in conf.read_text(), 5, "the key kept")
+    focus = other.screen().root.create_window(0, 0, 200, 100, 0, X.CopyFromParent)
+    focus.map()
+    other.sync()
+    focus.set_input_focus(X.RevertToParent, X.CurrentTime)
+    other.sync()
+    recorder, pressed = display.Display(), []
+    context = recorder.record_create_context(0, [record.AllClients], [{"core_requests": (0, 0), "core_replies": (0, 0),
+        "ext_requests": (0, 0, 0, 0), "ext_replies": (0, 0, 0, 0), "delivered_events": (0, 0), "errors": (0, 0),
+        "device_events": (X.KeyPress, X.KeyPress), "client_started": False, "client_died": False}])
+    def recorded(reply):  # the X events' times of the key's presses
+        data = reply.data
+        while data:
+            event, data = rq.EventField(None).parse_binary_value(data, recorder.display, None, None)
+            if event.detail == keycode: pressed.append(event.time)
+    threading.Thread(target=recorder.record_enable_context, args=(context, recorded), daemon=True).start()
+    command = lambda *args: json.loads(subprocess.run([p.binary, *args], env=p.env, cwd=p.home, capture_output=True,
+                                                      text=True, timeout=30).stdout)
+    for rows in (1, 2):  # the lap pressed while the program is stopped still takes the press's time
+        p.process.send_signal(signal.SIGSTOP if rows == 2 else 0)
+        subprocess.run(["xdotool", "key", "ctrl+alt+l"], check=True)
+        time.sleep(0.5 if rows == 2 else 0)
+        p.process.send_signal(signal.SIGCONT)
+        status = wait(lambda: (s := command("--status", "--json"))["rows"] == rows and s, 5, "the key's row %d" % rows)
+        check(status["state"] == "running" and other.get_input_focus().focus == focus, "%r" % status)
+        monotonic = time.clock_gettime(time.CLOCK_MONOTONIC) * 1000  # X times are its milliseconds, in 32 bits
+        boot = (time.clock_gettime(time.CLOCK_BOOTTIME) - time.clock_gettime(time.CLOCK_MONOTONIC)) * 1000
+        expected = (monotonic - (int(monotonic) - pressed[-1]) % 2 ** 32 + boot) * 1000
+        check(len(pressed) == rows and abs(status["lastReading"] - expected) <= 2000,
+              "row %d at %.0f µs, its X event at %.0f µs" % (rows, status["lastReading"], expected))
+    p.quit(("Sauvegarder", "Quitter"))
+
 def clock_seconds(fields):  # hours, minutes, seconds (more fields are left out)
     return sum(int(f) * 60 ** (2 - i) for i, f in enumerate(fields[:3]))
 
@@ -338,7 +402,7 @@ def main(binary, scenario, *options):
     try:
         helpers.append(subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"]))
         {"chronometre": chronometre, "countdown": countdown, "journal": journal, "desktop": desktop,
-         "commands": commands}[scenario](program)
+         "commands": commands, "global_key": global_key}[scenario](program)
         print("PASS: " + scenario)
         return 0
     except BaseException as failure:

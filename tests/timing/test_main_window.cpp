@@ -246,13 +246,13 @@ private slots:
                     QString::number(int(QuestionDialog::ask(program.platform, nullptr, {"q", "Un", "Deux", {}, 1}))));
             } else {
                 AlertMessageDialog alert("Thé prêt", nullptr);
-                PreferencesWindow preferences(Preferences(), nullptr);
+                PreferencesWindow preferences(Preferences(), {}, nullptr);
                 connect(&alert, &AlertMessageDialog::chosen, this, [&](const QString &text) { outcome = text; });
                 connect(&preferences, &PreferencesWindow::chosen, this,
                         [&](const PreferencesWindow::Choice &choice) { outcome = choice.lapLabel; });
                 QDialog &shown = dialog == "alert message" ? static_cast<QDialog &>(alert) : preferences;
                 if (&shown == &preferences)
-                    preferences.showSettings(Preferences());
+                    preferences.showSettings(Preferences(), {});
                 shown.show();
                 shown.findChild<QLineEdit *>()->selectAll();
                 keys(shown, "Course " + typed);
