@@ -104,6 +104,44 @@ private slots:
         });
     }
 
+    // The key from anywhere: one another program holds is told and not kept; one chosen is held and kept beside the
+    // records; its presses start a run, then take a lap at their stamp, and wait while a question does; the next
+    // start holds it again.
+    void globalKey()
+    {
+        const QKeyCombination taken = Qt::CTRL | Qt::Key_F9, chosen = Qt::CTRL | Qt::ALT | Qt::Key_L;
+        const auto choose = [&](QKeyCombination key) {
+            item("meneditionitempref")->trigger();
+            preferences()->findChild<QKeySequenceEdit *>("touche_globale")->setKeySequence(key);
+            QTest::mouseClick(preferences()->findChild<QPushButton *>("PushButton1"), Qt::LeftButton);
+        };
+        for (const bool again : {false, true}) {
+            program.start([&](FakePlatform &p) {
+                p.preferences = folder.path();
+                p.takenKeys = {taken};
+            });
+            FakePlatform &p = program.platform;
+            program.endWelcome();
+            if (again) {
+                QCOMPARE(p.heldKey, chosen);
+                break;
+            }
+            choose(taken);
+            QVERIFY(PreferencesFile::globalKey(folder.path()).isEmpty());
+            choose(chosen);
+            QCOMPARE(p.messages, QStringList({"La touche « Ctrl+F9 » ne peut pas prendre les temps intermédiaires : un "
+                                              "autre programme l'a déjà prise. Elle n'est pas gardée."}));
+            p.globalKeyPressed(p.monotonicMilliseconds());
+            p.advance(2);
+            p.globalKeyPressed(p.monotonicMilliseconds() - 500);
+            p.dialogScripts << [&](QDialog &) { p.globalKeyPressed(p.monotonicMilliseconds()); };
+            program.trigger("EditClear");
+            QCOMPARE(program.rowCount(), 2);
+            QCOMPARE(program.row(1).value(1), "0:00:01:50");
+            QCOMPARE(p.beeps, 1);
+        }
+    }
+
     // A second start leaves the first one's list alone, and brings its window forward.
     void secondStart()
     {

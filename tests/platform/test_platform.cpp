@@ -1,3 +1,4 @@
+#include "core/global_key.h"
 #include "platform/desktop_notifier.h"
 #include "platform/instance_lock.h"
 #include "platform/qt_platform.h"
@@ -37,6 +38,56 @@ public slots:
 public:
     QStringList calls, capabilities{"body"};
     std::function<void()> whenNotified;
+};
+
+// The desktop's shortcuts portal, as far as the program asks it: each request answered at once, a binding granted
+// or refused as told, every call but the version's written down.
+class ShortcutsPortal : public QDBusVirtualObject {
+public:
+    uint bindingAnswer = 0;
+    QString session;
+    QStringList calls;
+    QString introspect(const QString &) const override { return {}; }
+    bool handleMessage(const QDBusMessage &message, const QDBusConnection &bus) override
+    {
+        const QString method = message.member(), sender = message.service().mid(1).replace('.', '_');
+        if (method != "CreateSession" && method != "BindShortcuts") {
+            calls << (method == "Close" ? "Close " + message.path().section('/', -1) : QString());
+            calls.removeAll(QString());
+            return bus.send(message.createReply(QVariant::fromValue(QDBusVariant(1u))));
+        }
+        const QVariantMap options = qdbus_cast<QVariantMap>(message.arguments().last());
+        const QString path =
+            "/org/freedesktop/portal/desktop/request/" + sender + '/' + options["handle_token"].toString();
+        QDBusMessage response = QDBusMessage::createSignal(path, "org.freedesktop.portal.Request", "Response");
+        if (method == "CreateSession") {
+            session =
+                "/org/freedesktop/portal/desktop/session/" + sender + '/' + options["session_handle_token"].toString();
+            response << 0u << QVariantMap{{"session_handle", session}};
+            calls << method;
+        } else {
+            const QDBusArgument shortcuts = message.arguments()[1].value<QDBusArgument>();
+            shortcuts.beginArray();
+            QString id;
+            QVariantMap properties;
+            shortcuts.beginStructure();
+            shortcuts >> id >> properties;
+            calls << QString("%1 %2 %3 %4")
+                         .arg(method,
+                              message.arguments()[0].value<QDBusObjectPath>().path() == session ? "in its session"
+                                                                                                : "elsewhere",
+                              id, properties["preferred_trigger"].toString());
+            response << bindingAnswer << QVariantMap();
+        }
+        return bus.send(message.createReply(QVariant::fromValue(QDBusObjectPath(path)))) && bus.send(response);
+    }
+    void press(const QString &inSession, const QString &shortcut, quint64 stamp, const QDBusConnection &bus)
+    {
+        QDBusMessage activated = QDBusMessage::createSignal("/org/freedesktop/portal/desktop",
+                                                            "org.freedesktop.portal.GlobalShortcuts", "Activated");
+        activated << QVariant::fromValue(QDBusObjectPath(inSession)) << shortcut << qulonglong(stamp) << QVariantMap();
+        bus.send(activated);
+    }
 };
 
 class TestPlatform : public QObject {
@@ -168,6 +219,44 @@ private slots:
             platform.showProgress(fraction);
         const QString entry = "application://org.veltiming.VelTiming.desktop ";
         QTRY_COMPARE(service.calls, QStringList({entry + "0.25 true", entry + " false"}));
+
+        // The global key through the desktop's portal: none offered, then a binding granted, a press told with its
+        // time, a refused binding that keeps the key before, and no key, which ends the session.
+        QVERIFY(platform.globalKeyUnavailable().contains("« veltiming --lap »"));
+        ShortcutsPortal portal;
+        QVERIFY(serving.registerVirtualObject("/org/freedesktop/portal/desktop", &portal, QDBusConnection::SubPath) &&
+                serving.registerService("org.freedesktop.portal.Desktop"));
+        QThread portalThread; // the program asks whether a portal is there and waits for the answer
+        portal.moveToThread(&portalThread);
+        portalThread.start();
+        const auto stop = qScopeGuard([&] {
+            portalThread.quit();
+            portalThread.wait();
+        });
+        QVERIFY(platform.globalKeyUnavailable().isEmpty());
+        QStringList problems;
+        QList<quint64> presses;
+        platform.onGlobalKey([&](quint64 stamp) { presses << stamp; });
+        const auto hold = [&](QKeyCombination key) {
+            platform.holdGlobalKey(key, [&](const QString &problem) { problems << problem; });
+        };
+        hold(Qt::CTRL | Qt::ALT | Qt::Key_L);
+        QTRY_COMPARE(problems, QStringList({""}));
+        const QString held = portal.session;
+        portal.press(held, "other", 1, serving);
+        portal.press(held + "0", "lap", 2, serving);
+        portal.press(held, "lap", 3, serving);
+        portal.bindingAnswer = 1;
+        hold(Qt::META | Qt::Key_F8);
+        QTRY_COMPARE(problems, QStringList({"", "elle a été refusée"}));
+        portal.press(held, "lap", 4, serving);
+        QTRY_COMPARE(presses, QList<quint64>({3, 4}));
+        hold(GlobalKey::kNone);
+        QTRY_COMPARE(portal.calls,
+                     QStringList({"CreateSession", "BindShortcuts in its session lap CTRL+ALT+l", "CreateSession",
+                                  "BindShortcuts in its session lap LOGO+F8",
+                                  "Close " + portal.session.section('/', -1), "Close " + held.section('/', -1)}));
+        QCOMPARE(problems.size(), 3);
         bus.kill();
         bus.waitForFinished();
     }
