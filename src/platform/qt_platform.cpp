@@ -278,7 +278,8 @@ QString QtPlatform::globalKeyUnavailable()
     if (QGuiApplication::platformName() == QLatin1String("xcb") || portalKey_ || PortalGlobalKey::offered())
         return {};
     return QStringLiteral("Ce bureau ne laisse pas un programme prendre une touche quand un autre a le clavier : "
-                          "associez la commande « veltiming --lap » à une touche dans ses réglages de raccourcis.");
+                          "associez la commande «\u00a0veltiming\u00a0--lap\u00a0» à une touche dans ses réglages de "
+                          "raccourcis.");
 }
 
 void QtPlatform::onTermination(std::function<void()> handler)
