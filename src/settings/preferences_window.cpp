@@ -138,14 +138,22 @@ bool PreferencesWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched != globalKey_ || event->type() != QEvent::KeyPress)
         return ReturnKeyDialog::eventFilter(watched, event);
-    const QKeyCombination key = static_cast<QKeyEvent *>(event)->keyCombination();
-    if (key == QKeyCombination(Qt::Key_Escape))
-        reject();
-    else if (key == QKeyCombination(Qt::Key_Tab) || key == QKeyCombination(Qt::ShiftModifier, Qt::Key_Backtab))
-        focusNextPrevChild(key.key() == Qt::Key_Tab);
-    else
+    auto *press = static_cast<QKeyEvent *>(event);
+    if ((press->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier)) != Qt::NoModifier)
         return false;
-    return true;
+    switch (press->key()) {
+    case Qt::Key_Escape:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        keyPressEvent(press);
+        return true;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        focusNextPrevChild(press->key() == Qt::Key_Tab);
+        return true;
+    default:
+        return false;
+    }
 }
 
 QList<HelpTag> PreferencesWindow::helpTags() const

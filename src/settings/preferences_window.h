@@ -40,8 +40,8 @@ signals:
     void chosen(const PreferencesWindow::Choice &choice);
 
 protected:
-    // Escape in the key's field closes the window and Tab leaves it, as
-    // everywhere else.
+    // Escape, Return and Tab in the key's field do what they do everywhere
+    // else in the window, rather than become the key.
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:

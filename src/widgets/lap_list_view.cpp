@@ -102,7 +102,9 @@ void LapListView::selectRow(int row)
         clearSelection();
         return;
     }
-    setCurrentIndex(index);
+    // The row alone, whatever keys are held: a key from anywhere may come
+    // with Shift or Ctrl down, which would otherwise extend the selection.
+    selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     scrollTo(index);
 }
 

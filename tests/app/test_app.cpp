@@ -133,7 +133,9 @@ private slots:
                                               "autre programme l'a déjà prise. Elle n'est pas gardée."}));
             p.globalKeyPressed(p.monotonicMilliseconds());
             p.advance(2);
+            QTest::keyPress(&program.window(), Qt::Key_Shift, Qt::ControlModifier | Qt::ShiftModifier); // the chord's
             p.globalKeyPressed(p.monotonicMilliseconds() - 500);
+            QCOMPARE(program.control<LapListView>("ListBox1")->selectionModel()->selectedRows().size(), 1);
             p.dialogScripts << [&](QDialog &) { p.globalKeyPressed(p.monotonicMilliseconds()); };
             program.trigger("EditClear");
             QCOMPARE(program.rowCount(), 2);
