@@ -48,7 +48,7 @@ PortalGlobalKey::PortalGlobalKey(Pressed pressed, QObject *parent) : QObject(par
                                           SLOT(activated(QDBusObjectPath, QString, qulonglong, QVariantMap)));
 }
 
-bool PortalGlobalKey::offered()
+bool PortalGlobalKey::available()
 {
     QDBusMessage get = QDBusMessage::createMethodCall(
         kService, kPath, QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
@@ -69,11 +69,11 @@ void PortalGlobalKey::hold(QKeyCombination key, Done done)
     key_ = key;
     done_ = std::move(done);
     opening_.clear();
-    request(QStringLiteral("CreateSession"),
+    callWithAnswer(QStringLiteral("CreateSession"),
             {QVariantMap{{QStringLiteral("session_handle_token"), QStringLiteral("veltiming%1").arg(++tokens_)}}});
 }
 
-void PortalGlobalKey::request(const QString &method, QList<QVariant> arguments)
+void PortalGlobalKey::callWithAnswer(const QString &method, QList<QVariant> arguments)
 {
     stopListening();
     QDBusConnection bus = QDBusConnection::sessionBus();
@@ -110,7 +110,7 @@ void PortalGlobalKey::answered(uint response, const QVariantMap &results)
         Shortcuts shortcuts{{kShortcut, {{QStringLiteral("description"), QStringLiteral("Prendre un intermédiaire")}}}};
         if (const QString trigger = GlobalKey::portalTrigger(key_); !trigger.isEmpty())
             shortcuts[0].properties.insert(QStringLiteral("preferred_trigger"), trigger);
-        request(QStringLiteral("BindShortcuts"), {QVariant::fromValue(QDBusObjectPath(opening_)),
+        callWithAnswer(QStringLiteral("BindShortcuts"), {QVariant::fromValue(QDBusObjectPath(opening_)),
                                                   QVariant::fromValue(shortcuts), QString(), QVariantMap()});
         return;
     }

@@ -18,7 +18,7 @@ public:
     explicit PortalGlobalKey(Pressed pressed, QObject *parent = nullptr);
 
     // Whether the session bus has a portal that offers them.
-    static bool offered();
+    static bool available();
     // Binds the key in a new session, which replaces the one held once the
     // desktop grants it; an empty key ends the one held. `done` is told why
     // the desktop did not grant it, or an empty text.
@@ -31,7 +31,7 @@ private slots:
 
 private:
     // Calls a method of the portal whose answer comes as a request's signal.
-    void request(const QString &method, QList<QVariant> arguments);
+    void callWithAnswer(const QString &method, QList<QVariant> arguments);
     void stopListening();
     void closeSession(const QString &session);
     void finish(const QString &problem);

@@ -260,7 +260,7 @@ void QtPlatform::holdGlobalKey(QKeyCombination key, std::function<void(const QSt
             portalKey_->hold(key, std::move(done));
         else
             done({});
-    } else if (PortalGlobalKey::offered()) {
+    } else if (PortalGlobalKey::available()) {
         portalKey_ = std::make_unique<PortalGlobalKey>(pressed);
         portalKey_->hold(key, std::move(done));
     } else {
@@ -275,7 +275,7 @@ void QtPlatform::onGlobalKey(std::function<void(quint64 stampMs)> handler)
 
 QString QtPlatform::globalKeyUnavailable()
 {
-    if (QGuiApplication::platformName() == QLatin1String("xcb") || portalKey_ || PortalGlobalKey::offered())
+    if (QGuiApplication::platformName() == QLatin1String("xcb") || portalKey_ || PortalGlobalKey::available())
         return {};
     return QStringLiteral("Ce bureau ne laisse pas un programme prendre une touche quand un autre a le clavier : "
                           "associez la commande «\u00a0veltiming\u00a0--lap\u00a0» à une touche dans ses réglages de "
