@@ -254,7 +254,7 @@ void QtPlatform::holdGlobalKey(QKeyCombination key, std::function<void(const QSt
     if (QGuiApplication::platformName() == QLatin1String("xcb")) {
         if (!x11Key_)
             x11Key_ = X11GlobalKey::make(pressed);
-        done(x11Key_ ? x11Key_->hold(key) : globalKeyUnavailable());
+        done(x11Key_ ? x11Key_->hold(key) : QStringLiteral("le serveur X ne la donne pas"));
     } else if (portalKey_ || key == GlobalKey::kNone) {
         if (portalKey_)
             portalKey_->hold(key, std::move(done));
