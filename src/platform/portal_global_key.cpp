@@ -69,8 +69,8 @@ void PortalGlobalKey::hold(QKeyCombination key, Done done)
     key_ = key;
     done_ = std::move(done);
     opening_.clear();
-    callWithAnswer(QStringLiteral("CreateSession"),
-            {QVariantMap{{QStringLiteral("session_handle_token"), QStringLiteral("veltiming%1").arg(++tokens_)}}});
+    callWithAnswer(QStringLiteral("CreateSession"), {QVariantMap{{QStringLiteral("session_handle_token"),
+                                                                  QStringLiteral("veltiming%1").arg(++tokens_)}}});
 }
 
 void PortalGlobalKey::callWithAnswer(const QString &method, QList<QVariant> arguments)
@@ -111,7 +111,7 @@ void PortalGlobalKey::answered(uint response, const QVariantMap &results)
         if (const QString trigger = GlobalKey::portalTrigger(key_); !trigger.isEmpty())
             shortcuts[0].properties.insert(QStringLiteral("preferred_trigger"), trigger);
         callWithAnswer(QStringLiteral("BindShortcuts"), {QVariant::fromValue(QDBusObjectPath(opening_)),
-                                                  QVariant::fromValue(shortcuts), QString(), QVariantMap()});
+                                                         QVariant::fromValue(shortcuts), QString(), QVariantMap()});
         return;
     }
     closeSession(session_);

@@ -264,7 +264,7 @@ void QtPlatform::holdGlobalKey(QKeyCombination key, std::function<void(const QSt
         portalKey_ = std::make_unique<PortalGlobalKey>(pressed);
         portalKey_->hold(key, std::move(done));
     } else {
-        done(globalKeyUnavailable());
+        done(QStringLiteral("ce bureau ne laisse pas un programme la prendre"));
     }
 }
 

@@ -119,11 +119,15 @@ private slots:
             program.start([&](FakePlatform &p) {
                 p.preferences = folder.path();
                 p.takenKeys = {taken};
+                p.keyUnavailable = again ? "Pas de touche ici." : "";
             });
             FakePlatform &p = program.platform;
             program.endWelcome();
-            if (again) {
+            if (again) { // and where the desktop lets no program hold one, the preferences say why in its place
                 QCOMPARE(p.heldKey, chosen);
+                item("meneditionitempref")->trigger();
+                QCOMPARE(preferences()->findChild<QLabel *>("StaticText4")->text(), "Pas de touche ici.");
+                QVERIFY(!preferences()->findChild<QKeySequenceEdit *>("touche_globale")->isVisible());
                 break;
             }
             choose(taken);
