@@ -44,7 +44,8 @@ public:
     // Withdraws the notice's notification, if it is still shown.
     virtual void withdrawNotification(Notice notice) = 0;
     // A countdown's progress, from 0 to 1, on the program's entry in the
-    // taskbar, at most once a second; nothing withdraws it.
+    // taskbar, at most once a second and in steps of at least half a percent;
+    // nothing withdraws it.
     virtual void showProgress(std::optional<double> fraction) = 0;
     // Shows a dialog modally and returns its result code.
     virtual int execModal(QDialog &dialog) = 0;

@@ -24,6 +24,7 @@
 #include <QSessionManager>
 #include <QStandardPaths>
 
+#include <cmath>
 #include <time.h>
 
 namespace {
@@ -119,8 +120,11 @@ void QtPlatform::notify(Notice notice, const QString &summary, const QString &bo
 
 void QtPlatform::showProgress(std::optional<double> fraction)
 {
-    // The display changes once a second: a tick a little early is still the next second's.
-    if (fraction && progressShown_ && progressSent_.isValid() && progressSent_.elapsed() < 900)
+    // The display changes once a second: a tick a little early is still the
+    // next second's. A step of a long countdown too small for a taskbar to
+    // draw waits, since each signal wakes the bus's thread.
+    if (fraction && progressShown_ && progressSent_.isValid() &&
+        (progressSent_.elapsed() < 900 || std::abs(*fraction - progressFraction_) < 0.005))
         return;
     if (!fraction && !progressShown_)
         return;
@@ -138,6 +142,7 @@ void QtPlatform::showProgress(std::optional<double> fraction)
     update << QStringLiteral("application://%1.desktop").arg(QGuiApplication::desktopFileName()) << properties;
     bus.send(update);
     progressShown_ = bool(fraction);
+    progressFraction_ = fraction.value_or(0);
     progressSent_.start();
 }
 

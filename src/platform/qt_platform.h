@@ -69,6 +69,7 @@ private:
     QByteArray bootId_;
     // The progress shown on the taskbar entry, and when it was sent.
     bool progressShown_ = false;
+    double progressFraction_ = 0;
     QElapsedTimer progressSent_;
     // The global key, held by the X server or the desktop's portal.
     std::unique_ptr<X11GlobalKey> x11Key_;
