@@ -2,10 +2,16 @@
 # Runs a program as a desktop with a task manager would, for the CPU
 # benchmarks: a one-hour countdown set in the preferences, a global lap key
 # chosen, and a session bus of its own on which a listener reads the taskbar
-# entry's progress. Expects HOME and XDG_CONFIG_HOME set, as
+# entry's progress; with --tray, a tray too (the end-to-end tests' stand-in
+# StatusNotifierWatcher). Expects HOME and XDG_CONFIG_HOME set, as
 # stopwatch_cpu.sh sets them:
-#   bench/stopwatch_cpu.sh 20 Return bench/with_desktop.sh build-bench/src/veltiming
+#   bench/stopwatch_cpu.sh 20 Return bench/with_desktop.sh [--tray] build-bench/src/veltiming
 set -eu
+tray=false
+if [ "$1" = --tray ]; then
+    tray=true
+    shift
+fi
 mkdir -p "$XDG_CONFIG_HOME"
 # Eleven records, each a length byte and its text: the frame, the three
 # switches, the alert's message, the preset (3600 s) and the mode (Timer).
@@ -20,4 +26,10 @@ dbus-monitor --session "type='signal',interface='com.canonical.Unity.LauncherEnt
 # The bus and its listener end with the program, which takes this shell's pid.
 program=$$ monitor=$! daemon=$(echo "$bus" | tail -1)
 (while kill -0 "$program" 2> /dev/null; do sleep 1; done; kill "$monitor" "$daemon") > /dev/null 2>&1 &
+if $tray; then
+    /usr/bin/python3 "$(dirname "$0")/../tests/e2e/veltiming_e2e.py" tray-watcher "$HOME/tray" &
+    sleep 1 # until it owns its name
+    watcher=$!
+    (while kill -0 "$program" 2> /dev/null; do sleep 1; done; kill "$watcher") > /dev/null 2>&1 &
+fi
 exec "$@"
