@@ -106,7 +106,14 @@ void PortalGlobalKey::answered(uint response, const QVariantMap &results)
         return;
     }
     if (opening_.isEmpty()) {
-        opening_ = results.value(QStringLiteral("session_handle")).toString();
+        // A text by the portal's description, an object path by some portals.
+        const QVariant handle = results.value(QStringLiteral("session_handle"));
+        opening_ = handle.metaType() == QMetaType::fromType<QDBusObjectPath>() ? handle.value<QDBusObjectPath>().path()
+                                                                               : handle.toString();
+        if (opening_.isEmpty()) {
+            finish(QStringLiteral("le bureau n'a pas ouvert de session"));
+            return;
+        }
         Shortcuts shortcuts{{kShortcut, {{QStringLiteral("description"), QStringLiteral("Prendre un intermédiaire")}}}};
         if (const QString trigger = GlobalKey::portalTrigger(key_); !trigger.isEmpty())
             shortcuts[0].properties.insert(QStringLiteral("preferred_trigger"), trigger);

@@ -63,7 +63,9 @@ public:
         if (method == "CreateSession") {
             session =
                 "/org/freedesktop/portal/desktop/session/" + sender + '/' + options["session_handle_token"].toString();
-            response << 0u << QVariantMap{{"session_handle", session}};
+            const QVariant path =
+                QVariant::fromValue(QDBusObjectPath(session)); // as some portals give it, the second time
+            response << 0u << QVariantMap{{"session_handle", calls.contains("CreateSession") ? path : session}};
             calls << method;
         } else {
             const QDBusArgument shortcuts = message.arguments()[1].value<QDBusArgument>();
