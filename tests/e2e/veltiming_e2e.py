@@ -386,6 +386,7 @@ def global_key(p):
         p.process.send_signal(signal.SIGCONT)
         status = wait(lambda: (s := command("--status", "--json"))["rows"] == rows and s, 5, "the key's row %d" % rows)
         check(status["state"] == "running" and other.get_input_focus().focus == focus, "%r" % status)
+        wait(lambda: len(pressed) >= rows, 5, "the X event of press %d" % rows)
         monotonic = time.clock_gettime(time.CLOCK_MONOTONIC) * 1000  # X times are its milliseconds, in 32 bits
         boot = (time.clock_gettime(time.CLOCK_BOOTTIME) - time.clock_gettime(time.CLOCK_MONOTONIC)) * 1000
         expected = (monotonic - (int(monotonic) - pressed[-1]) % 2 ** 32 + boot) * 1000
