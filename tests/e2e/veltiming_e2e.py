@@ -331,7 +331,7 @@ def commands(p):
 
 def global_key(p):
     """The key from anywhere: one another X client holds is refused and not kept; once free, it starts a run and takes
-    a lap while that client has the focus, each at its X event's time."""
+    a lap while that client has the focus, each at its X event's time; held down, it takes one lap."""
     from Xlib import X, XK, display
     from Xlib.ext import record
     from Xlib.protocol import rq
@@ -392,6 +392,9 @@ def global_key(p):
         expected = (monotonic - (int(monotonic) - pressed[-1]) % 2 ** 32 + boot) * 1000
         check(len(pressed) == rows and abs(status["lastReading"] - expected) <= 2000,
               "row %d at %.0f µs, its X event at %.0f µs" % (rows, status["lastReading"], expected))
+    subprocess.run(["xdotool", "keydown", "ctrl+alt+l", "sleep", "1.2", "keyup", "ctrl+alt+l"], check=True)
+    time.sleep(0.3)  # held down, the key repeats: one lap all the same
+    check(len(pressed) > 3 and command("--status", "--json")["rows"] == 3, "%d presses held" % len(pressed))
     p.quit(("Sauvegarder", "Quitter"))
 
 def clock_seconds(fields):  # hours, minutes, seconds (more fields are left out)
