@@ -73,8 +73,7 @@ void Application::start()
     if (!platform_.claimInstance(RemoteProtocol::encode(show),
                                  [this](const QByteArray &request) {
                                      return remote_.answer(request, {platform_.microseconds(), platform_.bootId(),
-                                                                     platform_.now(),
-                                                                     QApplication::activeModalWidget() != nullptr});
+                                                                     platform_.now(), questionWaits()});
                                  }) ||
         !fontsAccepted()) {
         platform_.quit(0);
@@ -181,10 +180,15 @@ void Application::holdGlobalKey(QKeyCombination key, bool chosen)
     });
 }
 
+bool Application::questionWaits()
+{
+    return QApplication::activeModalWidget() != nullptr;
+}
+
 void Application::pressGlobalKey(quint64 stampMs)
 {
     // While a question waits in a window, the key is refused, as a command is.
-    if (!window_ || QApplication::activeModalWidget()) {
+    if (!window_ || questionWaits()) {
         platform_.beep();
         return;
     }

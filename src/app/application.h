@@ -76,6 +76,8 @@ private:
     // preferences choose it; only a chosen key the desktop grants is kept.
     void holdGlobalKey(QKeyCombination key, bool chosen);
     void pressGlobalKey(quint64 stampMs);
+    // A question waits in a window: commands from outside wait too.
+    static bool questionWaits();
     // A termination signal: the copy and the settings are written without a
     // question, then the program ends.
     void endOnSignal();

@@ -28,6 +28,12 @@
 #include <time.h>
 
 namespace {
+// X11 takes the global key itself; elsewhere the desktop's portal is asked.
+bool onX11()
+{
+    return QGuiApplication::platformName() == QLatin1String("xcb");
+}
+
 qint64 nanoseconds(clockid_t clock)
 {
     timespec ts{};
@@ -256,21 +262,23 @@ void QtPlatform::holdGlobalKey(QKeyCombination key, std::function<void(const QSt
         if (globalKeyPressed_)
             globalKeyPressed_(stampMs);
     };
-    if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+    if (onX11()) {
         if (!x11Key_)
             x11Key_ = X11GlobalKey::make(pressed);
         done(x11Key_ ? x11Key_->hold(key) : QStringLiteral("le serveur X ne la donne pas"));
-    } else if (portalKey_ || key == GlobalKey::kNone) {
-        if (portalKey_)
-            portalKey_->hold(key, std::move(done));
-        else
-            done({});
-    } else if (PortalGlobalKey::available()) {
-        portalKey_ = std::make_unique<PortalGlobalKey>(pressed);
-        portalKey_->hold(key, std::move(done));
-    } else {
-        done(QStringLiteral("ce bureau ne laisse pas un programme la prendre"));
+        return;
     }
+    if (!portalKey_ && key != GlobalKey::kNone) {
+        if (!PortalGlobalKey::available()) {
+            done(QStringLiteral("ce bureau ne laisse pas un programme la prendre"));
+            return;
+        }
+        portalKey_ = std::make_unique<PortalGlobalKey>(pressed);
+    }
+    if (portalKey_)
+        portalKey_->hold(key, std::move(done));
+    else
+        done({});
 }
 
 void QtPlatform::onGlobalKey(std::function<void(quint64 stampMs)> handler)
@@ -280,7 +288,7 @@ void QtPlatform::onGlobalKey(std::function<void(quint64 stampMs)> handler)
 
 QString QtPlatform::globalKeyUnavailable()
 {
-    if (QGuiApplication::platformName() == QLatin1String("xcb") || portalKey_ || PortalGlobalKey::available())
+    if (onX11() || portalKey_ || PortalGlobalKey::available())
         return {};
     return QStringLiteral("Ce bureau ne laisse pas un programme prendre une touche quand un autre a le clavier : "
                           "associez la commande «\u00a0veltiming\u00a0--lap\u00a0» à une touche dans ses réglages de "
