@@ -2,14 +2,16 @@
 
 #include "core/program.h"
 #include "core/timekeeper.h"
+#include "core/tray_tip.h"
 #include "timing/main_window.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QMenu>
 #include <QSystemTrayIcon>
 
 TrayIcon::TrayIcon(Timekeeper &timekeeper, MainWindow &window, QObject *parent)
-    : QObject(parent), timekeeper_(timekeeper)
+    : QObject(parent), timekeeper_(timekeeper), window_(window)
 {
     if (!QSystemTrayIcon::isSystemTrayAvailable())
         return;
@@ -27,8 +29,11 @@ TrayIcon::TrayIcon(Timekeeper &timekeeper, MainWindow &window, QObject *parent)
         if (reason == QSystemTrayIcon::Trigger)
             window.bringToFront();
     });
-    connect(&window, &MainWindow::displayChanged, icon_,
-            [this](const QString &display) { icon_->setToolTip(Program::title() + QStringLiteral(" : ") + display); });
+    connect(&window, &MainWindow::displayChanged, icon_, [this](const QString &display) {
+        display_ = display;
+        showTip();
+    });
+    window.installEventFilter(this);
     connect(&timekeeper_, &Timekeeper::runChanged, this, &TrayIcon::showRun);
     showRun();
     icon_->show();
@@ -47,6 +52,21 @@ void TrayIcon::showRun()
                          : state == RunState::Running ? QStringLiteral("media-playback-start")
                                                       : QStringLiteral("media-playback-pause");
     icon_->setIcon(QIcon::fromTheme(name, QApplication::windowIcon()));
-    if (icon_->toolTip().isEmpty())
-        icon_->setToolTip(Program::title());
+    showTip();
+}
+
+void TrayIcon::showTip()
+{
+    const QString tip =
+        TrayTip::text(timekeeper_.run().state(), display_, window_.isVisible() && !window_.isMinimized());
+    if (tip != icon_->toolTip())
+        icon_->setToolTip(tip);
+}
+
+bool TrayIcon::eventFilter(QObject *watched, QEvent *event)
+{
+    const QEvent::Type type = event->type();
+    if (type == QEvent::WindowStateChange || type == QEvent::Show || type == QEvent::Hide)
+        showTip();
+    return QObject::eventFilter(watched, event);
 }

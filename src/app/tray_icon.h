@@ -18,10 +18,16 @@ public:
     // "Quitter", for the quit command to take.
     QAction *quitAction() const { return quit_; }
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void showRun();
+    void showTip();
 
     Timekeeper &timekeeper_;
+    MainWindow &window_;
+    QString display_;
     QSystemTrayIcon *icon_ = nullptr;
     QAction *startStop_ = nullptr;
     QAction *lap_ = nullptr;

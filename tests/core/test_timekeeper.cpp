@@ -10,6 +10,7 @@
 #include "core/time_format.h"
 #include "core/timekeeper.h"
 #include "core/timer_preset.h"
+#include "core/tray_tip.h"
 #include "kept_lines.h"
 
 #include <QJsonArray>
@@ -115,6 +116,15 @@ private slots:
             const double seconds = input.section(" - ", 0, 0).toDouble() - input.section(" - ", 1).toDouble();
             made << TimeFormat::displayTime(seconds) + " | " + TimeFormat::presetTime(seconds) + " | " +
                         TimeFormat::differenceText(seconds);
+        });
+    }
+
+    // A state (0 idle, 1 running, 2 paused), whether the window is in sight, and the display.
+    void trayTips()
+    {
+        KeptLines::check(QFINDTESTDATA("tray_tips.txt"), [&](const QString &input, QStringList &made) {
+            made << TrayTip::text(RunState(input.section(' ', 0, 0).toInt()), input.section(' ', 2),
+                                  input.section(' ', 1, 1) == "1");
         });
     }
 

@@ -296,7 +296,17 @@ def commands(p):
     get, click = tray_item(wait(lambda: record.exists() and record, 10, "the tray icon to register"))
     click("Départ")
     wait(lambda: find(p.main, "push button", "Stop"), 5, "the start from the tray's menu")
+    wait(lambda: get("ToolTip")[2] == "Vel Timing : en marche", 5, "the run's state in the tooltip")
+    from Xlib import display
+    x = display.Display()  # minimized as a window manager does it: WM_STATE iconic, then normal
+    window = x.create_resource_object("window", int(subprocess.run(["xdotool", "search", "--onlyvisible", "--name",
+        "^Vel Timing$"], capture_output=True, text=True, check=True).stdout.split()[0]))
+    iconic = lambda state: (window.change_property(x.intern_atom("WM_STATE"), x.intern_atom("WM_STATE"), 32, [state, 0]),
+                            x.sync())
+    iconic(3)
     wait(lambda: re.fullmatch(r"Vel Timing : 0:00:0\d:00", get("ToolTip")[2]), 5, "the display in the tooltip")
+    iconic(1)
+    wait(lambda: get("ToolTip")[2] == "Vel Timing : en marche", 5, "the state again once shown")
     click("Stop")
     wait(lambda: find(p.main, "push button", "Départ"), 5, "the stop from the tray's menu")
     command("--reset")
