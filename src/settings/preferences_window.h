@@ -11,8 +11,9 @@ class QLineEdit;
 struct Preferences;
 
 // The preferences window: the lap label, the alert's message, three
-// switches and the key that takes a lap from anywhere. It is shown without a modal wait; OK gives what it holds, and
-// Annuler, Escape and the close box leave the settings as they were.
+// switches and the key that takes a lap from anywhere. It is shown without a
+// modal wait; OK gives what it holds, and Annuler, Escape and the close box
+// leave the settings as they were.
 class PreferencesWindow : public ReturnKeyDialog {
     Q_OBJECT
 public:
